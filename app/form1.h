@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/form1services.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class AddressTextBox;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPushButton;
+class SortedComboBox;
+
+// The program's one window. It holds the controls under their design names
+// and one reaction per event; each reaction reads the fields, hands the
+// work to a unit outside the window and writes the result back.
+class Form1 final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(const Form1Services &services, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Start-up: the saved fields, the delimiter lists, the address book.
+    void Form_Load();
+
+    // --- Controls (public so that the tests can drive them) ---
+    // Main panel
+    QLabel *Label2 = nullptr;
+    AddressTextBox *TextReturn = nullptr;
+    AddressTextBox *TextToAddress = nullptr;
+    QListView *List1 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLineEdit *TextReturnOffX = nullptr;
+    QLineEdit *TextReturnOffY = nullptr;
+    QLineEdit *TextAddressToOffX = nullptr;
+    QLineEdit *TextAddressToOffY = nullptr;
+    QPushButton *CommandKeepToAddress = nullptr;
+    QPushButton *CommandSelectAll = nullptr;
+    QPushButton *CommandClearData = nullptr;
+    QPushButton *CommandPrint = nullptr;
+    QPushButton *CommandClear = nullptr;
+    QPushButton *CommandPrintAll = nullptr;
+    QGroupBox *FrameAddressImporter = nullptr;
+    // Importer panel
+    AddressTextBox *TextImport = nullptr;
+    QLabel *Label1 = nullptr;
+    SortedComboBox *ComboLine = nullptr;
+    QLabel *Label8 = nullptr;
+    QLineEdit *TextLineD = nullptr;
+    QLabel *Label4 = nullptr;
+    SortedComboBox *ComboAddress = nullptr;
+    QLabel *Label14 = nullptr;
+    QLineEdit *TextAddressD = nullptr;
+    QPushButton *CommandImport = nullptr;
+    QPushButton *CommandClearImport = nullptr;
+    // Font panel
+    QGroupBox *FrameFontOptions = nullptr;
+    QLabel *LabelRAPrint = nullptr;
+    QLineEdit *TextReturnDisplayFontSite = nullptr;
+    QLineEdit *TextReturnDisplayFontType = nullptr;
+    QLabel *LabelFontRAPrint = nullptr;
+    QLineEdit *TextReturnPrintFontSize = nullptr;
+    QLineEdit *TextReturnPrintFonttype = nullptr;
+    QLabel *LabelAddressDisplay = nullptr;
+    QLineEdit *TextToAddressDisplaySize = nullptr;
+    QLineEdit *TextToAddressDisplayType = nullptr;
+    QLabel *LabelAddressPrint = nullptr;
+    QLineEdit *TextToAddressPrintFontSize = nullptr;
+    QLineEdit *TextToAddressPrintFontType = nullptr;
+    QPushButton *CommandHide = nullptr;
+    QPushButton *CommandDefaultSettings = nullptr;
+    // Save-as panel
+    QGroupBox *Frame1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    // Never shown
+    AddressTextBox *Text2 = nullptr;
+    AddressTextBox *Text5 = nullptr;
+    QPushButton *CommandShowGrid = nullptr;
+    QPushButton *CommandTakeAddress = nullptr;
+
+    // Menus
+    QMenu *MFile = nullptr;
+    QAction *HelpM = nullptr;
+    QAction *SaveMenu = nullptr;
+    QAction *SaveMenuAs = nullptr;
+    QAction *ImportMenu = nullptr;
+    QAction *CustomProgrammingMenu = nullptr;
+    QAction *SuggestionsMenu = nullptr;
+    QAction *Sample1Menu = nullptr;
+    QAction *Sample2Menu = nullptr;
+    QAction *ExitM = nullptr;
+    QMenu *MOptions = nullptr;
+    QAction *FontSettingsM = nullptr;
+    QAction *RestoreDefaultSettingsM = nullptr;
+    QMenu *MHelp = nullptr;
+    QAction *AboutMMMM = nullptr;
+    QAction *HelpMMMM = nullptr;
+
+    // True once the program is ending: every loop stops, nothing is stored.
+    bool ending() const { return m_ending; }
+
+public slots:
+    // Lifecycle
+    void Form_Resize();
+    void ExitM_Click();
+
+    // Settings: the persisted fields' change reactions
+    void TextReturn_Change();
+    void TextToAddress_Change();
+    void TextReturnOffX_Change();
+    void TextReturnOffY_Change();
+    void TextAddressToOffX_Change();
+    void TextAddressToOffY_Change();
+    void TextImport_Change();
+    void TextLineD_Change();
+    void TextAddressD_Change();
+    void ComboLine_Change();
+    void ComboLine_Click();
+    void ComboLine_LostFocus();
+    void ComboAddress_Change();
+    void ComboAddress_Click();
+    void ComboAddress_LostFocus();
+    void RestoreDefaultSettingsM_Click();
+
+    // Fonts
+    void TextReturnDisplayFontSite_Change();
+    void TextReturnDisplayFontType_Change();
+    void TextToAddressDisplaySize_Change();
+    void TextToAddressDisplayType_Change();
+    void TextReturnPrintFontSize_Change();
+    void TextReturnPrintFonttype_Change();
+    void TextToAddressPrintFontSize_Change();
+    void TextToAddressPrintFontType_Change();
+    void CommandDefaultSettings_Click();
+
+    // Panels
+    void FontSettingsM_Click();
+    void CommandHide_Click();
+    void CommandShowGrid_Click();
+
+    // Help and information
+    void AboutMMMM_Click();
+    void HelpMMMM_Click();
+    void HelpM_Click();
+    void CustomProgrammingMenu_Click();
+    void SuggestionsMenu_Click();
+
+    // Address book
+    void CommandKeepToAddress_Click();
+    void List1_Click();
+    void CommandSelectAll_Click();
+    void CommandClearData_Click();
+    void CommandClear_Click();
+    void SaveMenu_Click();
+    void SaveMenuAs_Click();
+    void ImportMenu_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+    // Importer
+    void CommandImport_Click();
+    void CommandClearImport_Click();
+    void Sample1Menu_Click();
+    void Sample2Menu_Click();
+
+    // Printing
+    void CommandPrint_Click();
+    void CommandPrintAll_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectReactions();
+    void setFocusOrder();
+    void fitHeadingLabels();
+    void fillDelimiterLists();
+    void assignStartupValues();
+    void assignField(Setting setting, const QString &text);
+    void storeField(Setting setting, const QString &text);
+    void endProgram();
+
+    // Address book (its own source file)
+    void ImportingFile();
+    void SaveFile();
+
+    Form1Services m_services;
+    SettingsStore m_store;
+    bool m_ending = false;
+};

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1's settings reactions: every persisted field stores its text at
+// every change; the display-font fields also apply their font.
+#include "app/form1.h"
+
+#include "app/addresstextbox.h"
+#include "app/sortedcombobox.h"
+#include "platform/messagebox.h"
+#include "settings/fontsettings.h"
+
+#include <QLineEdit>
+
+namespace {
+const QString kRestoreQuestion = QStringLiteral("Are you sure you want to restore the default settings?");
+const QString kRestartNotice = QStringLiteral("Please restart Quillon");
+} // namespace
+
+void Form1::storeField(Setting setting, const QString &text)
+{
+    m_store.write(setting, text);
+}
+
+void Form1::TextReturn_Change() { storeField(Setting::ReturnAddress, TextReturn->text()); }
+void Form1::TextToAddress_Change() { storeField(Setting::ToAddress, TextToAddress->text()); }
+void Form1::TextReturnOffX_Change() { storeField(Setting::TextReturnOffX, TextReturnOffX->text()); }
+void Form1::TextReturnOffY_Change() { storeField(Setting::TextReturnOffY, TextReturnOffY->text()); }
+void Form1::TextAddressToOffX_Change() { storeField(Setting::TextAddressToOffX, TextAddressToOffX->text()); }
+void Form1::TextAddressToOffY_Change() { storeField(Setting::TextAddressToOffY, TextAddressToOffY->text()); }
+void Form1::TextImport_Change() { storeField(Setting::TextImport, TextImport->text()); }
+void Form1::TextLineD_Change() { storeField(Setting::TextLineD, TextLineD->text()); }
+void Form1::TextAddressD_Change() { storeField(Setting::TextAddressD, TextAddressD->text()); }
+void Form1::ComboLine_Change() { storeField(Setting::ComboLine, ComboLine->text()); }
+void Form1::ComboLine_Click() { storeField(Setting::ComboLine, ComboLine->text()); }
+void Form1::ComboLine_LostFocus() { storeField(Setting::ComboLine, ComboLine->text()); }
+void Form1::ComboAddress_Change() { storeField(Setting::ComboAddress, ComboAddress->text()); }
+void Form1::ComboAddress_Click() { storeField(Setting::ComboAddress, ComboAddress->text()); }
+void Form1::ComboAddress_LostFocus() { storeField(Setting::ComboAddress, ComboAddress->text()); }
+
+void Form1::TextReturnDisplayFontSite_Change()
+{
+    storeField(Setting::TextReturnDisplayFontSite, TextReturnDisplayFontSite->text());
+    if (const auto font = withDisplaySize(TextReturn->font(), TextReturnDisplayFontSite->text()))
+        TextReturn->setFont(*font);
+}
+
+void Form1::TextReturnDisplayFontType_Change()
+{
+    storeField(Setting::TextReturnDisplayFontType, TextReturnDisplayFontType->text());
+    TextReturn->setFont(withDisplayFace(TextReturn->font(), TextReturnDisplayFontType->text()));
+}
+
+void Form1::TextToAddressDisplaySize_Change()
+{
+    storeField(Setting::TextToAddressDisplaySize, TextToAddressDisplaySize->text());
+    if (const auto font = withDisplaySize(TextToAddress->font(), TextToAddressDisplaySize->text()))
+        TextToAddress->setFont(*font);
+}
+
+void Form1::TextToAddressDisplayType_Change()
+{
+    storeField(Setting::TextToAddressDisplayType, TextToAddressDisplayType->text());
+    TextToAddress->setFont(withDisplayFace(TextToAddress->font(), TextToAddressDisplayType->text()));
+}
+
+void Form1::TextReturnPrintFontSize_Change()
+{
+    storeField(Setting::TextReturnPrintFontSize, TextReturnPrintFontSize->text());
+}
+
+void Form1::TextReturnPrintFonttype_Change()
+{
+    storeField(Setting::TextReturnPrintFonttype, TextReturnPrintFonttype->text());
+}
+
+void Form1::TextToAddressPrintFontSize_Change()
+{
+    storeField(Setting::TextToAddressPrintFontSize, TextToAddressPrintFontSize->text());
+}
+
+void Form1::TextToAddressPrintFontType_Change()
+{
+    storeField(Setting::TextToAddressPrintFontType, TextToAddressPrintFontType->text());
+}
+
+void Form1::CommandDefaultSettings_Click()
+{
+    const QString face = QString::fromLatin1(kDefaultFontFace);
+    const QString size = QString::fromLatin1(kDefaultFontSize);
+    TextToAddressPrintFontType->setText(face);
+    TextReturnDisplayFontSite->setText(size);
+    TextReturnDisplayFontType->setText(face);
+    TextReturnPrintFontSize->setText(size);
+    TextToAddressDisplaySize->setText(size);
+    TextToAddressPrintFontSize->setText(size);
+    TextReturnPrintFonttype->setText(face);
+    TextToAddressDisplayType->setText(face);
+}
+
+void Form1::RestoreDefaultSettingsM_Click()
+{
+    if (!m_services.messages.askYesNo(kRestoreQuestion))
+        return;
+    // The store refuses writes from the wipe on, so the focus changes that
+    // the message box brings cannot put a key back.
+    m_store.deleteAllAndFreeze();
+    m_services.messages.information(kRestartNotice);
+    endProgram();
+}

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class AppControl;
+class Clock;
+class EventPump;
+class MessageBox;
+class SettingsBackend;
+class Shell;
+
+// What the window works with besides its own controls. The program passes
+// the real ones; the tests pass a temporary store and recording fakes.
+struct Form1Services
+{
+    SettingsBackend &settings;
+    MessageBox &messages;
+    Shell &shell;
+    EventPump &events;
+    Clock &clock;
+    AppControl &app;
+};

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/form1.h"
+#include "app/icon.h"
+#include "platform/clock.h"
+#include "platform/filesettingsbackend.h"
+#include "platform/qt/desktopshell.h"
+#include "platform/qt/qtappcontrol.h"
+#include "platform/qt/qteventpump.h"
+#include "platform/qt/qtmessagebox.h"
+#include "settings/settingkeys.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
+    QApplication::setWindowIcon(quillonIcon());
+    // The window ends the program itself, at once, when it is closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    FileSettingsBackend settings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                                 QString::fromLatin1(kSettingsApplication));
+    QtMessageBox messages;
+    DesktopShell shell;
+    QtEventPump events;
+    SteadyClock clock;
+    QtAppControl control;
+
+    Form1 window(Form1Services{settings, messages, shell, events, clock, control});
+    messages.setParentWindow(&window);
+    window.Form_Load();
+    if (window.ending())
+        return 0;
+    window.show();
+    return application.exec();
+}

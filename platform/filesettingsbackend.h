@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/settingsbackend.h"
+
+#include <QHash>
+#include <QString>
+
+// The settings store on disk: one small file per key, under
+// <root>/<application>/<section>/<key in lower case>.
+//
+// One file per key keeps a keystroke's write as cheap as writing that one
+// value, however large the others are; each write goes to a temporary file
+// that is synced and renamed over the old one, so a crash leaves the old
+// value or the new one, never a torn file.
+class FileSettingsBackend final : public SettingsBackend
+{
+public:
+    // Opens the store of `application` under `root`. A store that cannot be
+    // read or holds a damaged value is renamed aside, never written over.
+    FileSettingsBackend(const QString &root, const QString &application);
+    ~FileSettingsBackend() override;
+
+    std::optional<QString> read(const QString &application, const QString &section,
+                                const QString &key) override;
+    bool write(const QString &application, const QString &section, const QString &key,
+               const QString &value) override;
+    bool deleteAll(const QString &application) override;
+    QString openingProblem() const override { return m_problem; }
+
+    // The file that holds one key; exposed for tests and the README's sake.
+    QString pathOf(const QString &application, const QString &section, const QString &key) const;
+
+    static QString fileNameOfKey(const QString &key);
+    static QByteArray encodeValue(const QString &value);
+    static std::optional<QString> decodeValue(const QByteArray &bytes);
+
+private:
+    void checkStore(const QString &application);
+    int sectionDirFd(const QString &dir);
+    void closeDirFds();
+
+    QString m_root;
+    QString m_problem;
+    bool m_unusable = false;
+    QHash<QString, int> m_dirFds;
+};

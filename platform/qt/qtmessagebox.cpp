@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qt/qtmessagebox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+// Texts carry CR LF line breaks; the toolkit wants LF.
+QString shown(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+int run(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, QString::fromUtf16(kApplicationTitle), shown(text), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
+} // namespace
+
+void QtMessageBox::information(const QString &text)
+{
+    run(m_parent, QMessageBox::NoIcon, text, QMessageBox::Ok);
+}
+
+void QtMessageBox::warning(const QString &text)
+{
+    run(m_parent, QMessageBox::Warning, text, QMessageBox::Ok);
+}
+
+bool QtMessageBox::askYesNo(const QString &text)
+{
+    return run(m_parent, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// A per-user store of string values addressed by application, section and
+// key. Keys match without regard to case; values are kept byte for byte.
+class SettingsBackend
+{
+public:
+    virtual ~SettingsBackend() = default;
+    // The stored value, or nothing when the key is absent or unreadable.
+    virtual std::optional<QString> read(const QString &application, const QString &section,
+                                        const QString &key) = 0;
+    // Durable and atomic when it returns true.
+    virtual bool write(const QString &application, const QString &section, const QString &key,
+                       const QString &value) = 0;
+    // Removes every section and key of the application.
+    virtual bool deleteAll(const QString &application) = 0;
+    // What went wrong when the store was opened (set aside as corrupt, say),
+    // for the user to be told once; empty when nothing did.
+    virtual QString openingProblem() const { return {}; }
+};

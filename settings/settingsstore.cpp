@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/settingsstore.h"
+
+#include "platform/settingsbackend.h"
+
+#include <utility>
+
+namespace {
+const QString kApplication = QString::fromLatin1(kSettingsApplication);
+const QString kSection = QString::fromLatin1(kSettingsSection);
+} // namespace
+
+SettingsStore::SettingsStore(SettingsBackend &backend, std::function<void()> onWriteFailure)
+    : m_backend(backend), m_onWriteFailure(std::move(onWriteFailure))
+{
+}
+
+QString SettingsStore::read(Setting setting) const
+{
+    const SettingKey &key = settingKey(setting);
+    return m_backend.read(kApplication, kSection, QString::fromLatin1(key.readAs))
+        .value_or(QString::fromLatin1(key.defaultValue));
+}
+
+void SettingsStore::write(Setting setting, const QString &value)
+{
+    if (m_frozen)
+        return;
+    if (m_backend.write(kApplication, kSection, QString::fromLatin1(settingKey(setting).writtenAs), value))
+        return;
+    if (!m_failureReported) {
+        m_failureReported = true;
+        if (m_onWriteFailure)
+            m_onWriteFailure();
+    }
+}
+
+bool SettingsStore::deleteAllAndFreeze()
+{
+    m_frozen = true;
+    return m_backend.deleteAll(kApplication);
+}

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "settings/settingkeys.h"
+
+#include <QString>
+#include <functional>
+
+class SettingsBackend;
+
+// The program's view of the settings store: the keys of the table, read
+// with their defaults, written at every change.
+class SettingsStore
+{
+public:
+    // `onWriteFailure` is told once, at the first write that fails, so the
+    // user hears of it without a box per keystroke.
+    SettingsStore(SettingsBackend &backend, std::function<void()> onWriteFailure);
+
+    QString read(Setting setting) const;
+    void write(Setting setting, const QString &value);
+
+    // Restore Default Settings: removes every key of the application and
+    // refuses every later write, so nothing is stored between the wipe and
+    // the end of the program.
+    bool deleteAllAndFreeze();
+    // Stops writes without deleting (the program is ending).
+    void freeze() { m_frozen = true; }
+    bool frozen() const { return m_frozen; }
+
+private:
+    SettingsBackend &m_backend;
+    std::function<void()> m_onWriteFailure;
+    bool m_failureReported = false;
+    bool m_frozen = false;
+};

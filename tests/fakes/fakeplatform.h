@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/appcontrol.h"
+#include "platform/clock.h"
+#include "platform/eventpump.h"
+#include "platform/messagebox.h"
+#include "platform/shell.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// Records every box; Yes/No questions take their answers from `answers`
+// (Yes when it runs dry). `onShow` runs while a box is "open".
+class FakeMessageBox final : public MessageBox
+{
+public:
+    struct Shown
+    {
+        enum Kind { Information, Warning, Question } kind;
+        QString text;
+    };
+
+    void information(const QString &text) override;
+    void warning(const QString &text) override;
+    bool askYesNo(const QString &text) override;
+
+    QStringList texts() const;
+
+    QList<Shown> shown;
+    QList<bool> answers;
+    std::function<void()> onShow;
+};
+
+class FakeShell final : public Shell
+{
+public:
+    void openUrl(const QString &url) override { opened << url; }
+    QStringList opened;
+};
+
+// Counts the calls; `onProcess` stands for the events that would run then.
+// waitFor moves the fake clock on instead of waiting.
+class FakeClock;
+class FakeEventPump final : public EventPump
+{
+public:
+    explicit FakeEventPump(FakeClock *clock = nullptr) : m_clock(clock) {}
+    void processEvents() override;
+    void waitFor(std::chrono::milliseconds duration, const std::function<bool()> &stop) override;
+
+    int processCalls = 0;
+    QList<std::chrono::milliseconds> waits;
+    std::function<void()> onProcess;
+
+private:
+    FakeClock *m_clock;
+};
+
+class FakeClock final : public Clock
+{
+public:
+    std::chrono::steady_clock::time_point now() const override { return m_now; }
+    void advance(std::chrono::steady_clock::duration by) { m_now += by; }
+
+private:
+    std::chrono::steady_clock::time_point m_now{};
+};
+
+class FakeAppControl final : public AppControl
+{
+public:
+    void quit() override { ++quitCalls; }
+    int quitCalls = 0;
+};
