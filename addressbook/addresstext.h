@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QStringView>
+
+// Address texts: lines separated by CR LF. The splitting and trimming
+// rules here are shared by the book file's reader and the importer.
+
+inline constexpr QStringView kCrLf = u"\r\n";
+
+// Pieces of `text` between exact, case-sensitive, non-overlapping
+// occurrences of `delimiter`, scanned left to right: n occurrences give
+// n + 1 pieces, empty ones included. An empty text gives no pieces; an
+// empty delimiter gives the whole text as one piece. The pieces view
+// `text`, which must outlive them.
+QList<QStringView> splitAt(QStringView text, QStringView delimiter);
+
+// Removes leading and trailing spaces (U+0020) only; TAB, CR and LF stay.
+QStringView trimSpaces(QStringView text);
