@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -32,13 +31,9 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(px(left), px(top), px(width), px(height));
 }
 
-// Labels lie behind the boxes they overlap and never take their clicks.
-QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, int width, int height)
+HeadingLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, int width, int height)
 {
-    auto *label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->setTextFormat(Qt::PlainText);
+    auto *label = new HeadingLabel(text, parent);
     place(label, left, top, width, height);
     label->lower();
     return label;
@@ -159,8 +154,6 @@ void Form1::createControls()
     TextAddressD = textBox(importer, "TextAddressD", 10560, 2040, 1095, 285);
     CommandImport = button(importer, "CommandImport", QStringLiteral("Import Addresses"), 240, 2280, 4095, 375);
     CommandClearImport = button(importer, "CommandClearImport", QStringLiteral("Clear Addresses"), 4560, 2280, 4095, 375);
-    for (QLabel *label : {Label1, Label4})
-        label->setWordWrap(true);
 
     // Never shown: the sample texts' holders and two buttons without use.
     Text2 = addressBox(client, "Text2", 1320, 2400, 3735, 495);
@@ -355,27 +348,25 @@ void Form1::setFocusOrder()
             setTabOrder(previous, widget);
         previous = widget;
     }
-    for (QLabel *label : findChildren<QLabel *>())
-        label->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form1::fitHeadingLabels()
 {
-    // Slots in absolute twips: where each heading starts and the edge it
-    // must not pass (the box it heads, or the next box).
+    // Slots in the window's twips: where each heading starts and the edge
+    // it must not pass (the next box).
     auto places = [](int labelLeft, std::initializer_list<std::pair<int, int>> twips) {
-        QList<HeadingSlot> result;
+        QList<HeadingLabel::Slot> result;
         for (const auto &[start, end] : twips)
             result.append({px(start - labelLeft), px(end - labelLeft)});
         return result;
     };
     // Over the return box, the to-address box and the list.
-    fitHeadings(Label2, places(120, {{120, 4440}, {4440, 9000}, {9000, 12015}}));
+    Label2->setSlots(places(120, {{120, 4440}, {4440, 9000}, {9000, 11775}}));
     // Each offset heading stands just before its box.
-    fitHeadings(Label5, places(360, {{360, 600}, {1350, 1680}, {4470, 4800}, {5550, 5880}}));
-    // Size heading before the size box, "Font Type:" between the two boxes.
-    for (QLabel *label : {LabelRAPrint, LabelFontRAPrint, LabelAddressDisplay, LabelAddressPrint})
-        fitHeadings(label, places(240, {{240, 2760}, {3375, 4560}}));
+    Label5->setSlots(places(360, {{360, 600}, {1380, 1680}, {4500, 4800}, {5580, 5880}}));
+    // The size heading before the size box, "Font Type:" between the boxes.
+    for (HeadingLabel *label : {LabelRAPrint, LabelFontRAPrint, LabelAddressDisplay, LabelAddressPrint})
+        label->setSlots(places(240, {{240, 2760}, {3300, 4560}}));
 }
 
 void Form1::assignField(Setting setting, const QString &text)

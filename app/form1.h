@@ -9,9 +9,9 @@
 #include <QString>
 
 class AddressTextBox;
+class HeadingLabel;
 class QAction;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
@@ -34,11 +34,11 @@ public:
 
     // --- Controls (public so that the tests can drive them) ---
     // Main panel
-    QLabel *Label2 = nullptr;
+    HeadingLabel *Label2 = nullptr;
     AddressTextBox *TextReturn = nullptr;
     AddressTextBox *TextToAddress = nullptr;
     QListView *List1 = nullptr;
-    QLabel *Label5 = nullptr;
+    HeadingLabel *Label5 = nullptr;
     QLineEdit *TextReturnOffX = nullptr;
     QLineEdit *TextReturnOffY = nullptr;
     QLineEdit *TextAddressToOffX = nullptr;
@@ -52,28 +52,28 @@ public:
     QGroupBox *FrameAddressImporter = nullptr;
     // Importer panel
     AddressTextBox *TextImport = nullptr;
-    QLabel *Label1 = nullptr;
+    HeadingLabel *Label1 = nullptr;
     SortedComboBox *ComboLine = nullptr;
-    QLabel *Label8 = nullptr;
+    HeadingLabel *Label8 = nullptr;
     QLineEdit *TextLineD = nullptr;
-    QLabel *Label4 = nullptr;
+    HeadingLabel *Label4 = nullptr;
     SortedComboBox *ComboAddress = nullptr;
-    QLabel *Label14 = nullptr;
+    HeadingLabel *Label14 = nullptr;
     QLineEdit *TextAddressD = nullptr;
     QPushButton *CommandImport = nullptr;
     QPushButton *CommandClearImport = nullptr;
     // Font panel
     QGroupBox *FrameFontOptions = nullptr;
-    QLabel *LabelRAPrint = nullptr;
+    HeadingLabel *LabelRAPrint = nullptr;
     QLineEdit *TextReturnDisplayFontSite = nullptr;
     QLineEdit *TextReturnDisplayFontType = nullptr;
-    QLabel *LabelFontRAPrint = nullptr;
+    HeadingLabel *LabelFontRAPrint = nullptr;
     QLineEdit *TextReturnPrintFontSize = nullptr;
     QLineEdit *TextReturnPrintFonttype = nullptr;
-    QLabel *LabelAddressDisplay = nullptr;
+    HeadingLabel *LabelAddressDisplay = nullptr;
     QLineEdit *TextToAddressDisplaySize = nullptr;
     QLineEdit *TextToAddressDisplayType = nullptr;
-    QLabel *LabelAddressPrint = nullptr;
+    HeadingLabel *LabelAddressPrint = nullptr;
     QLineEdit *TextToAddressPrintFontSize = nullptr;
     QLineEdit *TextToAddressPrintFontType = nullptr;
     QPushButton *CommandHide = nullptr;

@@ -2,59 +2,72 @@
 #include "app/headinglabel.h"
 
 #include <QFontMetricsF>
-#include <QLabel>
+#include <QPainter>
 #include <QRegularExpression>
 
-namespace {
-
-struct Run
+HeadingLabel::HeadingLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
 {
-    QString heading;
-    int spacesAfter = 0;
-};
-
-QList<Run> splitRuns(const QString &text)
-{
-    QList<Run> runs;
-    static const QRegularExpression gap(QStringLiteral("  +"));
-    int from = 0;
-    for (auto it = gap.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        runs.append({text.mid(from, m.capturedStart() - from), int(m.capturedLength())});
-        from = int(m.capturedEnd());
-    }
-    runs.append({text.mid(from), 0});
-    return runs;
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Labels lie behind the boxes they overlap and never take their clicks.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
 }
 
-} // namespace
-
-void fitHeadings(QLabel *label, const QList<HeadingSlot> &places)
+void HeadingLabel::setSlots(const QList<Slot> &places)
 {
-    const QList<Run> runs = splitRuns(label->text());
-    if (runs.size() < 2 || runs.size() != places.size())
-        return;
+    m_slots = places;
+    update();
+}
 
-    QFont font = label->font();
-    for (int attempt = 0; attempt < 40; ++attempt) {
+QStringList HeadingLabel::headings() const
+{
+    static const QRegularExpression gap(QStringLiteral(" {2,}"));
+    if (m_slots.isEmpty())
+        return {text()};
+    return text().trimmed().split(gap);
+}
+
+QFont HeadingLabel::fittedFont() const
+{
+    const QStringList parts = headings();
+    QList<Slot> places = m_slots;
+    if (places.isEmpty() || places.size() != parts.size())
+        places = {{0, width()}};
+
+    auto fits = [&](const QFont &font) {
         const QFontMetricsF metrics(font);
-        bool fits = true;
-        for (int i = 0; i < runs.size(); ++i)
-            fits = fits && places[i].start + metrics.horizontalAdvance(runs[i].heading) <= places[i].end;
-        if (fits || font.pointSizeF() <= 6.0)
-            break;
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
+        for (qsizetype i = 0; i < places.size() && i < parts.size(); ++i) {
+            if (places[i].start + metrics.horizontalAdvance(parts[i]) > places[i].end)
+                return false;
+        }
+        return true;
+    };
 
-    // One word spacing for the whole label: the average that puts each
-    // heading at its start.
-    const QFontMetricsF metrics(font);
-    const qreal space = metrics.horizontalAdvance(u' ');
-    qreal extra = 0;
-    for (int i = 0; i + 1 < runs.size(); ++i) {
-        const qreal gap = places[i + 1].start - places[i].start - metrics.horizontalAdvance(runs[i].heading);
-        extra += gap / runs[i].spacesAfter - space;
+    QFont font = this->font();
+    if (fits(font))
+        return font;
+    // A condensed face first, then smaller sizes, down to what stays legible.
+    font.setStretch(QFont::Condensed);
+    while (!fits(font) && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
+void HeadingLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(fittedFont());
+    painter.setPen(palette().color(foregroundRole()));
+    const QStringList parts = headings();
+    if (m_slots.size() != parts.size()) {
+        painter.drawText(rect(), int(alignment()) | Qt::TextSingleLine, parts.join(u' '));
+        return;
     }
-    font.setWordSpacing(extra / (runs.size() - 1));
-    label->setFont(font);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const Slot &place = m_slots[i];
+        painter.drawText(QRect(place.start, 0, place.end - place.start, height()),
+                         int(alignment()) | Qt::TextSingleLine, parts[i]);
+    }
 }

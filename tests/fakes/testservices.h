@@ -14,6 +14,12 @@ struct TestServices
     FakeClock clock;
     FakeEventPump events{&clock};
     FakeAppControl app;
+    // A real store on disk, where a test needs one instead of `settings`.
+    SettingsBackend *settingsOnDisk = nullptr;
 
-    Form1Services services() { return Form1Services{settings, messages, shell, events, clock, app}; }
+    Form1Services services()
+    {
+        SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
+        return Form1Services{store, messages, shell, events, clock, app};
+    }
 };
