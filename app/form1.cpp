@@ -5,6 +5,7 @@
 #include "app/headinglabel.h"
 #include "app/icon.h"
 #include "app/sortedcombobox.h"
+#include "importer/samples.h"
 #include "platform/appcontrol.h"
 #include "platform/messagebox.h"
 #include "platform/settingsbackend.h"
@@ -158,6 +159,8 @@ void Form1::createControls()
     // Never shown: the sample texts' holders and two buttons without use.
     Text2 = addressBox(client, "Text2", 1320, 2400, 3735, 495);
     Text5 = addressBox(client, "Text5", 5160, 2400, 3735, 495);
+    Text2->setText(kSample1.text.toString());
+    Text5->setText(kSample2.text.toString());
     CommandShowGrid = button(client, "CommandShowGrid", QStringLiteral("Show Grid"), 9840, 5520, 1695, 255);
     CommandTakeAddress = button(client, "CommandTakeAddress", QStringLiteral("< -"), 8760, 600, 495, 375);
     for (QWidget *hidden : std::initializer_list<QWidget *>{Text2, Text5, CommandShowGrid, CommandTakeAddress})
@@ -424,7 +427,7 @@ void Form1::Form_Resize()
     const int width = windowTwips - 9000 - 350;
     if (width < 0 || isMinimized())
         return;
-    List1->resize(px(width), List1->height());
+    List1->resize(qRound(width / double(kTwipsPerPixel)), List1->height());
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
