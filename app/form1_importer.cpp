@@ -3,6 +3,8 @@
 #include "app/form1.h"
 
 #include "app/addresstextbox.h"
+#include "app/sortedcombobox.h"
+#include "importer/samples.h"
 
 void Form1::CommandImport_Click() {}
 
@@ -11,5 +13,16 @@ void Form1::CommandClearImport_Click()
     TextImport->setText(QString());
 }
 
-void Form1::Sample1Menu_Click() {}
-void Form1::Sample2Menu_Click() {}
+void Form1::Sample1Menu_Click()
+{
+    TextImport->setText(Text2->text());
+    ComboLine->setText(kSample1.lineChoice.toString());
+    ComboAddress->setText(kSample1.addressChoice.toString());
+}
+
+void Form1::Sample2Menu_Click()
+{
+    ComboLine->setText(kSample2.lineChoice.toString());
+    ComboAddress->setText(kSample2.addressChoice.toString());
+    TextImport->setText(Text5->text());
+}
