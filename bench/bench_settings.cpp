@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Settings writes on the real store, beside the floor of one durable small
+// file write, and the time from process start to the window shown.
+#include "app/addresstextbox.h"
+#include "app/form1.h"
+#include "fakes/testservices.h"
+#include "platform/filesettingsbackend.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <functional>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+double monotonicMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+struct Figures
+{
+    double median;
+    double p99;
+};
+
+Figures measure(int runs, const std::function<void(int)> &once)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = monotonicMs();
+        once(i);
+        times.push_back(monotonicMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times[std::min(times.size() - 1, times.size() * 99 / 100)]};
+}
+
+void report(const char *what, Figures f)
+{
+    std::printf("%-58s median %8.3f ms   p99 %8.3f ms\n", what, f.median, f.p99);
+}
+
+// The floor: 100 bytes to a temporary file, fsync, rename.
+void floorWrite(const QByteArray &dir, int i)
+{
+    const QByteArray tmp = dir + "/floor.tmp";
+    const QByteArray target = dir + "/floor";
+    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    char bytes[100];
+    std::fill(std::begin(bytes), std::end(bytes), char('a' + i % 26));
+    if (fd < 0 || ::write(fd, bytes, sizeof bytes) != sizeof bytes || ::fsync(fd) != 0)
+        std::perror("floor");
+    ::close(fd);
+    ::rename(tmp.constData(), target.constData());
+}
+
+QString bigText(qsizetype bytes)
+{
+    const QString line = QStringLiteral("Tony Doe|1234 Great Street|CityName, CA 97777 \r\n");
+    QString text;
+    text.reserve(bytes + line.size());
+    while (text.size() < bytes)
+        text += line;
+    return text;
+}
+
+int startupChild()
+{
+    // Stands for the program's own start: the real store, a window shown.
+    QTemporaryDir root;
+    FileSettingsBackend store(root.path(), QString::fromLatin1(kSettingsApplication));
+    TestServices services;
+    services.settingsOnDisk = &store;
+    Form1 form(services.services());
+    form.Form_Load();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        std::fprintf(stderr, "window not exposed\n");
+    std::printf("%.3f\n", monotonicMs());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (app.arguments().contains(QStringLiteral("--startup-child")))
+        return startupChild();
+
+    QTemporaryDir root;
+    const QString application = QString::fromLatin1(kSettingsApplication);
+    const QString section = QString::fromLatin1(kSettingsSection);
+    FileSettingsBackend store(root.path(), application);
+    const int runs = 400;
+
+    std::printf("Settings store: one file per key, temp file + fdatasync + rename + directory fsync\n");
+    report("floor: 100 bytes to a temp file, fsync, rename",
+           measure(runs, [&](int i) { floorWrite(QFile::encodeName(root.path()), i); }));
+    report("write one small value (an offset)", measure(runs, [&](int i) {
+               store.write(application, section, QStringLiteral("TextReturnOffX"), QString::number(i));
+           }));
+    const QString hundredK = bigText(100 * 1024);
+    report("write the 100 KB import text", measure(runs / 4, [&](int i) {
+               store.write(application, section, QStringLiteral("TextImport"), hundredK + QString::number(i));
+           }));
+
+    // Keystrokes through the window, with a 3 MB import text stored.
+    TestServices services;
+    services.settingsOnDisk = &store;
+    Form1 form(services.services());
+    form.Form_Load();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        std::fprintf(stderr, "window not exposed\n");
+    report("keystroke in an offset box, nothing large stored", measure(runs, [&](int) {
+               QTest::keyClick(form.TextReturnOffX, Qt::Key_1);
+           }));
+    form.TextImport->setText(bigText(3 * 1024 * 1024));
+    report("keystroke in an offset box, 3 MB import text stored", measure(runs, [&](int) {
+               QTest::keyClick(form.TextReturnOffX, Qt::Key_2);
+           }));
+    form.TextImport->setFocus();
+    form.TextImport->moveCursor(QTextCursor::End);
+    report("keystroke in the 3 MB import box", measure(40, [&](int) {
+               QTest::keyClick(form.TextImport, Qt::Key_X);
+           }));
+
+    // Process start to window shown, in a child process of this binary.
+    std::vector<double> startups;
+    for (int i = 0; i < 7; ++i) {
+        QProcess child;
+        const double start = monotonicMs();
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--startup-child")});
+        child.waitForFinished(30000);
+        const double shown = QString::fromLatin1(child.readAllStandardOutput()).trimmed().toDouble();
+        if (shown > 0)
+            startups.push_back(shown - start);
+    }
+    std::sort(startups.begin(), startups.end());
+    if (!startups.empty())
+        std::printf("%-58s median %8.3f ms\n", "process start to window shown (offscreen)",
+                    startups[startups.size() / 2]);
+    return 0;
+}
