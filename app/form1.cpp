@@ -368,8 +368,27 @@ void Form1::fitHeadingLabels()
     // Each offset heading stands just before its box.
     Label5->setSlots(places(360, {{360, 600}, {1380, 1680}, {4500, 4800}, {5580, 5880}}));
     // The size heading before the size box, "Font Type:" between the boxes.
-    for (HeadingLabel *label : {LabelRAPrint, LabelFontRAPrint, LabelAddressDisplay, LabelAddressPrint})
+    // The four rows of the font panel read alike: all take the smallest
+    // font any of them needs.
+    const std::initializer_list<HeadingLabel *> fontRows = {LabelRAPrint, LabelFontRAPrint, LabelAddressDisplay,
+                                                             LabelAddressPrint};
+    QFont rowFont = LabelRAPrint->font();
+    for (HeadingLabel *label : fontRows) {
         label->setSlots(places(240, {{240, 2760}, {3300, 4560}}));
+        if (label->fittedFont().pointSizeF() < rowFont.pointSizeF() || label == LabelRAPrint)
+            rowFont = label->fittedFont();
+    }
+    for (HeadingLabel *label : fontRows)
+        label->setFont(rowFont);
+
+    // A caption wider than its button is drawn condensed rather than cut.
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        if (button->fontMetrics().horizontalAdvance(button->text()) > button->width() - 8) {
+            QFont condensed = button->font();
+            condensed.setStretch(QFont::Condensed);
+            button->setFont(condensed);
+        }
+    }
 }
 
 void Form1::assignField(Setting setting, const QString &text)
