@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/addresslistmodel.h"
+
+#include <algorithm>
+
+namespace {
+
+// Up to this many rows go in (or out) one by one; more are moved in one
+// layout change, which costs one pass over the list instead of one per row.
+constexpr size_t kFewRows = 8;
+
+QLocale collationLocale(const QLocale &locale)
+{
+    // The C locale has no collation of its own: there Qt's sort keys compare
+    // character codes, case and all. Plain English order stands in for it.
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
+}
+
+} // namespace
+
+AddressListModel::AddressListModel(QObject *parent, const QLocale &locale)
+    : QAbstractListModel(parent), m_collator(collationLocale(locale))
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+int AddressListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant AddressListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Row &row = m_rows[size_t(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return oneLine(row.text);
+    case Qt::ToolTipRole: {
+        QString lines = row.text;
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        return lines.trimmed();
+    }
+    case EntryTextRole:
+        return row.text;
+    case Qt::CheckStateRole:
+        return row.ticked ? Qt::Checked : Qt::Unchecked;
+    default:
+        return {};
+    }
+}
+
+bool AddressListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::CheckStateRole
+        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    setTicked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags AddressListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
+}
+
+QString AddressListModel::text(int row) const
+{
+    return row >= 0 && row < count() ? m_rows[size_t(row)].text : QString();
+}
+
+bool AddressListModel::isTicked(int row) const
+{
+    return row >= 0 && row < count() && m_rows[size_t(row)].ticked;
+}
+
+void AddressListModel::setTicked(int row, bool ticked)
+{
+    if (row < 0 || row >= count() || m_rows[size_t(row)].ticked == ticked)
+        return;
+    m_rows[size_t(row)].ticked = ticked;
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at, {Qt::CheckStateRole});
+}
+
+void AddressListModel::tickAll()
+{
+    int first = -1;
+    int last = -1;
+    for (int row = 0; row < count(); ++row) {
+        Row &r = m_rows[size_t(row)];
+        if (r.ticked)
+            continue;
+        r.ticked = true;
+        if (first < 0)
+            first = row;
+        last = row;
+    }
+    if (first >= 0)
+        emit dataChanged(index(first), index(last), {Qt::CheckStateRole});
+}
+
+int AddressListModel::placeFor(const QCollatorSortKey &key) const
+{
+    // After every entry that compares equal: the order of arrival holds.
+    const auto at = std::upper_bound(m_rows.begin(), m_rows.end(), key,
+                                     [](const QCollatorSortKey &k, const Row &row) { return k.compare(row.key) < 0; });
+    return int(at - m_rows.begin());
+}
+
+int AddressListModel::add(const QString &entry)
+{
+    if (room() <= 0)
+        return -1;
+    Row row{entry, m_collator.sortKey(entry)};
+    const int at = placeFor(row.key);
+    beginInsertRows({}, at, at);
+    m_rows.insert(m_rows.begin() + at, std::move(row));
+    endInsertRows();
+    return at;
+}
+
+int AddressListModel::add(const QStringList &entries, const ProcessEvents &events)
+{
+    std::vector<Row> rows;
+    const qsizetype wanted = std::min<qsizetype>(entries.size(), room());
+    rows.reserve(size_t(wanted));
+    for (qsizetype i = 0; i < wanted; ++i) {
+        if (events)
+            events();
+        rows.push_back(Row{entries[i], m_collator.sortKey(entries[i])});
+    }
+    // What ran meanwhile may have filled the list further.
+    if (rows.size() > size_t(std::max(room(), 0)))
+        rows.erase(rows.begin() + std::max(room(), 0), rows.end());
+    if (rows.empty())
+        return 0;
+    const int added = int(rows.size());
+    insertSorted(std::move(rows));
+    return added;
+}
+
+void AddressListModel::insertSorted(std::vector<Row> rows)
+{
+    const auto byKey = [](const Row &a, const Row &b) { return a.key.compare(b.key) < 0; };
+    if (!std::is_sorted(rows.begin(), rows.end(), byKey))
+        std::stable_sort(rows.begin(), rows.end(), byKey);
+
+    const int old = count();
+    const int added = int(rows.size());
+    if (old == 0) {
+        beginInsertRows({}, 0, added - 1);
+        m_rows = std::move(rows);
+        endInsertRows();
+        return;
+    }
+    if (rows.size() <= kFewRows) {
+        for (Row &row : rows) {
+            const int at = placeFor(row.key);
+            beginInsertRows({}, at, at);
+            m_rows.insert(m_rows.begin() + at, std::move(row));
+            endInsertRows();
+        }
+        return;
+    }
+    // Append the batch, then merge it into place as one layout change.
+    beginInsertRows({}, old, old + added - 1);
+    std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
+    endInsertRows();
+    std::vector<int> order;
+    order.reserve(m_rows.size());
+    int a = 0;
+    int b = old;
+    while (a < old || b < old + added) {
+        // On a tie the entry already listed stays first.
+        if (b == old + added || (a < old && m_rows[size_t(b)].key.compare(m_rows[size_t(a)].key) >= 0))
+            order.push_back(a++);
+        else
+            order.push_back(b++);
+    }
+    reorder(order);
+}
+
+int AddressListModel::removeTicked()
+{
+    int runs = 0;
+    int removed = 0;
+    for (int row = 0; row < count(); ++row) {
+        if (!m_rows[size_t(row)].ticked)
+            continue;
+        ++removed;
+        if (row == 0 || !m_rows[size_t(row - 1)].ticked)
+            ++runs;
+    }
+    if (removed == 0)
+        return 0;
+    if (size_t(runs) <= kFewRows) {
+        // From the back, so that the runs still to go keep their positions.
+        for (int last = count() - 1; last >= 0; --last) {
+            if (!m_rows[size_t(last)].ticked)
+                continue;
+            int first = last;
+            while (first > 0 && m_rows[size_t(first - 1)].ticked)
+                --first;
+            beginRemoveRows({}, first, last);
+            m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+            endRemoveRows();
+            last = first;
+        }
+        return removed;
+    }
+    // Gather the ticked entries at the end in one layout change, then cut
+    // them off at once.
+    std::vector<int> order;
+    order.reserve(m_rows.size());
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int row = 0; row < count(); ++row) {
+            if (m_rows[size_t(row)].ticked == (pass == 1))
+                order.push_back(row);
+        }
+    }
+    reorder(order);
+    const int kept = count() - removed;
+    beginRemoveRows({}, kept, count() - 1);
+    m_rows.erase(m_rows.begin() + kept, m_rows.end());
+    endRemoveRows();
+    return removed;
+}
+
+void AddressListModel::reorder(const std::vector<int> &order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRowOf(order.size());
+    std::vector<Row> rows;
+    rows.reserve(order.size());
+    for (size_t row = 0; row < order.size(); ++row) {
+        newRowOf[size_t(order[row])] = int(row);
+        rows.push_back(std::move(m_rows[size_t(order[row])]));
+    }
+    m_rows = std::move(rows);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex &at : from)
+        to.append(index(newRowOf[size_t(at.row())]));
+    changePersistentIndexList(from, to);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+QStringList AddressListModel::texts() const
+{
+    QStringList result;
+    result.reserve(count());
+    for (const Row &row : m_rows)
+        result.append(row.text);
+    return result;
+}
+
+QString AddressListModel::oneLine(QStringView entry)
+{
+    static const QString mark = QStringLiteral("  \u00B7  ");
+    QString line;
+    line.reserve(entry.size());
+    bool lineBreak = false;
+    for (const QChar c : entry) {
+        if (c == u'\r' || c == u'\n') {
+            lineBreak = true;
+            continue;
+        }
+        if (lineBreak && !line.isEmpty())
+            line += mark;
+        lineBreak = false;
+        line += c;
+    }
+    return line;
+}

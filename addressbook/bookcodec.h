@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/eventpump.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// The address book file: one record per entry, in list order. A record is
+// the entry's text less its leading spaces, "*|||||*", CR LF. Nothing comes
+// before the first record or after the last.
+
+inline constexpr QStringView kRecordSeparator = u"*|||||*";
+
+enum class BookEncoding {
+    Windows1252, // the 8-bit code page of the books people bring along
+    Utf8,        // only for books holding a character Windows-1252 lacks
+};
+
+// Whether an entry's record reads back as that one entry: it must not hold
+// the separator, nor end in a part of it that would complete one early.
+bool canBeStored(QStringView entry);
+
+// The file's bytes for these entries. Windows-1252 whenever every character
+// fits and the bytes cannot be mistaken for UTF-8; UTF-8 otherwise, so that
+// no character is lost. Every entry must pass canBeStored().
+QByteArray encodeBook(const QStringList &entries, BookEncoding *used = nullptr);
+
+struct BookContent
+{
+    QStringList entries;         // normalised, at most the limit asked for
+    qsizetype recordsBeyond = 0; // records past the limit, not taken
+    bool tailHasText = false;    // text after the last separator, not taken
+    BookEncoding encoding = BookEncoding::Windows1252;
+};
+
+// Reads a book file's bytes. Each entry comes back normalised: its
+// non-empty lines, each followed by CR LF. `events` runs now and then.
+BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events = {});
+
+// The text of the bytes: UTF-8 when they start with a byte-order mark or
+// are valid UTF-8 holding non-ASCII bytes, Windows-1252 otherwise. Every
+// byte maps to a character, so no file is refused and none loses a byte.
+QString decodeBookText(QByteArrayView bytes, BookEncoding *found = nullptr);
+
+// The entry text as the reader makes it of one record.
+QString normaliseRecord(QStringView record);

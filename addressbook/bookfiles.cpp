@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/bookfiles.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// The path as one key, however it was written ("./a", "a", "x/../a").
+QString keyOf(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+void syncFolderOf(const QString &path)
+{
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// The whole file, or an error; only regular files of sensible size, so a
+// device or a pipe named as the book cannot hang the program.
+IoResult readWhole(const QString &path, QByteArray *bytes)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {false, QStringLiteral("it is a folder, not a file")};
+    if (!info.isFile())
+        return {false, QStringLiteral("it is not a regular file")};
+    if (info.size() > BookFiles::kMaxFileSize)
+        return {false, QStringLiteral("it is too large to be an address book (%1 MB)").arg(info.size() >> 20)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, file.errorString()};
+    *bytes = file.read(BookFiles::kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {false, file.errorString()};
+    if (bytes->size() > BookFiles::kMaxFileSize)
+        return {false, QStringLiteral("it is too large to be an address book")};
+    return {true, {}};
+}
+
+} // namespace
+
+BookPlaces BookPlaces::probe(const QString &programDir, const QString &dataDir)
+{
+    const bool writable = ::access(QFile::encodeName(programDir).constData(), W_OK | X_OK) == 0;
+    return BookPlaces{programDir, dataDir, writable};
+}
+
+QString BookPlaces::defaultPath() const
+{
+    return QDir(programDirWritable ? programDir : dataDir).filePath(kBookFileName.toString());
+}
+
+QString BookPlaces::programBook() const
+{
+    return QDir(programDir).filePath(kBookFileName.toString());
+}
+
+IoResult replaceFile(const QString &path, QByteArrayView bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    // commit() syncs the data and renames; the folder's entry is synced
+    // here so that the rename itself survives a power cut.
+    if (!file.commit())
+        return {false, file.errorString()};
+    syncFolderOf(path);
+    return {true, {}};
+}
+
+BookFiles::BookFiles(BookPlaces places)
+    : m_places(std::move(places))
+{
+}
+
+void BookFiles::seedDataBook()
+{
+    const QString book = m_places.defaultPath();
+    const QString original = m_places.programBook();
+    if (m_places.programDirWritable || QFileInfo::exists(book) || !QFileInfo::exists(original))
+        return;
+    QByteArray bytes;
+    if (QDir().mkpath(m_places.dataDir) && readWhole(original, &bytes).ok)
+        replaceFile(book, bytes);
+}
+
+BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEvents &events)
+{
+    QString source = path;
+    if (keyOf(path) == keyOf(m_places.defaultPath()) && !m_places.programDirWritable) {
+        seedDataBook();
+        // Where the copy could not be made the original serves this once;
+        // the first save writes the user's own book.
+        if (!QFileInfo::exists(path) && QFileInfo::exists(m_places.programBook()))
+            source = m_places.programBook();
+    }
+
+    BookRead result;
+    const QString key = keyOf(path);
+    const QFileInfo info(source);
+    if (!info.exists() && !info.isSymLink()) {
+        m_unreadable.remove(key);
+        return result;
+    }
+    QByteArray bytes;
+    const IoResult read = readWhole(source, &bytes);
+    if (!read.ok) {
+        result.status = BookRead::Unreadable;
+        result.error = read.error;
+        m_unreadable.insert(key, read.error);
+        return result;
+    }
+    m_unreadable.remove(key);
+    result.status = BookRead::Read;
+    if (events)
+        events();
+    result.content = decodeBook(bytes, limit, events);
+    return result;
+}
+
+void BookFiles::keepBeforeReplacing(const QString &path)
+{
+    m_toKeep.insert(keyOf(path));
+}
+
+QString BookFiles::copyAside(const QString &path, QString *error) const
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString copy = path + QStringLiteral(".kept-") + stamp;
+    for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
+        copy = path + QStringLiteral(".kept-%1-%2").arg(stamp).arg(n);
+    QByteArray bytes;
+    IoResult done = readWhole(path, &bytes);
+    if (done.ok)
+        done = replaceFile(copy, bytes);
+    if (!done.ok) {
+        *error = QStringLiteral("the old file could not be copied aside first (%1)").arg(done.error);
+        return {};
+    }
+    return copy;
+}
+
+BookSave BookFiles::save(const QString &path, const QStringList &entries)
+{
+    BookSave result;
+    const QString key = keyOf(path);
+    if (const auto it = m_unreadable.constFind(key); it != m_unreadable.constEnd()) {
+        result.unreadFile = true;
+        result.error = it.value();
+        return result;
+    }
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        result.error = QStringLiteral("it is a folder, not a file");
+        return result;
+    }
+    if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable)
+        QDir().mkpath(m_places.dataDir);
+
+    // Nothing a load left out may go with the old file.
+    if (m_toKeep.contains(key) && info.exists()) {
+        result.keptCopy = copyAside(path, &result.error);
+        if (result.keptCopy.isEmpty())
+            return result;
+    }
+
+    if (entries.isEmpty()) {
+        // An empty list leaves no file at all.
+        if (info.exists() || info.isSymLink()) {
+            QFile file(path);
+            if (!file.remove()) {
+                result.error = file.errorString();
+                return result;
+            }
+            syncFolderOf(path);
+        }
+    } else {
+        const IoResult written = replaceFile(path, encodeBook(entries));
+        if (!written.ok) {
+            result.error = written.error;
+            return result;
+        }
+    }
+    m_toKeep.remove(key);
+    result.ok = true;
+    return result;
+}

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "addressbook/bookcodec.h"
+#include "platform/eventpump.h"
+
+#include <QByteArrayView>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+inline constexpr QStringView kBookFileName = u"AddData.txt";
+
+// Where the default book lives: beside the program when its folder can be
+// written, in the user's data folder when it cannot (a program installed
+// for the whole system).
+struct BookPlaces
+{
+    QString programDir;
+    QString dataDir;
+    bool programDirWritable = true;
+
+    static BookPlaces probe(const QString &programDir, const QString &dataDir);
+    QString defaultPath() const;
+    QString programBook() const;
+};
+
+struct IoResult
+{
+    bool ok = false;
+    QString error;
+};
+
+// Replaces the file with the bytes as a whole: they go to a temporary file
+// in the same folder, reach the disk, and are renamed over the old file. A
+// crash or a full disk at any moment leaves the old file or the new one.
+IoResult replaceFile(const QString &path, QByteArrayView bytes);
+
+struct BookRead
+{
+    enum Status {
+        Missing,    // no such file: nothing to add
+        Read,       // read; see content for what was left out
+        Unreadable, // there, but could not be read: never replaced
+    } status = Missing;
+    BookContent content;
+    QString error;
+};
+
+struct BookSave
+{
+    bool ok = false;
+    bool unreadFile = false; // refused: the file could not be read before
+    QString error;
+    QString keptCopy; // where the old file was copied before it was replaced
+};
+
+// The address book's files for one run of the program. It remembers which
+// files were not taken in whole, so that nothing they hold is lost to a
+// save, and which could not be read at all, so that they are never
+// replaced.
+class BookFiles
+{
+public:
+    // Larger files are no address book; reading them would only eat memory.
+    static constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
+
+    explicit BookFiles(BookPlaces places);
+
+    const BookPlaces &places() const { return m_places; }
+
+    // Reads at most `limit` entries. The default book in the user's data
+    // folder starts as a copy of the program folder's book.
+    BookRead read(const QString &path, qsizetype limit, const ProcessEvents &events = {});
+    // The list did not take in everything the file holds: the file is copied
+    // aside before the first save that would replace it.
+    void keepBeforeReplacing(const QString &path);
+    // Writes the entries (every one passing canBeStored()) as the whole
+    // file; an empty list deletes it.
+    BookSave save(const QString &path, const QStringList &entries);
+
+private:
+    QString copyAside(const QString &path, QString *error) const;
+    void seedDataBook();
+
+    BookPlaces m_places;
+    QSet<QString> m_toKeep;
+    QHash<QString, QString> m_unreadable;
+};
