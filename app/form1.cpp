@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
+#include "app/addresslistview.h"
 #include "app/addresstextbox.h"
 #include "app/headinglabel.h"
 #include "app/icon.h"
@@ -106,7 +107,7 @@ void Form1::createControls()
     verdana.setPointSizeF(9.75);
     TextReturn->setFont(verdana);
     TextToAddress->setFont(verdana);
-    List1 = named(new QListView(client), "List1");
+    List1 = named(new AddressListView(client), "List1");
     place(List1, 9000, 360, 3015, 1635);
     Label5 = named(makeLabel(client,
                              QStringLiteral("X:") + spaces(15) + QStringLiteral("Y:") + spaces(48)

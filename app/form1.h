@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "addressbook/bookfiles.h"
 #include "app/form1services.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -8,6 +9,8 @@
 #include <QMainWindow>
 #include <QString>
 
+class AddressListModel;
+class AddressListView;
 class AddressTextBox;
 class HeadingLabel;
 class QAction;
@@ -37,7 +40,7 @@ public:
     HeadingLabel *Label2 = nullptr;
     AddressTextBox *TextReturn = nullptr;
     AddressTextBox *TextToAddress = nullptr;
-    QListView *List1 = nullptr;
+    AddressListView *List1 = nullptr;
     HeadingLabel *Label5 = nullptr;
     QLineEdit *TextReturnOffX = nullptr;
     QLineEdit *TextReturnOffY = nullptr;
@@ -109,6 +112,32 @@ public:
 
     // True once the program is ending: every loop stops, nothing is stored.
     bool ending() const { return m_ending; }
+
+    // --- Address book (form1_addressbook.cpp) ---
+    // The book file in use: empty until the first load or save, then the
+    // default book, or the name typed into the Save-As panel for the rest
+    // of the run.
+    QString AddressFileName;
+    // The list's entries: text(row) is the exact entry, isTicked(row) its
+    // tick. A loop that lets events run between entries (Print All) holds
+    // QPersistentModelIndex values of it: they follow their entries through
+    // insertions and removals, and turn invalid when the entry is removed.
+    AddressListModel *addressBook() const;
+    // Adds entries at their sorted places, unticked. Refuses, in one message
+    // to the user, those the book file cannot hold (they contain "*|||||*")
+    // and those past the list's capacity; nothing already listed is lost.
+    // Does not save: call SaveFile() afterwards. Returns how many were added.
+    int addToAddressBook(const QStringList &entries);
+
+    enum class BookLoad { Whole, Missing, Incomplete, Unreadable };
+    enum class BookSaved { Saved, Deferred, Failed };
+    // Adds the entries of AddressFileName to the list (the default book
+    // when it is empty); tells the user what it could not take in.
+    BookLoad ImportingFile();
+    // Writes the whole list to AddressFileName, replacing the file as a
+    // whole; an empty list deletes it. Tells the user itself when it fails.
+    // Asked for while a book is loading, it runs when the load is done.
+    BookSaved SaveFile();
 
 public slots:
     // Lifecycle
@@ -195,11 +224,20 @@ private:
     void storeField(Setting setting, const QString &text);
     void endProgram();
 
-    // Address book (its own source file)
-    void ImportingFile();
-    void SaveFile();
+    // --- Address book state (form1_addressbook.cpp) ---
+    BookSaved saveBook(const QString &afterFailure);
+    void finishDeferredSave();
 
     Form1Services m_services;
     SettingsStore m_store;
     bool m_ending = false;
+
+    // --- Address book state (form1_addressbook.cpp); after m_services,
+    // which it is made from ---
+    BookFiles m_bookFiles{BookPlaces::probe(m_services.programDir, m_services.dataDir)};
+    // Loads in progress: events run inside them, and a save then would
+    // write a list that lacks the book's entries, so it waits for them.
+    int m_bookLoads = 0;
+    bool m_saveDeferred = false;
+    bool m_completeAfterDeferredSave = false;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 class AppControl;
 class Clock;
 class EventPump;
@@ -18,4 +20,8 @@ struct Form1Services
     EventPump &events;
     Clock &clock;
     AppControl &app;
+    // The program's own folder, where the address book lives by default,
+    // and the user's data folder, where it lives when that one is read-only.
+    QString programDir;
+    QString dataDir;
 };

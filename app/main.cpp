@@ -30,7 +30,9 @@ int main(int argc, char *argv[])
     SteadyClock clock;
     QtAppControl control;
 
-    Form1 window(Form1Services{settings, messages, shell, events, clock, control});
+    Form1 window(Form1Services{settings, messages, shell, events, clock, control,
+                               QApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     messages.setParentWindow(&window);
     window.Form_Load();
     if (window.ending())

@@ -5,6 +5,8 @@
 #include "fakes/fakeplatform.h"
 #include "fakes/memorysettingsbackend.h"
 
+#include <QTemporaryDir>
+
 // Everything a Form1 under test works with, as fakes.
 struct TestServices
 {
@@ -16,10 +18,14 @@ struct TestServices
     FakeAppControl app;
     // A real store on disk, where a test needs one instead of `settings`.
     SettingsBackend *settingsOnDisk = nullptr;
+    // The program's folder (where the address book lives) and the user's
+    // data folder, empty and of this TestServices' own.
+    QTemporaryDir programDir;
+    QTemporaryDir dataDir;
 
     Form1Services services()
     {
         SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
-        return Form1Services{store, messages, shell, events, clock, app};
+        return Form1Services{store, messages, shell, events, clock, app, programDir.path(), dataDir.path()};
     }
 };
