@@ -174,6 +174,11 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
     }
     if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable)
         QDir().mkpath(m_places.dataDir);
+    if (!info.absoluteDir().exists()) {
+        result.error = QStringLiteral("the folder %1 does not exist")
+                           .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return result;
+    }
 
     // Nothing a load left out may go with the old file.
     if (m_toKeep.contains(key) && info.exists()) {
