@@ -2,6 +2,7 @@
 #pragma once
 
 #include "addressbook/bookfiles.h"
+#include "app/addresslistview.h"
 #include "app/form1services.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -10,7 +11,6 @@
 #include <QString>
 
 class AddressListModel;
-class AddressListView;
 class AddressTextBox;
 class HeadingLabel;
 class QAction;
