@@ -92,10 +92,14 @@ Form1::BookLoad Form1::ImportingFile()
     ThrottledEvents events([this] { m_services.events.processEvents(); });
     const BookRead read = m_bookFiles.read(path, AddressListModel::kCapacity, events);
     // The entries go in at once, after the reading: a command that runs
-    // meanwhile sees the list without them, never half of them.
+    // meanwhile sees the list without them, never half of them, and a save
+    // it asks for waits until they are in.
     int added = 0;
-    if (read.status == BookRead::Read && !ending())
-        added = addressBook()->add(read.content.entries, events);
+    if (read.status == BookRead::Read) {
+        m_services.events.processEvents();
+        if (!ending())
+            added = addressBook()->add(read.content.entries, events);
+    }
     --m_bookLoads;
     if (ending())
         return BookLoad::Incomplete;
