@@ -107,25 +107,6 @@ private slots:
         QCOMPARE(result.addresses, expected);
     }
 
-    void nothingToImport_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("only spaces") << QStringLiteral("    ");
-    }
-
-    void nothingToImport()
-    {
-        QFETCH(QString, text);
-        int calls = 0;
-        const ImportResult result = parseImport(
-            text, [] { return QStringLiteral("|"); }, addressSplitFor(u"[BLANK LINE]", u""),
-            [&] { ++calls; });
-        QCOMPARE(result.status, ImportStatus::NothingToImport);
-        QVERIFY(result.addresses.isEmpty());
-        QCOMPARE(calls, 0);
-    }
-
     // The line delimiter is read again for every address piece, so a change
     // made while events ran applies to the pieces that follow; blank-line
     // mode reads it once.
