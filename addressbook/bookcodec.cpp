@@ -7,6 +7,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -31,20 +36,38 @@ int windows1252Byte(char16_t c)
     return it == kHighControls.end() ? -1 : int(0x80 + (it - kHighControls.begin()));
 }
 
+// The position of the first byte from `from` on with its high bit set, or
+// the size. Eight bytes at a time: books are mostly ASCII.
+qsizetype nextHighByte(QByteArrayView bytes, qsizetype from)
+{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    for (; from + 8 <= size; from += 8) {
+        quint64 word;
+        std::memcpy(&word, data + from, 8);
+        if (word & 0x8080808080808080ULL)
+            break;
+    }
+    while (from < size && (uchar(data[from]) & 0x80) == 0)
+        ++from;
+    return from;
+}
+
 bool isAscii(QByteArrayView bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (uchar(c) & 0x80) == 0; });
+    return nextHighByte(bytes, 0) == bytes.size();
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool isValidUtf8(QByteArrayView bytes)
 {
-    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const auto *begin = reinterpret_cast<const uchar *>(bytes.data());
+    const auto *p = begin;
     const auto *end = p + bytes.size();
     while (p < end) {
         const uchar b = *p;
         if (b < 0x80) {
-            ++p;
+            p = begin + nextHighByte(bytes, p - begin);
             continue;
         }
         int more;
@@ -98,21 +121,44 @@ QStringView withoutLeadingSpaces(QStringView text)
 
 // Windows-1252 bytes of the whole book, or an empty array when a
 // character does not fit.
+// Copies characters below 0x80 as bytes until the first other one, and
+// returns where that is. Books are mostly ASCII: this is the writer's loop.
+const char16_t *copyAscii(const char16_t *in, const char16_t *end, char *&out)
+{
+#ifdef __SSE2__
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    for (; end - in >= 8; in += 8, out += 8) {
+        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(eight, high), _mm_setzero_si128())) != 0xFFFF)
+            break;
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(eight, eight));
+    }
+#endif
+    for (; in < end && *in < 0x80; ++in)
+        *out++ = char(*in);
+    return in;
+}
+
 QByteArray encodeWindows1252(const QStringList &entries, qsizetype size)
 {
     QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
     auto put = [&out](QStringView text) {
-        for (const QChar c : text) {
-            const int b = windows1252Byte(c.unicode());
+        const char16_t *in = text.utf16();
+        const char16_t *end = in + text.size();
+        while ((in = copyAscii(in, end, out)) < end) {
+            const int b = windows1252Byte(*in++);
             if (b < 0)
                 return false;
             *out++ = char(b);
         }
         return true;
     };
-    for (const QString &entry : entries) {
-        if (!put(withoutLeadingSpaces(entry)) || !put(kRecordSeparator) || !put(kCrLf))
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // The entries lie all over the heap: ask for the next ones early.
+        if (i + 4 < entries.size())
+            __builtin_prefetch(entries[i + 4].constData());
+        if (!put(withoutLeadingSpaces(entries[i])) || !put(kRecordSeparator) || !put(kCrLf))
             return {};
     }
     return bytes;
@@ -180,54 +226,67 @@ QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
     }
     if (found)
         *found = BookEncoding::Windows1252;
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
+    // Windows-1252 is Latin-1 but for 0x80 to 0x9F: convert as Latin-1 (a
+    // vectorised loop) and mend those few.
+    QString text = QString::fromLatin1(bytes);
     QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto b = uchar(c);
-        *out++ = QChar((b & 0xE0) == 0x80 ? kHighControls[b - 0x80] : char16_t(b));
+    for (qsizetype i = nextHighByte(bytes, 0); i < bytes.size(); i = nextHighByte(bytes, i + 1)) {
+        const auto b = uchar(bytes[i]);
+        if (b < 0xA0)
+            out[i] = QChar(kHighControls[b - 0x80]);
     }
     return text;
 }
 
-QString normaliseRecord(QStringView record)
+namespace {
+
+// An entry from the lines of its record: the non-empty ones, each
+// followed by CR LF.
+template<typename Lines>
+QString entryOfLines(const Lines &lines)
 {
-    const QList<QStringView> lines = splitAt(record, kCrLf);
     qsizetype size = 0;
     for (const QStringView line : lines)
         size += line.isEmpty() ? 0 : line.size() + kCrLf.size();
-    QString entry;
-    entry.reserve(size);
+    QString entry(size, Qt::Uninitialized);
+    QChar *out = entry.data();
     for (const QStringView line : lines) {
         if (line.isEmpty())
             continue;
-        entry += line;
-        entry += kCrLf;
+        out = std::copy(line.begin(), line.end(), out);
+        out = std::copy(kCrLf.begin(), kCrLf.end(), out);
     }
     return entry;
+}
+
+} // namespace
+
+QString normaliseRecord(QStringView record)
+{
+    return entryOfLines(splitAt(record, kCrLf));
 }
 
 BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events)
 {
     BookContent content;
     const QString text = decodeBookText(bytes, &content.encoding);
-    const QList<QStringView> pieces = splitAt(text, kRecordSeparator);
-    if (pieces.isEmpty())
+    const QList<QStringView> records = splitAt(text, kRecordSeparator);
+    if (records.isEmpty())
         return content;
     // The piece after the last separator is no record; from our own writer
     // it is the last record's CR LF.
-    const qsizetype records = pieces.size() - 1;
-    const qsizetype taken = std::clamp<qsizetype>(limit, 0, records);
+    const qsizetype recordCount = records.size() - 1;
+    const qsizetype taken = std::clamp<qsizetype>(limit, 0, recordCount);
+    content.recordsBeyond = recordCount - taken;
+    content.tailHasText = !normaliseRecord(records.last()).isEmpty();
+    if (taken == 0)
+        return content;
+
     content.entries.reserve(taken);
     for (qsizetype i = 0; i < taken; ++i) {
         if (events)
             events();
-        content.entries.append(normaliseRecord(pieces[i]));
+        content.entries.append(normaliseRecord(records[i]));
     }
-    content.recordsBeyond = records - taken;
-    const QList<QStringView> tailLines = splitAt(pieces.last(), kCrLf);
-    content.tailHasText = std::any_of(tailLines.begin(), tailLines.end(),
-                                      [](QStringView line) { return !line.isEmpty(); });
     return content;
 }

@@ -42,7 +42,7 @@ IoResult readWhole(const QString &path, QByteArray *bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, file.errorString()};
-    *bytes = file.read(BookFiles::kMaxFileSize + 1);
+    *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {false, file.errorString()};
     if (bytes->size() > BookFiles::kMaxFileSize)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The book file's bytes: records, normalisation, code pages.
+#include "addressbook/addresstext.h"
 #include "addressbook/bookcodec.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -148,6 +150,9 @@ private slots:
         QTest::newRow("ASCII") << QStringLiteral("Larry") << BookEncoding::Windows1252 << QByteArray("Larry");
         QTest::newRow("Windows-1252 letters")
             << QStringLiteral("Jos\u00e9 \u20ac") << BookEncoding::Windows1252 << QByteArray("Jos\xe9 \x80");
+        QTest::newRow("long line, letters past the first eight")
+            << QStringLiteral("ABCDEFGHIJ\u00e9 KLMNOPQRSTUVWXYZ\u20acabcdefghijklmnop\u00ff")
+            << BookEncoding::Windows1252 << QByteArray("ABCDEFGHIJ\xe9 KLMNOPQRSTUVWXYZ\x80" "abcdefghijklmnop\xff*");
         QTest::newRow("Polish letters need UTF-8")
             << QStringLiteral("\u0141\u00f3d\u017a") << BookEncoding::Utf8 << QByteArray("\xc5\x81\xc3\xb3");
         QTest::newRow("outside the basic plane")
@@ -206,6 +211,33 @@ private slots:
         BookEncoding found;
         QCOMPARE(decodeBookText(bytes, &found), text);
         QCOMPARE(found, encoding);
+    }
+
+    void splitAtAgreesWithPlainSplitting()
+    {
+        // The shared splitter takes shortcuts for long and short texts; any
+        // text must still split as a plain left-to-right split does.
+        QRandomGenerator random(7);
+        const QString alphabet = QStringLiteral("a*|\r\n");
+        for (const QString &delimiter : {kRecordSeparator.toString(), kCrLf.toString(), QStringLiteral("*"),
+                                         QStringLiteral("||")}) {
+            for (int round = 0; round < 400; ++round) {
+                QString text;
+                const int size = random.bounded(600);
+                for (int i = 0; i < size; ++i) {
+                    // Runs of the delimiter itself now and then.
+                    if (random.bounded(20) == 0)
+                        text += delimiter;
+                    else
+                        text += alphabet[random.bounded(int(alphabet.size()))];
+                }
+                QStringList expected = text.isEmpty() ? QStringList() : text.split(delimiter);
+                QStringList pieces;
+                for (const QStringView piece : splitAt(text, delimiter))
+                    pieces << piece.toString();
+                QCOMPARE(pieces, expected);
+            }
+        }
     }
 
     void storable_data()
