@@ -240,4 +240,14 @@ private:
     int m_bookLoads = 0;
     bool m_saveDeferred = false;
     bool m_completeAfterDeferredSave = false;
+
+    // --- Printing (form1_printing.cpp) ---
+    // One envelope from the fields as they stand now. Tells the user, once,
+    // what kept it from the printer; true when nothing did.
+    bool printEnvelope();
+    // Waits the given number of seconds with the window responsive; stops
+    // early once the program is ending.
+    void Sleep1(int seconds);
+    // An envelope's document is open: a second one must not start inside it.
+    bool m_printingEnvelope = false;
 };

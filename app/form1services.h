@@ -7,6 +7,7 @@ class AppControl;
 class Clock;
 class EventPump;
 class MessageBox;
+class Printer;
 class SettingsBackend;
 class Shell;
 
@@ -20,6 +21,8 @@ struct Form1Services
     EventPump &events;
     Clock &clock;
     AppControl &app;
+    // The default printer, which every envelope goes to.
+    Printer &printer;
     // The program's own folder, where the address book lives by default,
     // and the user's data folder, where it lives when that one is read-only.
     QString programDir;

@@ -3,10 +3,12 @@
 #include "app/icon.h"
 #include "platform/clock.h"
 #include "platform/filesettingsbackend.h"
+#include "platform/qt/cupsprinttarget.h"
 #include "platform/qt/desktopshell.h"
 #include "platform/qt/qtappcontrol.h"
 #include "platform/qt/qteventpump.h"
 #include "platform/qt/qtmessagebox.h"
+#include "platform/qt/qtprinter.h"
 #include "settings/settingkeys.h"
 
 #include <QApplication>
@@ -29,8 +31,10 @@ int main(int argc, char *argv[])
     QtEventPump events;
     SteadyClock clock;
     QtAppControl control;
+    CupsDefaultPrinter defaultPrinter;
+    QtPrinter printer(defaultPrinter);
 
-    Form1 window(Form1Services{settings, messages, shell, events, clock, control,
+    Form1 window(Form1Services{settings, messages, shell, events, clock, control, printer,
                                QApplication::applicationDirPath(),
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     messages.setParentWindow(&window);

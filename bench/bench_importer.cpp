@@ -9,6 +9,7 @@
 #include "app/sortedcombobox.h"
 #include "fakes/fakeplatform.h"
 #include "fakes/memorysettingsbackend.h"
+#include "fakes/recordingprinter.h"
 #include "importer/delimiters.h"
 #include "importer/importparser.h"
 #include "platform/clock.h"
@@ -128,9 +129,10 @@ void runLayout(const Layout &layout)
     QtEventPump events;
     SteadyClock clock;
     FakeAppControl app;
+    RecordingPrinter printer;
     QTemporaryDir programDir;
     QTemporaryDir dataDir;
-    Form1 form(Form1Services{settings, messages, shell, events, clock, app, programDir.path(), dataDir.path()});
+    Form1 form(Form1Services{settings, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()});
     form.Form_Load();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

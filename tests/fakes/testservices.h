@@ -4,6 +4,7 @@
 #include "app/form1services.h"
 #include "fakes/fakeplatform.h"
 #include "fakes/memorysettingsbackend.h"
+#include "fakes/recordingprinter.h"
 
 #include <QTemporaryDir>
 
@@ -16,6 +17,7 @@ struct TestServices
     FakeClock clock;
     FakeEventPump events{&clock};
     FakeAppControl app;
+    RecordingPrinter printer;
     // A real store on disk, where a test needs one instead of `settings`.
     SettingsBackend *settingsOnDisk = nullptr;
     // The program's folder (where the address book lives) and the user's
@@ -26,6 +28,6 @@ struct TestServices
     Form1Services services()
     {
         SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
-        return Form1Services{store, messages, shell, events, clock, app, programDir.path(), dataDir.path()};
+        return Form1Services{store, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()};
     }
 };

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// What went wrong at the printer, in words for the user; empty when nothing did.
+struct PrinterStatus
+{
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+    static PrinterStatus failure(const QString &error) { return PrinterStatus{error}; }
+};
+
+// The default printer, as the envelope routine drives it: set the unit,
+// the orientation, the font and the position, print lines, end the
+// document. The first printed line opens a document (one print job);
+// ending the document closes it. Settings persist from one document to
+// the next.
+class Printer
+{
+public:
+    enum class ScaleUnit { Inches, Centimetres };
+    enum class Orientation { Portrait, Landscape };
+    enum class DocumentEnd {
+        Send,    // the document goes to the printer as one job
+        Discard, // the document is dropped: nothing reaches the printer
+    };
+
+    virtual ~Printer() = default;
+
+    // Unit of the current position; takes effect for later positions.
+    virtual void setScaleUnit(ScaleUnit unit) = 0;
+    // Orientation of the next document opened.
+    virtual void setOrientation(Orientation orientation) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setFontName(const QString &face) = 0;
+    // Where the top-left corner of the next line goes, in the scale unit,
+    // measured from the top-left corner of the page's printable area.
+    virtual void setCurrentX(double x) = 0;
+    virtual void setCurrentY(double y) = 0;
+    // Draws one line at the current position in the current font, then
+    // moves to the start of the next line: X back to 0, Y down by the
+    // line height of the font. Opens the document first if none is open;
+    // an error means the line was not printed.
+    virtual PrinterStatus print(const QString &line) = 0;
+    // Closes the open document, if any: sends it as one job or drops it.
+    // With no document open it does nothing and succeeds.
+    virtual PrinterStatus endDoc(DocumentEnd end = DocumentEnd::Send) = 0;
+};

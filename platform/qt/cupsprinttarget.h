@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/qt/qtprinter.h"
+
+#include <QByteArray>
+
+// The system's default printer, through CUPS: its default destination,
+// whether it accepts jobs, its page and printable area, and the job itself.
+class CupsDefaultPrinter final : public PrintTarget
+{
+public:
+    PrinterStatus pageLayout(QPageLayout::Orientation orientation, QPageLayout &layout) override;
+    PrinterStatus submit(const QString &pdfFile, const QString &title) override;
+
+    // The id CUPS gave the last job handed over, 0 before the first.
+    int lastJob() const { return m_lastJob; }
+
+private:
+    QByteArray m_destination;
+    int m_lastJob = 0;
+};

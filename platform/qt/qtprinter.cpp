@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qt/qtprinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace {
+constexpr double kCentimetresPerInch = 2.54;
+const QString kJobTitle = QStringLiteral("Quillon envelope");
+} // namespace
+
+QtPrinter::QtPrinter(PrintTarget &target) : m_target(target) {}
+
+QtPrinter::~QtPrinter()
+{
+    // A document still open when the program ends is not sent half-done.
+    closeDocument();
+}
+
+void QtPrinter::setScaleUnit(ScaleUnit unit) { m_unit = unit; }
+void QtPrinter::setOrientation(Orientation orientation) { m_orientation = orientation; }
+void QtPrinter::setFontSize(double points) { m_fontSize = points; }
+void QtPrinter::setFontName(const QString &face) { m_fontName = face; }
+void QtPrinter::setCurrentX(double x) { m_x = x; }
+void QtPrinter::setCurrentY(double y) { m_y = y; }
+
+double QtPrinter::unitsPerInch() const
+{
+    return m_unit == ScaleUnit::Centimetres ? kCentimetresPerInch : 1.0;
+}
+
+PrinterStatus QtPrinter::openDocument()
+{
+    QPageLayout layout;
+    const auto orientation =
+        m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (PrinterStatus status = m_target.pageLayout(orientation, layout); !status.ok())
+        return status;
+
+    if (!m_folder || !m_folder->isValid())
+        m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon-XXXXXX"));
+    if (!m_folder->isValid())
+        return PrinterStatus::failure(
+            QStringLiteral("Quillon cannot make a temporary folder for the envelope (%1), so nothing was printed.")
+                .arg(m_folder->errorString()));
+    m_file = m_folder->filePath(QStringLiteral("envelope.pdf"));
+
+    m_device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_device->setOutputFormat(QPrinter::PdfFormat);
+    m_device->setOutputFileName(m_file);
+    m_device->setDocName(kJobTitle);
+    m_device->setCreator(QStringLiteral("Quillon"));
+    m_device->setPageLayout(layout);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_device.get())) {
+        m_painter.reset();
+        m_device.reset();
+        QFile::remove(m_file);
+        return PrinterStatus::failure(
+            QStringLiteral("Quillon cannot write the envelope's document (%1), so nothing was printed.")
+                .arg(QDir::toNativeSeparators(m_file)));
+    }
+    return {};
+}
+
+PrinterStatus QtPrinter::print(const QString &line)
+{
+    if (!m_painter) {
+        if (PrinterStatus status = openDocument(); !status.ok())
+            return status;
+    }
+    // The face is passed on as typed; fontconfig substitutes one the
+    // system lacks.
+    QFont font(m_fontName);
+    font.setPointSizeF(m_fontSize);
+    const QFontMetricsF metrics(font, m_device.get());
+    const double dpiX = m_device->logicalDpiX();
+    const double dpiY = m_device->logicalDpiY();
+    const QPointF topLeft(m_x / unitsPerInch() * dpiX, m_y / unitsPerInch() * dpiY);
+    m_painter->setFont(font);
+    m_painter->drawText(topLeft + QPointF(0, metrics.ascent()), line);
+    m_x = 0;
+    m_y += metrics.lineSpacing() / dpiY * unitsPerInch();
+    return {};
+}
+
+PrinterStatus QtPrinter::endDoc(DocumentEnd end)
+{
+    if (!m_painter)
+        return {};
+    const bool written = m_painter->end();
+    PrinterStatus status;
+    if (end == DocumentEnd::Send) {
+        status = written ? m_target.submit(m_file, kJobTitle)
+                         : PrinterStatus::failure(QStringLiteral(
+                               "Quillon could not finish the envelope's document, so nothing was printed."));
+    }
+    closeDocument();
+    return status;
+}
+
+void QtPrinter::closeDocument()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+    m_painter.reset();
+    m_device.reset();
+    if (!m_file.isEmpty())
+        QFile::remove(m_file);
+    m_file.clear();
+}
+
+PdfFileTarget::PdfFileTarget(const QPageLayout &page, const QString &folder)
+    : m_page(page), m_folder(folder)
+{
+}
+
+PrinterStatus PdfFileTarget::pageLayout(QPageLayout::Orientation orientation, QPageLayout &layout)
+{
+    layout = m_page;
+    layout.setOrientation(orientation);
+    layout.setMargins(layout.minimumMargins());
+    return {};
+}
+
+PrinterStatus PdfFileTarget::submit(const QString &pdfFile, const QString &)
+{
+    const QString kept = QDir(m_folder).filePath(QStringLiteral("envelope-%1.pdf").arg(files.size() + 1));
+    QFile::remove(kept);
+    if (!QFile::copy(pdfFile, kept))
+        return PrinterStatus::failure(QStringLiteral("Cannot keep the envelope as %1.").arg(kept));
+    files << kept;
+    return {};
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/printer.h"
+
+#include <QPageLayout>
+#include <QStringList>
+
+#include <memory>
+
+class QPainter;
+class QPrinter;
+class QTemporaryDir;
+
+// Where QtPrinter's finished documents go, and the page they are laid out on.
+class PrintTarget
+{
+public:
+    virtual ~PrintTarget() = default;
+    // Called as a document opens: the page in the given orientation, with
+    // its margins at the edges of the printable area; an error when the
+    // target cannot take a job now.
+    virtual PrinterStatus pageLayout(QPageLayout::Orientation orientation, QPageLayout &layout) = 0;
+    // Hands a finished PDF document over as one job.
+    virtual PrinterStatus submit(const QString &pdfFile, const QString &title) = 0;
+};
+
+// The Printer over QPrinter and QPainter. Each document is drawn into a PDF
+// file of its own and handed to the target only when it is ended, so that
+// a dropped document never reaches the printer and a refused one is known.
+// The painter's origin is the top-left corner of the printable area.
+class QtPrinter final : public Printer
+{
+public:
+    explicit QtPrinter(PrintTarget &target);
+    ~QtPrinter() override;
+
+    void setScaleUnit(ScaleUnit unit) override;
+    void setOrientation(Orientation orientation) override;
+    void setFontSize(double points) override;
+    void setFontName(const QString &face) override;
+    void setCurrentX(double x) override;
+    void setCurrentY(double y) override;
+    PrinterStatus print(const QString &line) override;
+    PrinterStatus endDoc(DocumentEnd end) override;
+
+private:
+    PrinterStatus openDocument();
+    void closeDocument();
+    double unitsPerInch() const;
+
+    PrintTarget &m_target;
+    ScaleUnit m_unit = ScaleUnit::Inches;
+    Orientation m_orientation = Orientation::Portrait;
+    double m_fontSize = 12;
+    QString m_fontName;
+    double m_x = 0;
+    double m_y = 0;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_file;
+    std::unique_ptr<QPrinter> m_device;
+    std::unique_ptr<QPainter> m_painter;
+};
+
+// A target that keeps every document as a PDF file in a folder, on a page
+// it is given: the page without a print system.
+class PdfFileTarget final : public PrintTarget
+{
+public:
+    // Documents are laid out on `page` turned to the orientation asked for;
+    // its minimum margins stand for the unprintable edges of the page as
+    // it lies.
+    PdfFileTarget(const QPageLayout &page, const QString &folder);
+
+    PrinterStatus pageLayout(QPageLayout::Orientation orientation, QPageLayout &layout) override;
+    PrinterStatus submit(const QString &pdfFile, const QString &title) override;
+
+    QStringList files; // the documents submitted, oldest first
+
+private:
+    QPageLayout m_page;
+    QString m_folder;
+};

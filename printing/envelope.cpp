@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printing/envelope.h"
+
+#include "addressbook/addresstext.h"
+#include "platform/printer.h"
+#include "settings/number.h"
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+constexpr NumberRange kAnyFiniteNumber{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max()};
+
+// One number field of a block, with the last value of this envelope that
+// could be used: a field edited into nonsense while the envelope prints
+// must not leave a half-printed job behind.
+class NumberField
+{
+public:
+    NumberField(QString label, FieldText read, NumberRange range, QString unit)
+        : m_label(std::move(label)), m_read(std::move(read)), m_range(range), m_unit(std::move(unit))
+    {
+    }
+
+    // The field's value now, or its last valid value when the text has
+    // become unusable; nothing when it has never been valid.
+    std::optional<double> current(const QLocale &locale)
+    {
+        m_text = m_read ? m_read() : QString();
+        if (const auto value = parseNumber(m_text, m_range, locale))
+            m_lastValid = value;
+        return m_lastValid;
+    }
+
+    // Reads the field; the message says what is wrong with it, if anything.
+    QString check(const QLocale &locale)
+    {
+        m_lastValid.reset();
+        return current(locale) ? QString() : problem(locale);
+    }
+
+    // What is wrong with the text read last.
+    QString problem(const QLocale &locale) const
+    {
+        if (m_text.trimmed().isEmpty())
+            return QStringLiteral("%1 is empty. Enter a number of %2. Nothing was printed.").arg(m_label, m_unit);
+        if (parseNumber(m_text, kAnyFiniteNumber, locale))
+            return QStringLiteral("%1 is out of range: '%2' (from %3 to %4 %5). Nothing was printed.")
+                .arg(m_label, m_text, QString::number(m_range.min), QString::number(m_range.max), m_unit);
+        return QStringLiteral("%1 is not a number: '%2'. Nothing was printed.").arg(m_label, m_text);
+    }
+
+private:
+    QString m_label;
+    FieldText m_read;
+    NumberRange m_range;
+    QString m_unit;
+    QString m_text;
+    std::optional<double> m_lastValid;
+};
+
+struct Block
+{
+    explicit Block(const EnvelopeBlock &fields)
+        : fields(fields),
+          fontSize(fields.name + QStringLiteral(" print font size"), fields.fontSize, kFontSizeRange,
+                   QStringLiteral("points")),
+          offsetX(fields.name + QStringLiteral(" X offset"), fields.offsetX, kOffsetRange,
+                  QStringLiteral("centimetres")),
+          offsetY(fields.name + QStringLiteral(" Y offset"), fields.offsetY, kOffsetRange,
+                  QStringLiteral("centimetres"))
+    {
+    }
+
+    QString text() const { return fields.text ? fields.text() : QString(); }
+    QString fontName() const { return fields.fontName ? fields.fontName() : QString(); }
+
+    const EnvelopeBlock &fields;
+    NumberField fontSize;
+    NumberField offsetX;
+    NumberField offsetY;
+};
+
+// The first problem among the numbers the envelope will use, in the order
+// the envelope uses them; the X offset only matters when the block has a line.
+QString checkNumbers(Block &block, const QLocale &locale)
+{
+    for (NumberField *field : {&block.fontSize, &block.offsetX, &block.offsetY}) {
+        if (field == &block.offsetX && envelopeLines(block.text()).isEmpty())
+            continue;
+        if (QString problem = field->check(locale); !problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+class EnvelopeRun
+{
+public:
+    EnvelopeRun(Printer &printer, const ProcessEvents &processEvents, const std::function<bool()> &stopped,
+                const QLocale &locale)
+        : m_printer(printer), m_processEvents(processEvents), m_stopped(stopped), m_locale(locale)
+    {
+    }
+
+    // Sets the block's font and top, then prints its lines, each at the X
+    // offset read for that line. False when the document had to be dropped.
+    bool printBlock(Block &block)
+    {
+        m_printer.setFontSize(*block.fontSize.current(m_locale));
+        m_printer.setFontName(block.fontName());
+        m_printer.setCurrentY(*block.offsetY.current(m_locale));
+        return printLines(block);
+    }
+
+    bool printLines(Block &block)
+    {
+        const QString text = block.text();
+        for (QStringView line : envelopeLines(text)) {
+            if (m_processEvents)
+                m_processEvents();
+            if (m_stopped && m_stopped())
+                return drop(EnvelopeResult::Outcome::Stopped, {});
+            // A block that was empty at the check and has been filled in
+            // since may never have had a usable X offset.
+            const std::optional<double> x = block.offsetX.current(m_locale);
+            if (!x)
+                return drop(EnvelopeResult::Outcome::BadField, block.offsetX.problem(m_locale));
+            m_printer.setCurrentX(*x);
+            if (const PrinterStatus status = m_printer.print(line.toString()); !status.ok())
+                return drop(EnvelopeResult::Outcome::PrinterFailed, status.error);
+            m_printedAny = true;
+        }
+        return true;
+    }
+
+    EnvelopeResult finish()
+    {
+        if (const PrinterStatus status = m_printer.endDoc(Printer::DocumentEnd::Send); !status.ok())
+            return {EnvelopeResult::Outcome::PrinterFailed, status.error};
+        return {m_printedAny ? EnvelopeResult::Outcome::Printed : EnvelopeResult::Outcome::NothingToPrint, {}};
+    }
+
+    EnvelopeResult failure() const { return m_failure; }
+
+private:
+    bool drop(EnvelopeResult::Outcome outcome, const QString &message)
+    {
+        m_printer.endDoc(Printer::DocumentEnd::Discard);
+        m_failure = {outcome, message};
+        return false;
+    }
+
+    Printer &m_printer;
+    const ProcessEvents &m_processEvents;
+    const std::function<bool()> &m_stopped;
+    const QLocale &m_locale;
+    bool m_printedAny = false;
+    EnvelopeResult m_failure{EnvelopeResult::Outcome::Stopped, {}};
+};
+
+} // namespace
+
+QList<QStringView> envelopeLines(QStringView address)
+{
+    return splitAt(address, kCrLf);
+}
+
+EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
+                             const std::function<bool()> &stopped, const QLocale &locale)
+{
+    Block returnBlock(fields.returnAddress);
+    Block toBlock(fields.toAddress);
+    for (Block *block : {&returnBlock, &toBlock}) {
+        if (QString problem = checkNumbers(*block, locale); !problem.isEmpty())
+            return {EnvelopeResult::Outcome::BadField, problem};
+    }
+
+    // Unit and orientation once per envelope, before any output; each
+    // block sets its font size before its face.
+    EnvelopeRun run(printer, processEvents, stopped, locale);
+    printer.setScaleUnit(Printer::ScaleUnit::Centimetres);
+    printer.setFontSize(*returnBlock.fontSize.current(locale));
+    printer.setFontName(returnBlock.fontName());
+    printer.setOrientation(Printer::Orientation::Landscape);
+    printer.setCurrentY(*returnBlock.offsetY.current(locale));
+    if (!run.printLines(returnBlock) || !run.printBlock(toBlock))
+        return run.failure();
+    return run.finish();
+}

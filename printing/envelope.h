@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/eventpump.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <functional>
+
+class Printer;
+
+// The printed lines of an address text: split at every CR LF, so that a
+// lone CR or LF stays inside its line, two CR LF in a row give an empty
+// line, a final CR LF gives an empty last line and an empty text gives no
+// line at all. The lines view `address`, which must outlive them.
+QList<QStringView> envelopeLines(QStringView address);
+
+// Reads one field of the window as it stands at this moment.
+using FieldText = std::function<QString()>;
+
+// One block of the envelope: an address and where and how it is printed.
+struct EnvelopeBlock
+{
+    QString name; // how messages name the block: "Return address"
+    FieldText text;
+    FieldText fontSize; // points
+    FieldText fontName;
+    FieldText offsetX; // centimetres, read afresh for every line
+    FieldText offsetY; // centimetres
+};
+
+struct EnvelopeFields
+{
+    EnvelopeBlock returnAddress;
+    EnvelopeBlock toAddress;
+};
+
+struct EnvelopeResult
+{
+    enum class Outcome {
+        Printed,        // one job sent
+        NothingToPrint, // both addresses empty: no job
+        BadField,       // a number the envelope needs is unusable: no job
+        PrinterFailed,  // the printer or the print system refused: no job
+        Stopped,        // the program is ending: the document was dropped
+    };
+
+    Outcome outcome;
+    QString message; // for the user, with BadField and PrinterFailed
+
+    bool succeeded() const { return outcome == Outcome::Printed || outcome == Outcome::NothingToPrint; }
+};
+
+// Prints one envelope: the return block, then the to-address block, each at
+// its offsets in centimetres and in its own print font, on one landscape
+// page, one job. Every number it will use is checked before the printer is
+// touched. The fields are read when each is needed, as the window holds
+// them then; `processEvents` runs before every line, after which a true
+// `stopped()` drops the document. A field that has become unusable since
+// the check keeps its last valid value of this envelope. The document is
+// always ended or dropped before this returns.
+EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
+                             const std::function<bool()> &stopped, const QLocale &locale = QLocale::system());
