@@ -122,7 +122,11 @@ Form1::BookLoad Form1::ImportingFile()
                                        "(it holds at most %2): %3 were loaded and %4 were left out.")
                             .arg(shown(path), count(AddressListModel::kCapacity), count(added), count(leftOut));
         }
-        if (read.content.tailHasText) {
+        if (read.content.tailHasText && read.content.entries.isEmpty() && read.content.recordsBeyond == 0) {
+            problems << QStringLiteral("The file %1 holds no address book records (none ends in \"*|||||*\"), "
+                                       "so nothing was loaded from it.")
+                            .arg(shown(path));
+        } else if (read.content.tailHasText) {
             problems << QStringLiteral("The address book %1 ends with text after its last \"*|||||*\" "
                                        "separator; that text is not an address and was not loaded.")
                             .arg(shown(path));

@@ -326,30 +326,42 @@ private slots:
     void importData_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // null: leave the path as it is
         QTest::addColumn<int>("entries");
-        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QString>("warning");
 
-        QTest::newRow("the default book again doubles it") << QStringLiteral("AddData.txt") << 4 << true;
-        QTest::newRow("a file that does not exist") << QStringLiteral("missing.txt") << 2 << false;
-        QTest::newRow("a folder") << QStringLiteral("afolder") << 2 << false;
+        QTest::newRow("the default book again doubles it") << "AddData.txt" << QByteArray() << 4 << QString();
+        QTest::newRow("a file that does not exist")
+            << "missing.txt" << QByteArray() << 2 << "later saves of the address book will create it";
+        QTest::newRow("a folder") << "afolder" << QByteArray() << 2 << "could not be read";
+        QTest::newRow("binary garbage with NUL bytes")
+            << "garbage.bin" << QByteArray("\x00\x01\xff\xfe\x00*||\r\n\x90", 10) << 2 << "holds no address book records";
+        QTest::newRow("another book") << "other.txt" << QByteArray("Zed\r\n*|||||*\r\n") << 3 << QString();
     }
 
     void importData()
     {
         QFETCH(QString, name);
+        QFETCH(QByteArray, content);
         QFETCH(int, entries);
-        QFETCH(bool, complete);
+        QFETCH(QString, warning);
         Window window(kWorkedExample);
         QVERIFY(QDir().mkpath(window.otherPath(QStringLiteral("afolder"))));
         const QString path = window.otherPath(name);
+        if (!content.isNull())
+            writeAll(path, content);
 
         window.panel(window.form->ImportMenu, path);
         QCOMPARE(window.book().count(), entries);
         QCOMPARE(window.form->AddressFileName, path);
-        QCOMPARE(window.informations(), complete ? QStringList{"Complete"} : QStringList{});
-        QCOMPARE(window.warnings().size(), complete ? 0 : 1);
-        // Not saved: the file changes at the next save only.
+        QCOMPARE(window.informations(), warning.isEmpty() ? QStringList{"Complete"} : QStringList{});
+        QCOMPARE(window.warnings().size(), warning.isEmpty() ? 0 : 1);
+        if (!warning.isEmpty())
+            QVERIFY2(window.warnings().first().contains(warning), qPrintable(window.warnings().first()));
+        // Not saved: the files change at the next save only.
         QCOMPARE(readAll(window.bookPath()), kWorkedExample);
+        if (!content.isNull())
+            QCOMPARE(readAll(path), content);
 
         window.saveAddress(QStringLiteral("New"));
         if (name == u"afolder") {
@@ -358,9 +370,15 @@ private slots:
             QVERIFY(QFileInfo(path).isDir());
             window.panel(window.form->SaveMenuAs, window.otherPath(QStringLiteral("rescue.txt")));
             QCOMPARE(decodeBook(readAll(window.otherPath(QStringLiteral("rescue.txt"))), 10).entries.size(), 3);
-        } else {
-            QVERIFY(complete || window.warnings().last().contains(QStringLiteral("later saves")));
-            QCOMPARE(decodeBook(readAll(path), 100).entries.size(), entries + 1);
+            return;
+        }
+        QCOMPARE(decodeBook(readAll(path), 100).entries.size(), entries + 1);
+        if (name == u"garbage.bin") {
+            // What the import could not read is kept beside it.
+            const QStringList kept =
+                QDir(window.services.programDir.path()).entryList({QStringLiteral("garbage.bin.kept-*")});
+            QCOMPARE(kept.size(), 1);
+            QCOMPARE(readAll(window.otherPath(kept.first())), content);
         }
     }
 
