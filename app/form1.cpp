@@ -172,30 +172,36 @@ void Form1::createControls()
     place(FrameFontOptions, 120, 120, 6135, 2295);
     FrameFontOptions->setAutoFillBackground(true);
     QWidget *fonts = FrameFontOptions;
-    LabelRAPrint = named(makeLabel(fonts, QStringLiteral("Return Address Display Font Size:") + spaces(22)
-                                              + QStringLiteral("Font Type:"),
-                                   240, 240, 4455, 255),
-                         "LabelRAPrint");
-    TextReturnDisplayFontSite = textBox(fonts, "TextReturnDisplayFontSite", 2760, 240, 495, 285);
-    TextReturnDisplayFontType = textBox(fonts, "TextReturnDisplayFontType", 4560, 240, 1335, 285);
-    LabelFontRAPrint = named(makeLabel(fonts, QStringLiteral("Return Address Print Font Size:") + spaces(26)
-                                                  + QStringLiteral("Font Type:"),
-                                       240, 600, 5655, 255),
-                             "LabelFontRAPrint");
-    TextReturnPrintFontSize = textBox(fonts, "TextReturnPrintFontSize", 2760, 600, 495, 285);
-    TextReturnPrintFonttype = textBox(fonts, "TextReturnPrintFonttype", 4560, 600, 1335, 285);
-    LabelAddressDisplay = named(makeLabel(fonts, QStringLiteral("To Address Display Font Size:") + spaces(28)
-                                                     + QStringLiteral("Font Type:"),
-                                          240, 960, 5535, 255),
-                                "LabelAddressDisplay");
-    TextToAddressDisplaySize = textBox(fonts, "TextToAddressDisplaySize", 2760, 960, 495, 285);
-    TextToAddressDisplayType = textBox(fonts, "TextToAddressDisplayType", 4560, 960, 1335, 285);
-    LabelAddressPrint = named(makeLabel(fonts, QStringLiteral("To Address Print Font Size:") + spaces(33)
-                                                   + QStringLiteral("Font Type:"),
-                                        240, 1320, 5655, 255),
-                              "LabelAddressPrint");
-    TextToAddressPrintFontSize = textBox(fonts, "TextToAddressPrintFontSize", 2760, 1320, 495, 285);
-    TextToAddressPrintFontType = textBox(fonts, "TextToAddressPrintFontType", 4560, 1320, 1335, 285);
+    // Four rows: a heading label with a size box and a face box over it.
+    struct FontRow
+    {
+        HeadingLabel *&label;
+        const char *labelName;
+        const char *heading;
+        int gap;
+        int top;
+        int labelWidth;
+        QLineEdit *&size;
+        const char *sizeName;
+        QLineEdit *&face;
+        const char *faceName;
+    };
+    const FontRow rows[] = {
+        {LabelRAPrint, "LabelRAPrint", "Return Address Display Font Size:", 22, 240, 4455,
+         TextReturnDisplayFontSite, "TextReturnDisplayFontSite", TextReturnDisplayFontType, "TextReturnDisplayFontType"},
+        {LabelFontRAPrint, "LabelFontRAPrint", "Return Address Print Font Size:", 26, 600, 5655,
+         TextReturnPrintFontSize, "TextReturnPrintFontSize", TextReturnPrintFonttype, "TextReturnPrintFonttype"},
+        {LabelAddressDisplay, "LabelAddressDisplay", "To Address Display Font Size:", 28, 960, 5535,
+         TextToAddressDisplaySize, "TextToAddressDisplaySize", TextToAddressDisplayType, "TextToAddressDisplayType"},
+        {LabelAddressPrint, "LabelAddressPrint", "To Address Print Font Size:", 33, 1320, 5655,
+         TextToAddressPrintFontSize, "TextToAddressPrintFontSize", TextToAddressPrintFontType, "TextToAddressPrintFontType"},
+    };
+    for (const FontRow &row : rows) {
+        const QString text = QString::fromLatin1(row.heading) + spaces(row.gap) + QStringLiteral("Font Type:");
+        row.label = named(makeLabel(fonts, text, 240, row.top, row.labelWidth, 255), row.labelName);
+        row.size = textBox(fonts, row.sizeName, 2760, row.top, 495, 285);
+        row.face = textBox(fonts, row.faceName, 4560, row.top, 1335, 285);
+    }
     CommandHide = button(fonts, "CommandHide", QStringLiteral("Hide Settings"), 1080, 1800, 1815, 375);
     CommandDefaultSettings = button(fonts, "CommandDefaultSettings", QStringLiteral("Default Font Settings"), 3120, 1800, 1815, 375);
     FrameFontOptions->hide();
