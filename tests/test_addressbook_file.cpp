@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The address book's files: where the book lives, whole saves, what a load
-// left out, files that are no book.
+// left out, paths that are no book.
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/bookfiles.h"
 
@@ -28,37 +28,26 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// A big book whose entries all carry `tag`, so that two of them differ
-// in every record.
-QStringList bigBook(const QString &tag, int count = 30000)
+QStringList bigBook(const QString &tag)
 {
     QStringList entries;
-    entries.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        entries << QStringLiteral("%1 Person %2\r\n%3 Long Street\r\nSome Town, ST %4\r\n")
-                       .arg(tag)
-                       .arg(i, 5, 10, QLatin1Char('0'))
-                       .arg(i * 7)
-                       .arg(10000 + i);
-    }
+    for (int i = 0; i < 30000; ++i)
+        entries << QStringLiteral("%1 Person %2\r\n%3 Long Street\r\nSome Town\r\n").arg(tag).arg(i).arg(i * 7);
     return entries;
 }
 
 // The child's part of the kill test: save two books in turn until killed.
 int keepSaving(const QString &path)
 {
-    BookFiles files(BookPlaces{QFileInfo(path).absolutePath(), QFileInfo(path).absolutePath(), true});
+    BookFiles files(BookPlaces{QFileInfo(path).absolutePath(), QString(), true});
     const QStringList books[2] = {bigBook(QStringLiteral("A")), bigBook(QStringLiteral("B"))};
     for (int turn = 0;; turn ^= 1) {
         if (!files.save(path, books[turn]).ok)
             return 1;
-        if (turn == 0) {
-            // The parent starts its clock once the first whole book is there.
-            static bool told = false;
-            if (!std::exchange(told, true)) {
-                fputs("saving\n", stdout);
-                fflush(stdout);
-            }
+        static bool told = false;
+        if (!std::exchange(told, true)) {
+            fputs("saving\n", stdout); // the first whole book is there
+            fflush(stdout);
         }
     }
 }
@@ -80,46 +69,30 @@ private slots:
     {
         QTest::addColumn<bool>("programDirWritable");
         QTest::addColumn<bool>("programBookThere");
-        QTest::addColumn<QString>("bookDir");
-        QTest::addColumn<int>("entries");
-
-        QTest::newRow("writable program folder") << true << true << "program" << 1;
-        QTest::newRow("read-only program folder, its book copied") << false << true << "data" << 1;
-        QTest::newRow("read-only program folder without a book") << false << false << "data" << 0;
+        QTest::newRow("writable program folder") << true << true;
+        QTest::newRow("read-only program folder, its book copied") << false << true;
+        QTest::newRow("read-only program folder without a book") << false << false;
     }
 
     void defaultPlace()
     {
         QFETCH(bool, programDirWritable);
         QFETCH(bool, programBookThere);
-        QFETCH(QString, bookDir);
-        QFETCH(int, entries);
-
         const QString program = path(QStringLiteral("program"));
         const QString data = path(QStringLiteral("data/Quillon"));
         QVERIFY(QDir().mkpath(program));
+        const QString programBook = program + QStringLiteral("/AddData.txt");
         if (programBookThere)
-            writeAll(program + QStringLiteral("/AddData.txt"), "Larry*|||||*\r\n");
+            writeAll(programBook, "Larry*|||||*\r\n");
 
         BookFiles files(BookPlaces{program, data, programDirWritable});
         const QString book = files.places().defaultPath();
-        QCOMPARE(book, (bookDir == u"program" ? program : data) + QStringLiteral("/AddData.txt"));
-
-        const BookRead read = files.read(book, 100);
-        QCOMPARE(read.content.entries.size(), entries);
+        QCOMPARE(book, (programDirWritable ? program : data) + QStringLiteral("/AddData.txt"));
+        QCOMPARE(files.read(book, 100).content.entries.size(), programBookThere ? 1 : 0);
         QVERIFY(files.save(book, {QStringLiteral("Tony\r\n")}).ok);
         QCOMPARE(readAll(book), QByteArray("Tony\r\n*|||||*\r\n"));
-        // The program folder's book is left alone where it is not the book.
         if (!programDirWritable && programBookThere)
-            QCOMPARE(readAll(program + QStringLiteral("/AddData.txt")), QByteArray("Larry*|||||*\r\n"));
-    }
-
-    void probe()
-    {
-        const BookPlaces places = BookPlaces::probe(m_dir->path(), path(QStringLiteral("data")));
-        QVERIFY(places.programDirWritable);
-        QVERIFY(!BookPlaces::probe(path(QStringLiteral("missing")), QString()).programDirWritable);
-        QVERIFY(!places.defaultPath().contains(u'\\'));
+            QCOMPARE(readAll(programBook), QByteArray("Larry*|||||*\r\n"));
     }
 
     void saveReplacesAndEmptyListDeletes()
@@ -128,68 +101,47 @@ private slots:
         const QString book = path(QStringLiteral("AddData.txt"));
         QVERIFY(files.save(book, {QStringLiteral("B\r\n"), QStringLiteral("A")}).ok);
         QCOMPARE(readAll(book), QByteArray("B\r\n*|||||*\r\nA*|||||*\r\n"));
-        QVERIFY(files.save(book, {QStringLiteral("C")}).ok);
-        QCOMPARE(readAll(book), QByteArray("C*|||||*\r\n"));
-
         QVERIFY(files.save(book, {}).ok);
         QVERIFY(!QFileInfo::exists(book));
         QVERIFY(files.save(book, {}).ok); // nothing to delete is no failure
-        QCOMPARE(files.read(book, 10).status, BookRead::Missing);
-        // Nothing but the book itself is left in the folder.
+        // No temporary file is left behind.
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
-    void savesThatCannotBeDone_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("folder that does not exist") << QStringLiteral("no/such/folder/AddData.txt");
-        QTest::newRow("a folder named as the file") << QStringLiteral("afolder");
-    }
-
-    void savesThatCannotBeDone()
-    {
-        QFETCH(QString, target);
-        QVERIFY(QDir().mkpath(path(QStringLiteral("afolder/inside"))));
-        BookFiles files = make();
-        for (const QStringList &entries : {QStringList{QStringLiteral("A")}, QStringList()}) {
-            const BookSave saved = files.save(path(target), entries);
-            QVERIFY(!saved.ok);
-            QVERIFY(!saved.error.isEmpty());
-        }
-        QVERIFY(QFileInfo(path(QStringLiteral("afolder/inside"))).isDir());
-    }
-
-    void filesThatAreNoBook_data()
+    void pathsThatAreNoBook_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("folder") << QStringLiteral("folder");
-        QTest::newRow("named pipe") << QStringLiteral("pipe");
+        QTest::newRow("in a folder that does not exist") << QStringLiteral("missing folder");
+        QTest::newRow("a folder") << QStringLiteral("folder");
+        QTest::newRow("a named pipe") << QStringLiteral("pipe");
     }
 
-    void filesThatAreNoBook()
+    void pathsThatAreNoBook()
     {
         QFETCH(QString, kind);
-        const QString book = path(QStringLiteral("AddData.txt"));
+        const QString book = path(kind == u"missing folder" ? QStringLiteral("no/such/AddData.txt")
+                                                            : QStringLiteral("AddData.txt"));
         if (kind == u"folder")
             QVERIFY(QDir().mkpath(book));
-        else
+        if (kind == u"pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(book).constData(), 0600), 0);
 
         BookFiles files = make();
-        const BookRead read = files.read(book, 10);
-        QCOMPARE(read.status, BookRead::Unreadable);
-        QVERIFY(!read.error.isEmpty());
-        // Never replaced while it is the book; another file takes saves.
-        const BookSave refused = files.save(book, {QStringLiteral("A")});
-        QVERIFY(!refused.ok);
-        QVERIFY(refused.unreadFile);
-        QVERIFY(files.save(path(QStringLiteral("other.txt")), {QStringLiteral("A")}).ok);
-        QVERIFY(!QFileInfo(book).isFile());
-
-        // Once it reads (here: gone), it is a book like any other again.
-        QVERIFY(kind == u"folder" ? QDir(book).removeRecursively() : QFile::remove(book));
-        QCOMPARE(files.read(book, 10).status, BookRead::Missing);
-        QVERIFY(files.save(book, {QStringLiteral("A")}).ok);
+        const BookRead read = files.read(book, 10); // and no hang on the pipe
+        QCOMPARE(read.status, kind == u"missing folder" ? BookRead::Missing : BookRead::Unreadable);
+        for (const QStringList &entries : {QStringList{QStringLiteral("A")}, QStringList()}) {
+            const BookSave saved = files.save(book, entries);
+            QVERIFY(!saved.ok);
+            QVERIFY(!saved.error.isEmpty());
+            QCOMPARE(saved.unreadFile, read.status == BookRead::Unreadable);
+        }
+        QCOMPARE(QFileInfo(book).isDir(), kind == u"folder");
+        // Once it reads (here: gone), it takes saves again.
+        if (kind != u"missing folder") {
+            QVERIFY(kind == u"folder" ? QDir(book).removeRecursively() : QFile::remove(book));
+            QCOMPARE(files.read(book, 10).status, BookRead::Missing);
+            QVERIFY(files.save(book, {QStringLiteral("A")}).ok);
+        }
     }
 
     void incompleteLoadKeepsTheOriginal_data()
@@ -198,7 +150,6 @@ private slots:
         QTest::addColumn<qsizetype>("limit");
         QTest::newRow("text after the last separator") << QByteArray("A*|||||*\r\nhalf a record") << qsizetype(10);
         QTest::newRow("records past the limit") << QByteArray("A*|||||*\r\nB*|||||*\r\nC*|||||*\r\n") << qsizetype(1);
-        QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe*|||\x00||*", 11) << qsizetype(10);
     }
 
     void incompleteLoadKeepsTheOriginal()
@@ -207,50 +158,28 @@ private slots:
         QFETCH(qsizetype, limit);
         const QString book = path(QStringLiteral("AddData.txt"));
         writeAll(book, bytes);
-
         BookFiles files = make();
         const BookRead read = files.read(book, limit);
-        QCOMPARE(read.status, BookRead::Read);
-        QVERIFY(read.content.tailHasText || read.content.recordsBeyond > 0);
+        QVERIFY(read.content.tailHasText || read.content.recordsBeyond == 2);
         files.keepBeforeReplacing(book);
 
         const BookSave first = files.save(book, read.content.entries);
         QVERIFY(first.ok);
-        QVERIFY(!first.keptCopy.isEmpty());
-        QCOMPARE(QFileInfo(first.keptCopy).absolutePath(), QFileInfo(book).absolutePath());
+        QCOMPARE(QFileInfo(first.keptCopy).absolutePath(), m_dir->path());
         QCOMPARE(readAll(first.keptCopy), bytes);
-        // One copy is enough: the next save replaces the book at once.
-        const BookSave second = files.save(book, {});
-        QVERIFY(second.ok);
-        QVERIFY(second.keptCopy.isEmpty());
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 1);
-    }
-
-    void overCapacityFile()
-    {
-        const QString book = path(QStringLiteral("AddData.txt"));
-        BookFiles files = make();
-        QStringList entries = bigBook(QStringLiteral("X"), AddressListModel::kCapacity + 5);
-        writeAll(book, encodeBook(entries));
-        int events = 0;
-        const BookRead read = files.read(book, AddressListModel::kCapacity, [&events] { ++events; });
-        QCOMPARE(read.content.entries.size(), AddressListModel::kCapacity);
-        QCOMPARE(read.content.recordsBeyond, qsizetype(5));
-        QCOMPARE(read.content.entries.last(), entries[AddressListModel::kCapacity - 1]);
-        QVERIFY(events > 0);
+        QCOMPARE(readAll(book), QByteArray("A\r\n*|||||*\r\n"));
+        // One copy is enough.
+        QVERIFY(files.save(book, {}).keptCopy.isEmpty());
     }
 
     void largeGarbageFile()
     {
-        // 50 MB of bytes that hold no separator: read, found to hold nothing,
-        // and marked as text not taken in.
         const QString book = path(QStringLiteral("AddData.txt"));
         QByteArray bytes(50 * 1024 * 1024, '\0');
         for (qsizetype i = 0; i < bytes.size(); i += 97)
             bytes[i] = char(i * 31);
         writeAll(book, bytes);
-        BookFiles files = make();
-        const BookRead read = files.read(book, AddressListModel::kCapacity);
+        const BookRead read = make().read(book, AddressListModel::kCapacity);
         QCOMPARE(read.status, BookRead::Read);
         QVERIFY(read.content.entries.isEmpty());
         QVERIFY(read.content.tailHasText);
@@ -261,12 +190,9 @@ private slots:
         const QString book = path(QStringLiteral("AddData.txt"));
         const QByteArray a = encodeBook(bigBook(QStringLiteral("A")));
         const QByteArray b = encodeBook(bigBook(QStringLiteral("B")));
-        QVERIFY(a.size() > 1'000'000);
-
         for (int delay : {0, 3, 7, 15, 30, 60}) {
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--keep-saving"), book});
-            QVERIFY(child.waitForStarted());
             QVERIFY(child.waitForReadyRead(60'000));
             QTest::qSleep(delay);
             child.kill();
