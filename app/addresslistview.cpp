@@ -3,6 +3,30 @@
 
 #include "addressbook/addresslistmodel.h"
 
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Every row as wide as the list: a long entry ends in an ellipsis at the
+// list's edge, and its first line stays readable at the start.
+class FullWidthDelegate final : public QStyledItemDelegate
+{
+public:
+    explicit FullWidthDelegate(QAbstractItemView *view) : QStyledItemDelegate(view), m_view(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(m_view->viewport()->width());
+        return size;
+    }
+
+private:
+    QAbstractItemView *m_view;
+};
+
+} // namespace
+
 AddressListView::AddressListView(QWidget *parent)
     : QListView(parent), m_book(new AddressListModel(this))
 {
@@ -11,6 +35,9 @@ AddressListView::AddressListView(QWidget *parent)
     setUniformItemSizes(true);
     setWordWrap(false);
     setTextElideMode(Qt::ElideRight);
+    setItemDelegate(new FullWidthDelegate(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setResizeMode(QListView::Adjust);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setModel(m_book);
