@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The time from a click on "Print" to the job handed to CUPS, beside the
+// same envelope drawn into a PDF file with no print system, and the
+// processor time a two-second pause of "Print All" uses.
+#include "addressbook/addresslistmodel.h"
+#include "app/addresstextbox.h"
+#include "app/form1.h"
+#include "fakes/testservices.h"
+#include "platform/qt/cupsprinttarget.h"
+#include "platform/qt/qteventpump.h"
+#include "platform/qt/qtprinter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kEnvelopes = 20;
+
+double monotonicMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double processorMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// The window as the program runs it, with the given printer, the real event
+// loop and clock, and an in-memory settings store.
+struct Window
+{
+    explicit Window(Printer &printer)
+        : form(Form1Services{services.settings, services.messages, services.shell, events, clock, services.app,
+                             printer, services.programDir.path(), services.dataDir.path()})
+    {
+        form.Form_Load();
+        form.TextReturn->setText(QStringLiteral("Quillon Sender\r\n12 Return Road\r\nSometown"));
+        form.TextToAddress->setText(QStringLiteral("Addressee Name\r\n789 Good Road\r\nSuite 777\r\nSomeCity, CA 97777"));
+        form.TextReturnPrintFonttype->setText(QStringLiteral("DejaVu Sans"));
+        form.TextReturnPrintFontSize->setText(QStringLiteral("10"));
+        form.TextToAddressPrintFontType->setText(QStringLiteral("DejaVu Sans"));
+        form.TextToAddressPrintFontSize->setText(QStringLiteral("12"));
+    }
+
+    TestServices services;
+    QtEventPump events;
+    SteadyClock clock;
+    Form1 form;
+};
+
+void envelopes(const char *what, Printer &printer)
+{
+    Window window(printer);
+    std::vector<double> times;
+    for (int i = 0; i < kEnvelopes; ++i) {
+        const double start = monotonicMs();
+        window.form.CommandPrint->click();
+        times.push_back(monotonicMs() - start);
+    }
+    if (!window.services.messages.shown.isEmpty()) {
+        std::printf("  %-52s failed: %s\n", what, qPrintable(window.services.messages.shown.first().text));
+        return;
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("  %-52s median %7.1f ms   max %7.1f ms   (%d envelopes of 7 lines)\n", what,
+                times[times.size() / 2], times.back(), kEnvelopes);
+}
+
+void printAllPause()
+{
+    RecordingPrinter printer;
+    Window window(printer);
+    window.form.addToAddressBook({QStringLiteral("Only Entry\r\n")});
+    window.form.addressBook()->setTicked(0, true);
+    const double wallBefore = monotonicMs();
+    const double cpuBefore = processorMs();
+    window.form.CommandPrintAll->click();
+    const double wall = monotonicMs() - wallBefore;
+    const double cpu = processorMs() - cpuBefore;
+    std::printf("  %-52s wall %7.1f ms   processor %6.1f ms\n",
+                "Print All, one entry (envelope + 2 s pause)", wall, cpu);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+
+    QTemporaryDir folder;
+    PdfFileTarget pdf(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}), folder.path());
+    QtPrinter pdfPrinter(pdf);
+    envelopes("click to PDF file (no print system)", pdfPrinter);
+
+    // Only the test run's own print server: never the machine's printer.
+    if (qEnvironmentVariableIsEmpty("QUILLON_TEST_CUPS_SPOOL")) {
+        std::printf("  %-52s not measured: no test print server (scripts/bench starts one)\n",
+                    "click to job handed to CUPS");
+    } else {
+        CupsDefaultPrinter cups;
+        QtPrinter cupsPrinter(cups);
+        envelopes("click to job handed to CUPS", cupsPrinter);
+    }
+
+    printAllPause();
+    return 0;
+}
