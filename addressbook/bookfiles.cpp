@@ -125,7 +125,10 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
     if (!read.ok) {
         result.status = BookRead::Unreadable;
         result.error = read.error;
-        m_unreadable.insert(key, read.error);
+        // Only the file that saves would replace is guarded; the program
+        // folder's book standing in for the user's is never written.
+        if (source == path)
+            m_unreadable.insert(key, read.error);
         return result;
     }
     m_unreadable.remove(key);
