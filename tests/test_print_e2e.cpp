@@ -18,11 +18,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cups/cups.h>
-
-#include <memory>
 
 namespace {
 
@@ -260,36 +259,34 @@ private slots:
         form.TextReturnPrintFontSize->setText(QStringLiteral("10"));
         form.TextToAddressPrintFontSize->setText(QStringLiteral("10"));
         const QList<int> before = completedJobs();
-        const QByteArray server = qgetenv("CUPS_SERVER");
-        auto restore = qScopeGuard([&] {
-            qputenv("CUPS_SERVER", server);
-            cupsSetServer(nullptr);
-            run(QStringLiteral("cupsaccept"), {m_queue});
-        });
+        {
+            const QByteArray server = qgetenv("CUPS_SERVER");
+            const auto restore = qScopeGuard([&] {
+                qputenv("CUPS_SERVER", server);
+                cupsSetServer(nullptr);
+                run(QStringLiteral("cupsaccept"), {m_queue});
+            });
+            if (situation == u"rejecting") {
+                run(QStringLiteral("cupsreject"), {m_queue});
+            } else if (situation == u"rejects midway") {
+                // After the first line has opened the document.
+                window.services.events.onProcess = [&] {
+                    if (window.services.events.processCalls == 2)
+                        run(QStringLiteral("cupsreject"), {m_queue});
+                };
+            } else {
+                qputenv("CUPS_SERVER", QDir::temp().filePath(QStringLiteral("no-such-server.sock")).toLocal8Bit());
+                // libcups keeps the server it was told at first.
+                cupsSetServer(nullptr);
+            }
 
-        if (situation == u"rejecting") {
-            run(QStringLiteral("cupsreject"), {m_queue});
-        } else if (situation == u"rejects midway") {
-            // After the first line has opened the document.
-            window.services.events.onProcess = [&] {
-                if (window.services.events.processCalls == 2)
-                    run(QStringLiteral("cupsreject"), {m_queue});
-            };
-        } else {
-            qputenv("CUPS_SERVER", QDir::temp().filePath(QStringLiteral("no-such-server.sock")).toLocal8Bit());
-            // libcups keeps the server it was told at first.
-            cupsSetServer(nullptr);
+            QTest::mouseClick(form.CommandPrint, Qt::LeftButton);
+
+            QCOMPARE(window.services.messages.shown.size(), 1);
+            QVERIFY2(window.services.messages.shown.first().text.contains(message),
+                     qPrintable(window.services.messages.shown.first().text));
+            QVERIFY(form.CommandPrint->isEnabled());
         }
-        QTest::mouseClick(form.CommandPrint, Qt::LeftButton);
-
-        QCOMPARE(window.services.messages.shown.size(), 1);
-        QVERIFY2(window.services.messages.shown.first().text.contains(message),
-                 qPrintable(window.services.messages.shown.first().text));
-        QVERIFY(form.CommandPrint->isEnabled());
-        restore.dismiss();
-        qputenv("CUPS_SERVER", server);
-        cupsSetServer(nullptr);
-        run(QStringLiteral("cupsaccept"), {m_queue});
         QCOMPARE(completedJobs(), before);
     }
 

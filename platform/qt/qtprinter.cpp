@@ -55,9 +55,8 @@ PrinterStatus QtPrinter::openDocument()
     m_device->setOutputFileName(m_file);
     m_device->setDocName(kJobTitle);
     m_device->setCreator(QStringLiteral("Quillon"));
-    m_device->setPageLayout(layout);
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_device.get())) {
+    if (!m_device->setPageLayout(layout) || !m_painter->begin(m_device.get())) {
         m_painter.reset();
         m_device.reset();
         QFile::remove(m_file);
