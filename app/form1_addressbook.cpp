@@ -53,6 +53,40 @@ QString refusedFull(qsizetype n)
              n == 1 ? QStringLiteral("One address was") : QStringLiteral("%1 addresses were").arg(count(n)));
 }
 
+QString unreadableBook(const QString &path, const QString &error)
+{
+    return QStringLiteral("The address book %1 could not be read: %2.\r\nIt is left as it is, and Quillon will not "
+                          "save into it. To keep your addresses, save them to another file with File, \"Save "
+                          "Addresses As\".")
+        .arg(shown(path), error);
+}
+
+// What a load left out of the list, or nothing when it took in everything.
+QString incompleteLoad(const QString &path, const BookContent &content, int added)
+{
+    QStringList problems;
+    const qsizetype leftOut = content.recordsBeyond + (content.entries.size() - added);
+    if (leftOut > 0) {
+        problems << QStringLiteral("The address book %1 holds more addresses than the list has room for (it holds "
+                                   "at most %2): %3 were loaded and %4 were left out.")
+                        .arg(shown(path), count(AddressListModel::kCapacity), count(added), count(leftOut));
+    }
+    if (content.tailHasText && content.entries.isEmpty() && content.recordsBeyond == 0) {
+        problems << QStringLiteral("The file %1 holds no address book records (none ends in \"*|||||*\"), so "
+                                   "nothing was loaded from it.")
+                        .arg(shown(path));
+    } else if (content.tailHasText) {
+        problems << QStringLiteral("The address book %1 ends with text after its last \"*|||||*\" separator; that "
+                                   "text is not an address and was not loaded.")
+                        .arg(shown(path));
+    }
+    if (problems.isEmpty())
+        return {};
+    problems << QStringLiteral("Nothing is lost: before that file is next saved, Quillon copies it aside and tells "
+                               "you where.");
+    return problems.join(QStringLiteral("\r\n\r\n"));
+}
+
 } // namespace
 
 AddressListModel *Form1::addressBook() const
@@ -109,35 +143,11 @@ Form1::BookLoad Form1::ImportingFile()
         result = BookLoad::Missing;
     } else if (read.status == BookRead::Unreadable) {
         result = BookLoad::Unreadable;
-        m_services.messages.warning(
-            QStringLiteral("The address book %1 could not be read: %2.\r\nIt is left as it is, and Quillon will "
-                           "not save into it. To keep your addresses, save them to another file with File, "
-                           "\"Save Addresses As\".")
-                .arg(shown(path), read.error));
-    } else {
-        const qsizetype leftOut = read.content.recordsBeyond + (read.content.entries.size() - added);
-        QStringList problems;
-        if (leftOut > 0) {
-            problems << QStringLiteral("The address book %1 holds more addresses than the list has room for "
-                                       "(it holds at most %2): %3 were loaded and %4 were left out.")
-                            .arg(shown(path), count(AddressListModel::kCapacity), count(added), count(leftOut));
-        }
-        if (read.content.tailHasText && read.content.entries.isEmpty() && read.content.recordsBeyond == 0) {
-            problems << QStringLiteral("The file %1 holds no address book records (none ends in \"*|||||*\"), "
-                                       "so nothing was loaded from it.")
-                            .arg(shown(path));
-        } else if (read.content.tailHasText) {
-            problems << QStringLiteral("The address book %1 ends with text after its last \"*|||||*\" "
-                                       "separator; that text is not an address and was not loaded.")
-                            .arg(shown(path));
-        }
-        if (!problems.isEmpty()) {
-            result = BookLoad::Incomplete;
-            m_bookFiles.keepBeforeReplacing(path);
-            problems << QStringLiteral("Nothing is lost: before that file is next saved, Quillon copies it "
-                                       "aside and tells you where.");
-            m_services.messages.warning(problems.join(QStringLiteral("\r\n\r\n")));
-        }
+        m_services.messages.warning(unreadableBook(path, read.error));
+    } else if (const QString problems = incompleteLoad(path, read.content, added); !problems.isEmpty()) {
+        result = BookLoad::Incomplete;
+        m_bookFiles.keepBeforeReplacing(path);
+        m_services.messages.warning(problems);
     }
     finishDeferredSave();
     return result;
