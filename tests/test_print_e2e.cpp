@@ -8,83 +8,19 @@
 #include "fakes/testservices.h"
 #include "platform/qt/cupsprinttarget.h"
 #include "platform/qt/qtprinter.h"
+#include "test_printing_pages.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 
 #include <cups/cups.h>
 
-namespace {
-
-constexpr double kPointsPerCm = 72.0 / 2.54;
-constexpr double kHalfMillimetre = 0.05 * kPointsPerCm;
-const QString kFace = QStringLiteral("DejaVu Sans");
-
-struct Word
-{
-    QString text;
-    double x; // top-left corner on the page, points from the page's corner
-    double y;
-};
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return QStringLiteral("<%1 did not finish>").arg(program);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QList<Word> wordsOf(const QString &pdf)
-{
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="[0-9.]+">([^<]*)</word>)re"));
-    QList<Word> words;
-    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto match = it.next();
-        words.append({match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
-    }
-    return words;
-}
-
-Word wordOf(const QList<Word> &words, const QString &text)
-{
-    for (const Word &word : words) {
-        if (word.text == text)
-            return word;
-    }
-    return {QStringLiteral("<no %1>").arg(text), -1000, -1000};
-}
-
-QSizeF pageSizeOf(const QString &pdf)
-{
-    static const QRegularExpression size(QStringLiteral(R"(Page size:\s+([0-9.]+) x ([0-9.]+) pts)"));
-    const auto match = size.match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
-}
-
-// The height of one line of the face at `points` on a printer, in points.
-double lineHeightOf(double points)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    QFont font(kFace);
-    font.setPointSizeF(points);
-    return QFontMetricsF(font, &printer).lineSpacing() / printer.logicalDpiY() * 72.0;
-}
-
-} // namespace
+using namespace pages;
 
 class TestPrintE2e : public QObject
 {
@@ -188,20 +124,13 @@ private slots:
         QVERIFY2(page.width() > page.height(), "the page handed over is not landscape");
 
         const QPointF corner = printableCorner();
-        const QList<Word> words = wordsOf(pdf);
-        const Word alpha = wordOf(words, QStringLiteral("Alpha"));
-        const Word bravo = wordOf(words, QStringLiteral("Bravo"));
-        const Word charlie = wordOf(words, QStringLiteral("Charlie"));
-        const Word delta = wordOf(words, QStringLiteral("Delta"));
-        auto near = [](double actual, double expected) { return qAbs(actual - expected) <= kHalfMillimetre; };
-        QVERIFY2(near(alpha.x, corner.x() + 1.5 * kPointsPerCm) && near(alpha.y, corner.y() + 0.5 * kPointsPerCm),
-                 qPrintable(QStringLiteral("Alpha at %1, %2").arg(alpha.x).arg(alpha.y)));
-        QVERIFY2(near(bravo.x, alpha.x) && near(bravo.y, alpha.y + lineHeightOf(12)),
-                 qPrintable(QStringLiteral("Bravo at %1, %2").arg(bravo.x).arg(bravo.y)));
-        QVERIFY2(near(charlie.x, corner.x() + 12 * kPointsPerCm) && near(charlie.y, corner.y() + 8.25 * kPointsPerCm),
-                 qPrintable(QStringLiteral("Charlie at %1, %2").arg(charlie.x).arg(charlie.y)));
-        QVERIFY2(near(delta.x, charlie.x) && near(delta.y, charlie.y + lineHeightOf(16)),
-                 qPrintable(QStringLiteral("Delta at %1, %2").arg(delta.x).arg(delta.y)));
+        const double returnX = corner.x() + 1.5 * kPointsPerCm, returnY = corner.y() + 0.5 * kPointsPerCm;
+        const double toX = corner.x() + 12 * kPointsPerCm, toY = corner.y() + 8.25 * kPointsPerCm;
+        for (const QString &problem : {misplaced(pdf, QStringLiteral("Alpha"), returnX, returnY),
+                                       misplaced(pdf, QStringLiteral("Bravo"), returnX, returnY + lineHeightOf(12)),
+                                       misplaced(pdf, QStringLiteral("Charlie"), toX, toY),
+                                       misplaced(pdf, QStringLiteral("Delta"), toX, toY + lineHeightOf(16))})
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
     void printAllSendsOneJobPerTickedEntryFromTheBottomUp()
@@ -226,9 +155,8 @@ private slots:
         QCOMPARE(after.size(), before.size() + 3);
         QStringList printed;
         for (int job : after.mid(before.size())) {
-            const QList<Word> words = wordsOf(documentOf(job));
-            QCOMPARE(wordOf(words, QStringLiteral("Sender")).text, QStringLiteral("Sender"));
-            for (const Word &word : words) {
+            QCOMPARE(wordOf(documentOf(job), QStringLiteral("Sender")).text, QStringLiteral("Sender"));
+            for (const Word &word : wordsOf(documentOf(job))) {
                 if (word.text.startsWith(QStringLiteral("Entry")))
                     printed << word.text;
             }

@@ -66,21 +66,6 @@ QStringList views(const QList<QStringView> &lines)
     return result;
 }
 
-// Removes one entry as the window can: ticked alone, then "Clear Selected";
-// the other ticks are put back.
-void removeEntry(AddressListModel &list, const QString &text)
-{
-    QStringList ticked;
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.isTicked(row))
-            ticked << list.text(row);
-        list.setTicked(row, list.text(row) == text);
-    }
-    list.removeTicked();
-    for (int row = 0; row < list.count(); ++row)
-        list.setTicked(row, ticked.contains(list.text(row)));
-}
-
 } // namespace
 
 class TestPrinting : public QObject
@@ -335,8 +320,6 @@ private slots:
         QTest::newRow("entries added before those not reached")
             << QList<int>{0, 2, 3} << "add" << QStringList{"E3", "E2", "E0"};
         QTest::newRow("ticked entries removed") << QList<int>{0, 2, 3} << "remove ticked" << QStringList{"E3"};
-        QTest::newRow("an untouched entry removed") << QList<int>{0, 2, 3} << "remove E1"
-                                                    << QStringList{"E3", "E2", "E0"};
         QTest::newRow("program ending") << QList<int>{0, 2, 3} << "stop" << QStringList{"E3"};
         QTest::newRow("envelope failing") << QList<int>{0, 2, 3} << "fail" << QStringList{"E3"};
     }
@@ -376,8 +359,6 @@ private slots:
                               list.add(QStringList{"D1", "D2", "E1a"});
                           else if (duringFirstPause == u"remove ticked")
                               list.removeTicked();
-                          else if (duringFirstPause == u"remove E1")
-                              removeEntry(list, QStringLiteral("E1"));
                           else if (duringFirstPause == u"stop")
                               stop = true;
                           else if (duringFirstPause == u"fail")
