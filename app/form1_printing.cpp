@@ -91,7 +91,6 @@ void Form1::Sleep1(int seconds)
     const auto stop = [this] { return ending(); };
     for (auto elapsed = m_services.clock.now() - start; elapsed < length && !ending();
          elapsed = m_services.clock.now() - start) {
-        m_services.events.waitFor(
-            std::chrono::ceil<std::chrono::milliseconds>(length - elapsed), stop);
+        m_services.events.waitFor(std::chrono::ceil<std::chrono::milliseconds>(length - elapsed), stop);
     }
 }
