@@ -1,70 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The envelope routine and the Print All run, against a recording printer.
-#include "addressbook/addresslistmodel.h"
+// The envelope routine against a recording printer.
 #include "fakes/recordingprinter.h"
 #include "printing/envelope.h"
-#include "printing/printall.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
 using Outcome = EnvelopeResult::Outcome;
 
-// The window's ten fields, as plain strings the tests can change at any time.
-struct Fields
-{
-    QString returnText, returnSize = QStringLiteral("12"), returnFace = QStringLiteral("Verdana"),
-                        returnX = QStringLiteral(".2"), returnY = QStringLiteral(".5");
-    QString toText, toSize = QStringLiteral("10"), toFace = QStringLiteral("Arial"), toX = QStringLiteral("4"),
-                    toY = QStringLiteral("4");
-
-    QString *byName(const QString &name)
-    {
-        const std::pair<const char *, QString *> all[] = {
-            {"returnSize", &returnSize}, {"returnX", &returnX}, {"returnY", &returnY},
-            {"toSize", &toSize},         {"toX", &toX},         {"toY", &toY},
-        };
-        for (const auto &[key, field] : all) {
-            if (name == QLatin1String(key))
-                return field;
-        }
-        return nullptr;
-    }
-
-    EnvelopeFields envelope()
-    {
-        auto read = [](const QString &field) { return [&field] { return field; }; };
-        return {
-            {QStringLiteral("Return address"), read(returnText), read(returnSize), read(returnFace), read(returnX),
-             read(returnY)},
-            {QStringLiteral("To address"), read(toText), read(toSize), read(toFace), read(toX), read(toY)},
-        };
-    }
-};
-
+// The window's fields by name ("returnText", "toX", ...), read afresh on
+// every use, so that a test can change them while the envelope prints.
 struct Run
 {
-    Fields fields;
+    QHash<QString, QString> fields{{"returnText", "A"}, {"returnSize", "12"}, {"returnFace", "Verdana"},
+                                   {"returnX", ".2"},   {"returnY", ".5"},    {"toText", "C"},
+                                   {"toSize", "10"},    {"toFace", "Arial"},  {"toX", "4"},
+                                   {"toY", "4"}};
     RecordingPrinter printer;
-    std::function<void()> onEvents;
-    bool stop = false;
+    std::function<void()> onEvents = [] {};
     QLocale locale = QLocale::c();
+
+    void set(const QStringList &edits) // "field=text"
+    {
+        for (const QString &edit : edits)
+            fields[edit.section(u'=', 0, 0)] = edit.section(u'=', 1);
+    }
+
+    EnvelopeBlock block(const QString &name, const QString &prefix)
+    {
+        auto read = [&](const char *field) -> FieldText {
+            return [this, key = prefix + field] { return fields[key]; };
+        };
+        return {name, read("Text"), read("Size"), read("Face"), read("X"), read("Y")};
+    }
 
     EnvelopeResult print()
     {
-        return printEnvelope(
-            fields.envelope(), printer, [this] { if (onEvents) onEvents(); }, [this] { return stop; }, locale);
+        return printEnvelope({block("Return address", "return"), block("To address", "to")}, printer,
+                             [this] { onEvents(); }, [] { return false; }, locale);
     }
 };
 
-QStringList views(const QList<QStringView> &lines)
-{
-    QStringList result;
-    for (QStringView line : lines)
-        result << line.toString();
-    return result;
-}
+const QString kReturnSetup = QStringLiteral("unit cm|size 12|font Verdana|orientation landscape|y 0.5|");
+const QString kToSetup = QStringLiteral("size 10|font Arial|y 4|");
 
 } // namespace
 
@@ -73,305 +54,120 @@ class TestPrinting : public QObject
     Q_OBJECT
 
 private slots:
-    void lineModel_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty text, no line") << "" << QStringList();
-        QTest::newRow("one line") << "A" << QStringList{"A"};
-        QTest::newRow("two lines") << "A\r\nB" << QStringList{"A", "B"};
-        QTest::newRow("final CR LF gives an empty last line") << "A\r\n" << QStringList{"A", ""};
-        QTest::newRow("two CR LF in a row give an empty line") << "A\r\n\r\nB" << QStringList{"A", "", "B"};
-        QTest::newRow("lone LF stays inside") << "A\nB" << QStringList{"A\nB"};
-        QTest::newRow("lone CR stays inside") << "A\rB" << QStringList{"A\rB"};
-        QTest::newRow("LF CR is no line break") << "A\n\rB" << QStringList{"A\n\rB"};
-        QTest::newRow("CR before CR LF stays") << "A\r\r\nB" << QStringList{"A\r", "B"};
-        QTest::newRow("only CR LF") << "\r\n" << QStringList{"", ""};
-    }
-
-    void lineModel()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QCOMPARE(views(envelopeLines(text)), lines);
-    }
-
-    void workedExample()
-    {
-        Run run;
-        run.fields.returnText = QStringLiteral("A\r\nB");
-        run.fields.toText = QStringLiteral("C");
-
-        QCOMPARE(run.print().outcome, Outcome::Printed);
-        QCOMPARE(run.printer.calls,
-                 (QStringList{"unit cm", "size 12", "font Verdana", "orientation landscape", "y 0.5", "x 0.2",
-                              "print A", "x 0.2", "print B", "size 10", "font Arial", "y 4", "x 4", "print C",
-                              "end send"}));
-        const auto sent = run.printer.sentDocuments();
-        QCOMPARE(sent.size(), 1);
-        QCOMPARE(sent[0].orientation, Printer::Orientation::Landscape);
-        const auto &lines = sent[0].lines;
-        QCOMPARE(lines[1].x, 0.2);
-        QCOMPARE(lines[1].y, 0.5 + run.printer.lineHeight(12));
-        QCOMPARE(lines[2].fontName, QStringLiteral("Arial"));
-        QCOMPARE(lines[2].y, 4.0);
-    }
-
-    // Where each printed line lands, in units of the line height of its font.
-    void blocks_data()
+    // The exact printer calls: the first row is the worked example.
+    void envelope_data()
     {
         QTest::addColumn<QString>("returnText");
         QTest::addColumn<QString>("toText");
-        QTest::addColumn<QStringList>("printed");
-        QTest::addColumn<QList<double>>("linesDown"); // from the block's Y offset
-        QTest::addColumn<int>("outcome");
-        QTest::newRow("empty return address") << "" << "C\r\nD" << QStringList{"C", "D"} << QList<double>{0, 1}
-                                              << int(Outcome::Printed);
-        QTest::newRow("empty line between") << "A\r\n\r\nB" << "" << QStringList{"A", "", "B"}
-                                            << QList<double>{0, 1, 2} << int(Outcome::Printed);
-        QTest::newRow("final CR LF") << "A\r\n" << "" << QStringList{"A", ""} << QList<double>{0, 1}
-                                     << int(Outcome::Printed);
-        QTest::newRow("both empty") << "" << "" << QStringList() << QList<double>() << int(Outcome::NothingToPrint);
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("worked example")
+            << "A\r\nB" << "C" << kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup + "x 4|print C|end send";
+        QTest::newRow("empty return address")
+            << "" << "C\r\nD" << kReturnSetup + kToSetup + "x 4|print C|x 4|print D|end send";
+        QTest::newRow("two CR LF in a row")
+            << "A\r\n\r\nB" << "" << kReturnSetup + "x 0.2|print A|x 0.2|print |x 0.2|print B|" + kToSetup + "end send";
+        QTest::newRow("lone LF and CR stay inside, CR before CR LF too")
+            << "A\nB\rC\n\rD\r\r\nE" << ""
+            << kReturnSetup + "x 0.2|print A\nB\rC\n\rD\r|x 0.2|print E|" + kToSetup + "end send";
+        QTest::newRow("final CR LF: an empty last line")
+            << "" << "C\r\n" << kReturnSetup + kToSetup + "x 4|print C|x 4|print |end send";
+        QTest::newRow("both empty: no document") << "" << "" << kReturnSetup + kToSetup + "end send";
     }
 
-    void blocks()
+    void envelope()
     {
         QFETCH(QString, returnText);
         QFETCH(QString, toText);
-        QFETCH(QStringList, printed);
-        QFETCH(QList<double>, linesDown);
-        QFETCH(int, outcome);
+        QFETCH(QString, calls);
         Run run;
-        run.fields.returnText = returnText;
-        run.fields.toText = toText;
-
-        QCOMPARE(int(run.print().outcome), outcome);
-        QCOMPARE(run.printer.calls.last(), QStringLiteral("end send"));
-        QVERIFY(!run.printer.documentOpen());
-        const auto sent = run.printer.sentDocuments();
-        QCOMPARE(sent.size(), printed.isEmpty() ? 0 : 1);
-        for (qsizetype i = 0; i < printed.size(); ++i) {
-            const auto &line = sent[0].lines[i];
-            const double top = line.fontName == u"Verdana" ? 0.5 : 4.0;
-            QCOMPARE(line.text, printed[i]);
-            QCOMPARE(line.y, top + linesDown[i] * run.printer.lineHeight(line.fontSize));
-        }
+        run.fields["returnText"] = returnText;
+        run.fields["toText"] = toText;
+        QCOMPARE(run.print().outcome, calls.contains("print") ? Outcome::Printed : Outcome::NothingToPrint);
+        QCOMPARE(run.printer.calls.join(u'|'), calls);
     }
 
     // Every number the envelope will use is checked before the printer is
     // touched; the message names the field.
-    void badNumbers_data()
+    void numbers_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message"); // empty: the envelope prints
-        QTest::newRow("X not a number") << "returnX" << "abc"
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected"); // the message, or a call made when the envelope prints
+        QTest::newRow("X not a number") << QStringList{"returnX=abc"} << "C"
                                         << "Return address X offset is not a number: 'abc'. Nothing was printed.";
-        QTest::newRow("Y empty") << "returnY" << "  "
-                                 << "Return address Y offset is empty. Enter a number of centimetres. Nothing was printed.";
-        QTest::newRow("size zero") << "returnSize" << "0"
+        QTest::newRow("Y empty")
+            << QStringList{"returnY=  "} << "C"
+            << "Return address Y offset is empty. Enter a number of centimetres. Nothing was printed.";
+        QTest::newRow("size zero") << QStringList{"returnSize=0"} << "C"
                                    << "Return address print font size is out of range: '0' (from 0.5 to 1000 points). "
                                       "Nothing was printed.";
-        QTest::newRow("absurd offset") << "toY" << "1e30"
+        QTest::newRow("absurd offset") << QStringList{"toY=1e30"} << "C"
                                        << "To address Y offset is out of range: '1e30' (from -1000 to 1000 "
                                           "centimetres). Nothing was printed.";
-        QTest::newRow("infinity") << "toSize" << "inf" << "To address print font size is not a number: 'inf'. Nothing was printed.";
-        QTest::newRow("grouped number") << "toX" << "1,000" << "To address X offset is not a number: '1,000'. Nothing was printed.";
-        QTest::newRow("X of an empty block is not used") << "emptyToX" << "abc" << "";
-        QTest::newRow("negative offset is fine") << "returnX" << "-0.5" << "";
+        QTest::newRow("infinity") << QStringList{"toSize=inf"} << "C"
+                                  << "To address print font size is not a number: 'inf'. Nothing was printed.";
+        QTest::newRow("grouped number") << QStringList{"toX=1,000"} << "C"
+                                        << "To address X offset is not a number: '1,000'. Nothing was printed.";
+        QTest::newRow("X of an empty block is not used") << QStringList{"toText=", "toX=abc"} << "C" << "print A";
+        QTest::newRow("negative offset") << QStringList{"returnX=-0.5"} << "C" << "x -0.5";
+        QTest::newRow("leading point under German") << QStringList{"returnX=.2"} << "de_DE" << "x 0.2";
+        QTest::newRow("comma under German") << QStringList{"returnX=0,2"} << "de_DE" << "x 0.2";
     }
 
-    void badNumbers()
+    void numbers()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        Run run;
-        run.fields.returnText = QStringLiteral("A");
-        run.fields.toText = QStringLiteral("C");
-        if (field == u"emptyToX") {
-            run.fields.toText.clear();
-            field = QStringLiteral("toX");
-        }
-        *run.fields.byName(field) = text;
-
-        const EnvelopeResult result = run.print();
-        if (message.isEmpty()) {
-            QCOMPARE(result.outcome, Outcome::Printed);
-            return;
-        }
-        QCOMPARE(result.outcome, Outcome::BadField);
-        QCOMPARE(result.message, message);
-        QVERIFY(run.printer.calls.isEmpty());
-    }
-
-    void numbersByLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("leading point, C") << "C" << ".2";
-        QTest::newRow("leading point under German") << "de_DE" << ".2";
-        QTest::newRow("comma under German") << "de_DE" << "0,2";
-    }
-
-    void numbersByLocale()
-    {
+        QFETCH(QStringList, edits);
         QFETCH(QString, locale);
-        QFETCH(QString, text);
+        QFETCH(QString, expected);
         Run run;
         run.locale = QLocale(locale);
-        run.fields.returnText = QStringLiteral("A");
-        run.fields.returnX = text;
-        QCOMPARE(run.print().outcome, Outcome::Printed);
-        QCOMPARE(run.printer.sentDocuments()[0].lines[0].x, 0.2);
+        run.set(edits);
+        const EnvelopeResult result = run.print();
+        if (result.outcome == Outcome::BadField) {
+            QCOMPARE(result.message, expected);
+            QCOMPARE(run.printer.calls, QStringList());
+        } else {
+            QCOMPARE(result.outcome, Outcome::Printed);
+            QVERIFY2(run.printer.calls.contains(expected), qPrintable(run.printer.calls.join(u'|')));
+        }
     }
 
-    // Events run before every line; what they change is read afresh.
+    // Events run before every line; what they change (here before the second
+    // line) is read afresh, and a value turned invalid keeps its last valid
+    // one. A job is never left half-printed: it is dropped, and that is told.
     void editsWhilePrinting_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("newText");
-        QTest::addColumn<QList<double>>("returnX"); // of the three return lines
-        QTest::addColumn<double>("toY");
-        QTest::newRow("X moves the remaining lines") << "returnX" << "3" << QList<double>{0.2, 3, 3} << 4.0;
-        QTest::newRow("X turned invalid keeps its last value") << "returnX" << "x" << QList<double>{0.2, 0.2, 0.2} << 4.0;
-        QTest::newRow("to-address Y is read when its block starts") << "toY" << "6" << QList<double>{0.2, 0.2, 0.2} << 6.0;
-        QTest::newRow("to-address Y turned invalid keeps the checked value") << "toY" << "" << QList<double>{0.2, 0.2, 0.2} << 4.0;
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("calls"); // the positions and the end
+        const QStringList none;
+        const QString returnLines = QStringLiteral("y 0.5|x 0.2|x 0.2|x 0.2|");
+        QTest::newRow("X moves the remaining lines") << none << "returnX=3" << "y 0.5|x 0.2|x 3|x 3|y 4|x 4|end send";
+        QTest::newRow("X turned invalid keeps its value") << none << "returnX=x" << returnLines + "y 4|x 4|end send";
+        QTest::newRow("to-address Y read as its block starts") << none << "toY=6" << returnLines + "y 6|x 4|end send";
+        QTest::newRow("to-address Y turned invalid keeps the checked value")
+            << none << "toY=" << returnLines + "y 4|x 4|end send";
+        QTest::newRow("to-address filled in, its X never valid")
+            << QStringList{"toText=", "toX=x"} << "toText=D" << returnLines + "y 4|end discard";
     }
 
     void editsWhilePrinting()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, newText);
-        QFETCH(QList<double>, returnX);
-        QFETCH(double, toY);
+        QFETCH(QStringList, before);
+        QFETCH(QString, edit);
+        QFETCH(QString, calls);
         Run run;
-        run.fields.returnText = QStringLiteral("A\r\nB\r\nC");
-        run.fields.toText = QStringLiteral("D");
+        run.set(before);
+        run.fields["returnText"] = "A\r\nB\r\nC";
         int events = 0;
         run.onEvents = [&] {
             if (++events == 2)
-                *run.fields.byName(field) = newText;
+                run.set({edit});
         };
-
-        QCOMPARE(run.print().outcome, Outcome::Printed);
-        QCOMPARE(events, 4);
-        const auto lines = run.printer.sentDocuments()[0].lines;
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(lines[i].x, returnX[i]);
-        QCOMPARE(lines[3].y, toY);
-    }
-
-    // The envelope never leaves a half-printed job: it is dropped instead.
-    void droppedDocuments_data()
-    {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("lastCalls");
-        QTest::newRow("program ending") << "stop" << int(Outcome::Stopped) << "" << "print A|end discard";
-        QTest::newRow("to-address filled in, its X never valid")
-            << "filled" << int(Outcome::BadField) << "To address X offset is not a number: 'x'. Nothing was printed."
-            << "y 4|end discard";
-        QTest::newRow("printer cannot open") << "open" << int(Outcome::PrinterFailed) << "no printer"
-                                             << "open failed|end discard";
-        QTest::newRow("job refused") << "send" << int(Outcome::PrinterFailed) << "refused" << "y 4|end send";
-    }
-
-    void droppedDocuments()
-    {
-        QFETCH(QString, situation);
-        QFETCH(int, outcome);
-        QFETCH(QString, message);
-        QFETCH(QString, lastCalls);
-        Run run;
-        run.fields.returnText = QStringLiteral("A\r\nB");
-        run.fields.toX = QStringLiteral("x");
-        run.printer.onPrint = [&](const QString &) {
-            if (situation == u"stop")
-                run.stop = true;
-            else if (situation == u"filled")
-                run.fields.toText = QStringLiteral("C");
-        };
-        if (situation == u"open")
-            run.printer.failOpening = QStringLiteral("no printer");
-        if (situation == u"send")
-            run.printer.failSending = QStringLiteral("refused");
-
         const EnvelopeResult result = run.print();
-        QCOMPARE(int(result.outcome), outcome);
-        QCOMPARE(result.message, message);
-        QVERIFY(!run.printer.documentOpen());
-        QVERIFY(run.printer.sentDocuments().isEmpty());
-        QCOMPARE(run.printer.calls.mid(run.printer.calls.size() - 2).join(u'|'), lastCalls);
-    }
-
-    // Print All against the list model: which entries, in what order, and
-    // what the list may do during the pauses.
-    void printAll_data()
-    {
-        QTest::addColumn<QList<int>>("ticked");
-        QTest::addColumn<QString>("duringFirstPause");
-        QTest::addColumn<QStringList>("printed");
-        QTest::newRow("entries 0, 2 and 3 of five") << QList<int>{0, 2, 3} << "" << QStringList{"E3", "E2", "E0"};
-        QTest::newRow("nothing ticked") << QList<int>{} << "" << QStringList();
-        QTest::newRow("an entry not yet reached is unticked") << QList<int>{0, 2, 3} << "untick E2"
-                                                              << QStringList{"E3", "E0"};
-        QTest::newRow("entries added before those not reached")
-            << QList<int>{0, 2, 3} << "add" << QStringList{"E3", "E2", "E0"};
-        QTest::newRow("ticked entries removed") << QList<int>{0, 2, 3} << "remove ticked" << QStringList{"E3"};
-        QTest::newRow("program ending") << QList<int>{0, 2, 3} << "stop" << QStringList{"E3"};
-        QTest::newRow("envelope failing") << QList<int>{0, 2, 3} << "fail" << QStringList{"E3"};
-    }
-
-    void printAll()
-    {
-        QFETCH(QList<int>, ticked);
-        QFETCH(QString, duringFirstPause);
-        QFETCH(QStringList, printed);
-        AddressListModel list(nullptr, QLocale::c());
-        list.add(QStringList{"E0", "E1", "E2", "E3", "E4"});
-        for (int row : ticked)
-            list.setTicked(row, true);
-
-        QStringList printedTexts;
-        QString toAddress;
-        int pauses = 0;
-        bool stop = false;
-        bool fail = false;
-        const int count = printAllTicked(
-            list, {
-                      [] {},
-                      [&] { return stop; },
-                      [&](const QString &entry) { toAddress = entry; },
-                      [&] {
-                          if (fail)
-                              return false;
-                          printedTexts << toAddress;
-                          return true;
-                      },
-                      [&] {
-                          if (pauses++ > 0)
-                              return;
-                          if (duringFirstPause == u"untick E2")
-                              list.setTicked(2, false);
-                          else if (duringFirstPause == u"add")
-                              list.add(QStringList{"D1", "D2", "E1a"});
-                          else if (duringFirstPause == u"remove ticked")
-                              list.removeTicked();
-                          else if (duringFirstPause == u"stop")
-                              stop = true;
-                          else if (duringFirstPause == u"fail")
-                              fail = true;
-                      },
-                  });
-
-        QCOMPARE(printedTexts, printed);
-        QCOMPARE(count, printed.size());
-        // A pause after every envelope; a failed one ends the run at once.
-        QCOMPARE(pauses, printed.size());
-        if (!printed.isEmpty() && duringFirstPause != u"fail")
-            QCOMPARE(toAddress, printed.last());
+        QCOMPARE(run.printer.calls.filter(QRegularExpression("^([xy]|end) ")).join(u'|'), calls);
+        QCOMPARE(result.succeeded(), calls.endsWith("end send"));
+        QCOMPARE(result.message.isEmpty(), result.succeeded());
     }
 };
 
