@@ -77,6 +77,14 @@ QString bigText(qsizetype bytes)
     return text;
 }
 
+void startAndShow(Form1 &form)
+{
+    form.Form_Load();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        std::fprintf(stderr, "window not exposed\n");
+}
+
 int startupChild()
 {
     // Stands for the program's own start: the real store, a window shown.
@@ -85,10 +93,7 @@ int startupChild()
     TestServices services;
     services.settingsOnDisk = &store;
     Form1 form(services.services());
-    form.Form_Load();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        std::fprintf(stderr, "window not exposed\n");
+    startAndShow(form);
     std::printf("%.3f\n", monotonicMs());
     return 0;
 }
@@ -124,10 +129,7 @@ int main(int argc, char *argv[])
     TestServices services;
     services.settingsOnDisk = &store;
     Form1 form(services.services());
-    form.Form_Load();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        std::fprintf(stderr, "window not exposed\n");
+    startAndShow(form);
     report("keystroke in an offset box, nothing large stored", measure(runs, [&](int) {
                QTest::keyClick(form.TextReturnOffX, Qt::Key_1);
            }));
