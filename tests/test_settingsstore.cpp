@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings store on disk, and the key table's view of it.
-#include "fakes/memorysettingsbackend.h"
+// The settings store on disk.
 #include "platform/filesettingsbackend.h"
-#include "settings/settingsstore.h"
+#include "settings/settingkeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,29 +89,6 @@ private slots:
         FileSettingsBackend store(root.path(), kApp);
         QVERIFY(!store.openingProblem().isEmpty());
         QVERIFY(store.write(kApp, kSection, QStringLiteral("ToAddress"), QStringLiteral("x")));
-    }
-
-    void failedWritesAreReportedOnce()
-    {
-        MemorySettingsBackend backend;
-        int reports = 0;
-        SettingsStore store(backend, [&] { ++reports; });
-        QCOMPARE(store.read(Setting::TextReturnOffY), QStringLiteral(".5"));
-        backend.refuseWrites = true;
-        store.write(Setting::ToAddress, QStringLiteral("a"));
-        store.write(Setting::ToAddress, QStringLiteral("ab"));
-        QCOMPARE(reports, 1);
-    }
-
-    void wipeFreezesTheStore()
-    {
-        MemorySettingsBackend backend;
-        SettingsStore store(backend, {});
-        store.write(Setting::TextReturnOffY, QStringLiteral("3"));
-        QCOMPARE(store.read(Setting::TextReturnOffY), QStringLiteral("3"));
-        QVERIFY(store.deleteAllAndFreeze());
-        store.write(Setting::TextReturnOffY, QStringLiteral("4"));
-        QCOMPARE(store.read(Setting::TextReturnOffY), QStringLiteral(".5"));
     }
 };
 
