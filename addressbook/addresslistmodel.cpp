@@ -115,7 +115,11 @@ int AddressListModel::add(const QString &entry)
 {
     if (room() <= 0)
         return -1;
-    Row row{entry, m_collator.sortKey(entry)};
+    return insertRow(Row{entry, m_collator.sortKey(entry)});
+}
+
+int AddressListModel::insertRow(Row row)
+{
     const int at = placeFor(row.key);
     beginInsertRows({}, at, at);
     m_rows.insert(m_rows.begin() + at, std::move(row));
@@ -158,12 +162,8 @@ void AddressListModel::insertSorted(std::vector<Row> rows)
         return;
     }
     if (rows.size() <= kFewRows) {
-        for (Row &row : rows) {
-            const int at = placeFor(row.key);
-            beginInsertRows({}, at, at);
-            m_rows.insert(m_rows.begin() + at, std::move(row));
-            endInsertRows();
-        }
+        for (Row &row : rows)
+            insertRow(std::move(row));
         return;
     }
     // Append the batch, then merge it into place as one layout change.

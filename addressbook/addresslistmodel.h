@@ -64,6 +64,7 @@ private:
     };
 
     int placeFor(const QCollatorSortKey &key) const;
+    int insertRow(Row row);
     void insertSorted(std::vector<Row> rows);
     void reorder(const std::vector<int> &order);
 

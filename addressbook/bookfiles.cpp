@@ -5,9 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -16,16 +14,6 @@ namespace {
 QString keyOf(const QString &path)
 {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-void syncFolderOf(const QString &path)
-{
-    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 // The whole file, or an error; only regular files of sensible size, so a
@@ -66,24 +54,6 @@ QString BookPlaces::defaultPath() const
 QString BookPlaces::programBook() const
 {
     return QDir(programDir).filePath(kBookFileName.toString());
-}
-
-IoResult replaceFile(const QString &path, QByteArrayView bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    // commit() syncs the data and renames; the folder's entry is synced
-    // here so that the rename itself survives a power cut.
-    if (!file.commit())
-        return {false, file.errorString()};
-    syncFolderOf(path);
-    return {true, {}};
 }
 
 BookFiles::BookFiles(BookPlaces places)

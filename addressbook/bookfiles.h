@@ -2,6 +2,7 @@
 #pragma once
 
 #include "addressbook/bookcodec.h"
+#include "platform/atomicfile.h"
 #include "platform/eventpump.h"
 
 #include <QByteArrayView>
@@ -25,17 +26,6 @@ struct BookPlaces
     QString defaultPath() const;
     QString programBook() const;
 };
-
-struct IoResult
-{
-    bool ok = false;
-    QString error;
-};
-
-// Replaces the file with the bytes as a whole: they go to a temporary file
-// in the same folder, reach the disk, and are renamed over the old file. A
-// crash or a full disk at any moment leaves the old file or the new one.
-IoResult replaceFile(const QString &path, QByteArrayView bytes);
 
 struct BookRead
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/filesettingsbackend.h"
 
+#include "platform/atomicfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -8,10 +10,6 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -19,30 +17,6 @@ namespace {
 // or was cut short by something else, is seen as damaged.
 constexpr char kMagic[] = "QUILLON-SETTING 1\n";
 constexpr qsizetype kMagicSize = sizeof(kMagic) - 1;
-
-bool writeAll(int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
-void syncDirectory(const QString &dir)
-{
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 } // namespace
 
@@ -52,16 +26,11 @@ FileSettingsBackend::FileSettingsBackend(const QString &root, const QString &app
     checkStore(application);
 }
 
-FileSettingsBackend::~FileSettingsBackend()
-{
-    closeDirFds();
-}
-
 QString FileSettingsBackend::fileNameOfKey(const QString &key)
 {
     // Lower case makes "TextReturnOffy" and "TextReturnOffY" one file;
-    // anything but plain letters and digits is escaped so no key can name
-    // another folder or a hidden temporary file.
+    // anything but plain letters and digits is escaped, so no key can name
+    // another folder, and no key file holds the dot of a temporary file.
     QString name;
     const QByteArray utf8 = key.toLower().toUtf8();
     for (const char c : utf8) {
@@ -114,8 +83,10 @@ void FileSettingsBackend::checkStore(const QString &application)
                 damaged = !entry.isReadable() || !entry.isExecutable();
                 continue;
             }
-            if (entry.fileName().startsWith(u'.')) {
-                leftovers << entry.filePath(); // a temporary file of an interrupted write
+            if (entry.fileName().contains(u'.')) {
+                // Key files never hold a dot: this is the temporary file of
+                // an interrupted write.
+                leftovers << entry.filePath();
                 continue;
             }
             QFile file(entry.filePath());
@@ -155,66 +126,23 @@ std::optional<QString> FileSettingsBackend::read(const QString &application, con
     return decodeValue(file.readAll());
 }
 
-int FileSettingsBackend::sectionDirFd(const QString &dir)
-{
-    if (const auto it = m_dirFds.constFind(dir); it != m_dirFds.constEnd())
-        return it.value();
-    if (!QDir().mkpath(dir))
-        return -1;
-    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0)
-        m_dirFds.insert(dir, fd);
-    return fd;
-}
-
-void FileSettingsBackend::closeDirFds()
-{
-    for (const int fd : std::as_const(m_dirFds))
-        ::close(fd);
-    m_dirFds.clear();
-}
-
 bool FileSettingsBackend::write(const QString &application, const QString &section, const QString &key,
                                 const QString &value)
 {
     if (m_unusable)
         return false;
     const QString dir = m_root + u'/' + application + u'/' + section;
-    const int dirFd = sectionDirFd(dir);
-    if (dirFd < 0)
-        return false;
-
-    const QByteArray name = QFile::encodeName(fileNameOfKey(key));
-    QByteArray tmpName = "." + name + ".XXXXXX";
-    // mkstemp needs a path it can fill in; the directory fd keeps the rest
-    // relative to the section folder.
-    QByteArray tmpPath = QFile::encodeName(dir) + '/' + tmpName;
-    const int fd = ::mkostemp(tmpPath.data(), O_CLOEXEC);
-    if (fd < 0) {
-        // The folder may have been removed behind our back; look it up again.
-        ::close(dirFd);
-        m_dirFds.remove(dir);
-        return false;
+    if (!QFileInfo::exists(dir)) {
+        if (!QDir().mkpath(dir))
+            return false;
+        // Addresses are nobody else's business.
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    tmpName = tmpPath.mid(tmpPath.lastIndexOf('/') + 1);
-
-    const QByteArray bytes = encodeValue(value);
-    bool ok = writeAll(fd, bytes.constData(), bytes.size()) && ::fdatasync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::renameat(dirFd, tmpName.constData(), dirFd, name.constData()) == 0;
-    if (!ok) {
-        ::unlinkat(dirFd, tmpName.constData(), 0);
-        return false;
-    }
-    // The rename itself must reach the disk for the write to be durable.
-    return ::fsync(dirFd) == 0;
+    return replaceFile(pathOf(application, section, key), encodeValue(value)).ok;
 }
 
 bool FileSettingsBackend::deleteAll(const QString &application)
 {
-    closeDirFds();
     const QString appDir = m_root + u'/' + application;
     if (!QFileInfo::exists(appDir))
         return true;
@@ -224,7 +152,7 @@ bool FileSettingsBackend::deleteAll(const QString &application)
         + QString::number(QDateTime::currentMSecsSinceEpoch());
     if (!QFile::rename(appDir, doomed))
         return QDir(appDir).removeRecursively();
-    syncDirectory(m_root);
+    syncFolderOf(doomed);
     QDir(doomed).removeRecursively();
     return true;
 }

@@ -3,7 +3,6 @@
 
 #include "platform/settingsbackend.h"
 
-#include <QHash>
 #include <QString>
 
 // The settings store on disk: one small file per key, under
@@ -19,7 +18,6 @@ public:
     // Opens the store of `application` under `root`. A store that cannot be
     // read or holds a damaged value is renamed aside, never written over.
     FileSettingsBackend(const QString &root, const QString &application);
-    ~FileSettingsBackend() override;
 
     std::optional<QString> read(const QString &application, const QString &section,
                                 const QString &key) override;
@@ -37,11 +35,8 @@ public:
 
 private:
     void checkStore(const QString &application);
-    int sectionDirFd(const QString &dir);
-    void closeDirFds();
 
     QString m_root;
     QString m_problem;
     bool m_unusable = false;
-    QHash<QString, int> m_dirFds;
 };
