@@ -25,6 +25,9 @@ install_packages() {
 # Configures and builds into $1 (default build/).
 build_quillon() {
     local dir=${1:-"$QUILLON_ROOT/build"}
-    cmake -S "$QUILLON_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    local launcher=()
+    # Rebuilds of several checkouts share one compiler cache when there is one.
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$QUILLON_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
     cmake --build "$dir" -j"$(nproc)"
 }
