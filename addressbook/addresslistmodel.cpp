@@ -186,13 +186,31 @@ void AddressListModel::insertSorted(std::vector<Row> rows)
 
 int AddressListModel::removeTicked()
 {
+    std::vector<bool> gone(m_rows.size());
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        gone[row] = m_rows[row].ticked;
+    return removeMarked(gone);
+}
+
+int AddressListModel::removeAt(const QList<int> &rows)
+{
+    std::vector<bool> gone(m_rows.size());
+    for (int row : rows) {
+        if (row >= 0 && row < count())
+            gone[size_t(row)] = true;
+    }
+    return removeMarked(gone);
+}
+
+int AddressListModel::removeMarked(const std::vector<bool> &gone)
+{
     int runs = 0;
     int removed = 0;
     for (int row = 0; row < count(); ++row) {
-        if (!m_rows[size_t(row)].ticked)
+        if (!gone[size_t(row)])
             continue;
         ++removed;
-        if (row == 0 || !m_rows[size_t(row - 1)].ticked)
+        if (row == 0 || !gone[size_t(row - 1)])
             ++runs;
     }
     if (removed == 0)
@@ -200,10 +218,10 @@ int AddressListModel::removeTicked()
     if (size_t(runs) <= kFewRows) {
         // From the back, so that the runs still to go keep their positions.
         for (int last = count() - 1; last >= 0; --last) {
-            if (!m_rows[size_t(last)].ticked)
+            if (!gone[size_t(last)])
                 continue;
             int first = last;
-            while (first > 0 && m_rows[size_t(first - 1)].ticked)
+            while (first > 0 && gone[size_t(first - 1)])
                 --first;
             beginRemoveRows({}, first, last);
             m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
@@ -212,13 +230,13 @@ int AddressListModel::removeTicked()
         }
         return removed;
     }
-    // Gather the ticked entries at the end in one layout change, then cut
-    // them off at once.
+    // Gather the rows to go at the end in one layout change, then cut them
+    // off at once.
     std::vector<int> order;
     order.reserve(m_rows.size());
     for (int pass = 0; pass < 2; ++pass) {
         for (int row = 0; row < count(); ++row) {
-            if (m_rows[size_t(row)].ticked == (pass == 1))
+            if (gone[size_t(row)] == (pass == 1))
                 order.push_back(row);
         }
     }

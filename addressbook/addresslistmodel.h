@@ -48,6 +48,8 @@ public:
     int add(const QStringList &entries, const ProcessEvents &events = {});
     // Removes every ticked entry; the others keep their order and ticks.
     int removeTicked();
+    // Removes the entries at these positions; the others keep their order and ticks.
+    int removeAt(const QList<int> &rows);
 
     // Every entry text in list order, for the book file's writer.
     QStringList texts() const;
@@ -66,6 +68,7 @@ private:
     int placeFor(const QCollatorSortKey &key) const;
     int insertRow(Row row);
     void insertSorted(std::vector<Row> rows);
+    int removeMarked(const std::vector<bool> &gone);
     void reorder(const std::vector<int> &order);
 
     std::vector<Row> m_rows;

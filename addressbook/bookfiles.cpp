@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +57,11 @@ QString BookPlaces::programBook() const
     return QDir(programDir).filePath(kBookFileName.toString());
 }
 
+bool BookFiles::sameFile(const QString &a, const QString &b)
+{
+    return !a.isEmpty() && !b.isEmpty() && keyOf(a) == keyOf(b);
+}
+
 BookFiles::BookFiles(BookPlaces places)
     : m_places(std::move(places))
 {
@@ -85,6 +91,8 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
 
     BookRead result;
     const QString key = keyOf(path);
+    // Taken before the reading: a save that lands meanwhile shows as a change.
+    m_seen.insert(key, stampOf(path));
     const QFileInfo info(source);
     if (!info.exists() && !info.isSymLink()) {
         m_unreadable.remove(key);
@@ -178,6 +186,24 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
         }
     }
     m_toKeep.remove(key);
+    m_seen.insert(key, stampOf(path));
     result.ok = true;
     return result;
+}
+
+BookFiles::FileStamp BookFiles::stampOf(const QString &path)
+{
+    // Every save replaces the file by a rename, so the inode tells a new
+    // file even when size and times happen to agree.
+    struct stat st = {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+            qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_nsec)};
+}
+
+bool BookFiles::changedOnDisk(const QString &path) const
+{
+    const auto seen = m_seen.constFind(keyOf(path));
+    return seen == m_seen.constEnd() || *seen != stampOf(path);
 }

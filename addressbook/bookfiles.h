@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 inline constexpr QStringView kBookFileName = u"AddData.txt";
 
 // Where the default book lives: beside the program when its folder can be
@@ -59,6 +61,8 @@ public:
     explicit BookFiles(BookPlaces places);
 
     const BookPlaces &places() const { return m_places; }
+    // Whether two names, however written, name the same file.
+    static bool sameFile(const QString &a, const QString &b);
 
     // Reads at most `limit` entries. The default book in the user's data
     // folder starts as a copy of the program folder's book.
@@ -69,12 +73,20 @@ public:
     // Writes the entries (every one passing canBeStored()) as the whole
     // file; an empty list deletes it.
     BookSave save(const QString &path, const QStringList &entries);
+    // Whether the file is no longer as this program last read or wrote it:
+    // another running copy has saved it since.
+    bool changedOnDisk(const QString &path) const;
 
 private:
+    // Which file is there: its identity, size and times; zeros when none is.
+    using FileStamp = std::array<qint64, 6>;
+    static FileStamp stampOf(const QString &path);
+
     QString copyAside(const QString &path, QString *error) const;
     void seedDataBook();
 
     BookPlaces m_places;
     QSet<QString> m_toKeep;
     QHash<QString, QString> m_unreadable;
+    QHash<QString, FileStamp> m_seen;
 };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/addresslistview.h"
 
-#include "addressbook/addresslistmodel.h"
-
 #include <QStyledItemDelegate>
 
 namespace {
@@ -28,7 +26,7 @@ private:
 } // namespace
 
 AddressListView::AddressListView(QWidget *parent)
-    : QListView(parent), m_book(new AddressListModel(this))
+    : QListView(parent)
 {
     // Every row is one line high: the view lays out tens of thousands of
     // entries without asking each one for its size.
@@ -40,5 +38,4 @@ AddressListView::AddressListView(QWidget *parent)
     setResizeMode(QListView::Adjust);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setModel(m_book);
 }

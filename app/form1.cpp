@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
+#include "addressbook/addresslistmodel.h"
 #include "app/addresslistview.h"
 #include "app/addresstextbox.h"
 #include "app/headinglabel.h"
@@ -108,6 +109,7 @@ void Form1::createControls()
     TextReturn->setFont(verdana);
     TextToAddress->setFont(verdana);
     List1 = named(new AddressListView(client), "List1");
+    List1->setModel(m_book.model());
     place(List1, 9000, 360, 3015, 1635);
     Label5 = named(makeLabel(client,
                              QStringLiteral("X:") + spaces(15) + QStringLiteral("Y:") + spaces(48)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "addressbook/bookfiles.h"
+#include "addressbook/addressbooksession.h"
 #include "app/addresslistview.h"
 #include "app/form1services.h"
 #include "settings/settingkeys.h"
@@ -117,27 +117,19 @@ public:
     // The book file in use: empty until the first load or save, then the
     // default book, or the name typed into the Save-As panel for the rest
     // of the run.
-    QString AddressFileName;
+    QString AddressFileName() const { return m_book.fileName(); }
     // The list's entries: text(row) is the exact entry, isTicked(row) its
     // tick. A loop that lets events run between entries (Print All) holds
     // QPersistentModelIndex values of it: they follow their entries through
     // insertions and removals, and turn invalid when the entry is removed.
     AddressListModel *addressBook() const;
-    // Adds entries at their sorted places, unticked. Refuses, in one message
-    // to the user, those the book file cannot hold (they contain "*|||||*")
-    // and those past the list's capacity; nothing already listed is lost.
-    // Does not save: call SaveFile() afterwards. Returns how many were added.
+    // Adds entries at their sorted places, unticked, and tells the user of
+    // those refused. Does not save. Returns how many were added.
     int addToAddressBook(const QStringList &entries);
-
-    enum class BookLoad { Whole, Missing, Incomplete, Unreadable };
-    enum class BookSaved { Saved, Deferred, Failed };
-    // Adds the entries of AddressFileName to the list (the default book
-    // when it is empty); tells the user what it could not take in.
-    BookLoad ImportingFile();
-    // Writes the whole list to AddressFileName, replacing the file as a
-    // whole; an empty list deletes it. Tells the user itself when it fails.
-    // Asked for while a book is loading, it runs when the load is done.
-    BookSaved SaveFile();
+    // Adds the entries of the book file to the list.
+    void ImportingFile();
+    // Writes the whole list to the book file.
+    BookResult::Status SaveFile();
 
 public slots:
     // Lifecycle
@@ -224,22 +216,20 @@ private:
     void storeField(Setting setting, const QString &text);
     void endProgram();
 
-    // --- Address book state (form1_addressbook.cpp) ---
-    BookSaved saveBook(const QString &afterFailure);
-    void finishDeferredSave();
+    // --- Address book (form1_addressbook.cpp) ---
+    enum class Frame1Mode { Save, Import };
+    void openFrame1(Frame1Mode mode);
+    // Shows what an address book command has to say.
+    void tell(const BookResult &result);
 
     Form1Services m_services;
     SettingsStore m_store;
     bool m_ending = false;
 
-    // --- Address book state (form1_addressbook.cpp); after m_services,
-    // which it is made from ---
-    BookFiles m_bookFiles{BookPlaces::probe(m_services.programDir, m_services.dataDir)};
-    // Loads in progress: events run inside them, and a save then would
-    // write a list that lacks the book's entries, so it waits for them.
-    int m_bookLoads = 0;
-    bool m_saveDeferred = false;
-    bool m_completeAfterDeferredSave = false;
+    // After m_services, which it is made from.
+    AddressBookSession m_book{BookPlaces::probe(m_services.programDir, m_services.dataDir),
+                              [this] { m_services.events.processEvents(); }, [this] { return ending(); }};
+    Frame1Mode m_frame1Mode = Frame1Mode::Save;
 
     // --- Printing (form1_printing.cpp) ---
     // One envelope from the fields as they stand now. Tells the user, once,

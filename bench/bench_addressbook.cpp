@@ -234,7 +234,7 @@ int main(int argc, char *argv[])
         const auto [writeFloor, save] = medians(
             runs, [&] { floorWrite(dir.path(), book); },
             [&] {
-                if (window.form->SaveFile() != Form1::BookSaved::Saved)
+                if (window.form->SaveFile() != BookResult::Done)
                     std::fputs("save failed\n", stderr);
             });
         std::printf("%-46s median %8.2f ms\n", "write floor (bytes, fsync, rename)", writeFloor);

@@ -155,7 +155,7 @@ void runLayout(const Layout &layout)
             QCoreApplication::processEvents();
         },
         kRuns, emptyBook);
-    const QFileInfo file(form.AddressFileName);
+    const QFileInfo file(form.AddressFileName());
     std::printf("  %-44s median %8.2f ms (%d entries, file %lld bytes, %lld messages)\n",
                 "whole import: list shown, file saved", whole, book->count(),
                 static_cast<long long>(file.size()), static_cast<long long>(messages.shown.size()));

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The address book's files: where the book lives, whole saves, files that
-// cannot be read, a kill in the middle of a save.
-#include "addressbook/bookfiles.h"
+// The address book's files and its session: where the book lives, whole
+// saves, files that cannot be read, a kill in the middle of a save, loads
+// and saves in order, and two running copies sharing one book.
+#include "addressbook/addressbooksession.h"
+#include "addressbook/addresslistmodel.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,12 +29,75 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-QStringList bigBook(const QString &tag)
+QStringList onDisk(const QString &path)
+{
+    return decodeBook(readAll(path), 100000).entries;
+}
+
+QStringList bigBook(const QString &tag, int count = 30000)
 {
     QStringList entries;
-    for (int i = 0; i < 30000; ++i)
-        entries << QStringLiteral("%1 Person %2\r\n%3 Long Street\r\nSome Town\r\n").arg(tag).arg(i).arg(i * 7);
+    for (int i = 0; i < count; ++i)
+        entries << QStringLiteral("%1 Person %2\r\n%3 Long Street\r\n").arg(tag).arg(i, 6, 10, QLatin1Char('0')).arg(i * 7);
     return entries;
+}
+
+struct Session
+{
+    explicit Session(const QString &folder, ProcessEvents events = [] {})
+        : book(BookPlaces{folder, folder, true}, std::move(events), [this] { return stopped; })
+    {
+    }
+    void tick(const QString &entry)
+    {
+        for (int row = 0; row < book.model()->count(); ++row)
+            book.model()->setTicked(row, book.model()->isTicked(row) || book.model()->text(row) == entry);
+    }
+    bool stopped = false;
+    AddressBookSession book;
+};
+
+QStringList texts(const BookResult &result)
+{
+    QStringList shown;
+    for (const BookMessage &message : result.messages)
+        shown << message.text;
+    return shown;
+}
+
+// The other running copy, a process of its own: "add TEXT", "remove TEXT"
+// (each load, change, save), or "hold", which holds the book's lock until
+// a line arrives on its input. Prints what it would tell the user.
+int otherCopy(const QString &folder, const QString &command, const QString &entry)
+{
+    const QString book = QDir(folder).filePath(QStringLiteral("AddData.txt"));
+    if (command == u"hold") {
+        QLockFile lock(book + QStringLiteral(".lock"));
+        if (!lock.lock())
+            return 2;
+        puts("locked");
+        fflush(stdout);
+        getchar();
+        return 0;
+    }
+    Session session(folder);
+    session.book.load();
+    if (command == u"add")
+        session.book.add({entry});
+    else
+        session.tick(entry), session.book.model()->removeTicked();
+    const BookResult saved = session.book.save();
+    for (const QString &text : texts(saved))
+        puts(qPrintable(text));
+    return saved.status == BookResult::Done ? 0 : 1;
+}
+
+void runOtherCopy(const QString &folder, const QString &command, const QString &entry)
+{
+    QProcess copy;
+    copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copy"), folder, command, entry});
+    QVERIFY(copy.waitForFinished(60'000));
+    QVERIFY2(copy.exitCode() == 0, copy.readAllStandardOutput().constData());
 }
 
 // The child's part of the kill test: save two books in turn until killed;
@@ -109,16 +175,20 @@ private slots:
         QFETCH(bool, pipe);
         const QString book = path(QStringLiteral("AddData.txt"));
         QVERIFY(pipe ? ::mkfifo(QFile::encodeName(book).constData(), 0600) == 0 : QDir().mkpath(book));
-        BookFiles files(BookPlaces{m_dir->path(), m_dir->path(), true});
-        QCOMPARE(files.read(book, 10).status, BookRead::Unreadable); // and no hang on the pipe
-        for (const QStringList &entries : {QStringList{QStringLiteral("A")}, QStringList()}) {
-            const BookSave saved = files.save(book, entries);
-            QVERIFY(saved.unreadFile && !saved.ok && !saved.error.isEmpty());
+        Session session(m_dir->path());
+        session.book.add({QStringLiteral("A")});
+        QCOMPARE(session.book.load().status, BookResult::Unreadable); // and no hang on the pipe
+        for (const bool empty : {false, true}) {
+            if (empty)
+                session.tick(QStringLiteral("A")), session.book.model()->removeTicked();
+            const BookResult saved = session.book.save();
+            QVERIFY(saved.status == BookResult::Failed && texts(saved).join(' ').contains(u"could not be read"));
         }
-        // Once it reads (here: gone), it takes saves again.
+        // Once it reads (here: gone), it takes saves again; another name always does.
+        QCOMPARE(session.book.saveAs(path(QStringLiteral("rescue.txt"))).status, BookResult::Done);
         QVERIFY(pipe ? QFile::remove(book) : QDir(book).removeRecursively());
-        QCOMPARE(files.read(book, 10).status, BookRead::Missing);
-        QVERIFY(files.save(book, {QStringLiteral("A")}).ok);
+        QCOMPARE(session.book.importFile(book).status, BookResult::Missing);
+        QCOMPARE(session.book.save().status, BookResult::Done);
     }
 
     void killedWhileSavingLeavesAWholeBook()
@@ -138,8 +208,133 @@ private slots:
         }
     }
 
+    void savesDuringALoadWaitForIt()
+    {
+        writeAll(book(), encodeBook(bigBook(QStringLiteral("P"), 200)));
+        bool once = false;
+        std::unique_ptr<Session> session;
+        // What the user does while the book loads: an import, and Save.
+        session = std::make_unique<Session>(m_dir->path(), [&] {
+            if (std::exchange(once, true))
+                return;
+            QCOMPARE(session->book.add({QStringLiteral("Nested\r\n")}).added, 1);
+            QCOMPARE(session->book.save().status, BookResult::Deferred);
+            QCOMPARE(session->book.saveConfirmed().status, BookResult::Deferred);
+        });
+        const BookResult loaded = session->book.load();
+        QVERIFY(once);
+        QCOMPARE(session->book.model()->count(), 201);
+        QCOMPARE(onDisk(book()).size(), 201);
+        QCOMPARE(texts(loaded), QStringList{"Complete"});
+    }
+
+    void failedAndLateSavesLeaveTheBook()
+    {
+        writeAll(book(), "Anne\r\n*|||||*\r\n");
+        Session session(m_dir->path());
+        session.book.load();
+        const QString nowhere = path(QStringLiteral("no/such/folder/book.txt"));
+        const BookResult saved = session.book.saveAs(nowhere);
+        QCOMPARE(saved.status, BookResult::Failed);
+        QCOMPARE(texts(saved).size(), 1);
+        QVERIFY(texts(saved).first().contains(QDir::toNativeSeparators(nowhere)));
+        QVERIFY(texts(saved).first().endsWith(QStringLiteral("still %1.").arg(QDir::toNativeSeparators(book()))));
+        QCOMPARE(session.book.fileName(), book());
+        // Once the program ends nothing is saved, and nothing is said.
+        session.stopped = true;
+        session.book.add({QStringLiteral("Late")});
+        QVERIFY(texts(session.book.saveConfirmed()).isEmpty());
+        QCOMPARE(readAll(book()), QByteArray("Anne\r\n*|||||*\r\n"));
+    }
+
+    void overfullBookLoadsWhatFitsAndKeepsTheRest()
+    {
+        const QByteArray file = encodeBook(bigBook(QStringLiteral("N"), AddressListModel::kCapacity + 3));
+        writeAll(book(), file);
+        Session session(m_dir->path());
+        const BookResult loaded = session.book.load();
+        QCOMPARE(session.book.model()->count(), AddressListModel::kCapacity);
+        QVERIFY2(texts(loaded).join(' ').contains(QStringLiteral(" 3 were left out")), qPrintable(texts(loaded).join(' ')));
+        QVERIFY(texts(session.book.add({QStringLiteral("One more")})).first().contains(QStringLiteral("full")));
+        // The first save keeps the whole original beside the book, and says where; one copy is enough.
+        const QStringList said = texts(session.book.saveConfirmed());
+        const QStringList kept = QDir(m_dir->path()).entryList({QStringLiteral("AddData.txt.kept-*")});
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(said.size() == 2 && said.first().contains(kept.first()) && said.last() == u"Complete");
+        QCOMPARE(readAll(path(kept.first())), file);
+        QCOMPARE(onDisk(book()).size(), AddressListModel::kCapacity);
+        QCOMPARE(texts(session.book.saveConfirmed()), QStringList{"Complete"});
+    }
+
+    void twoCopiesLoseNothing_data()
+    {
+        QTest::addColumn<QStringList>("other"); // the other copy's commands, in turn, before ours
+        QTest::addColumn<QString>("added");     // by this copy; empty: none
+        QTest::addColumn<QString>("removed");   // ticked and removed by this copy
+        QTest::addColumn<QStringList>("book");
+        QTest::newRow("both add") << QStringList{"add", "From B\r\n"} << "From A\r\n" << QString()
+                                  << QStringList{"Anne\r\n", "Bob\r\n", "From A\r\n", "From B\r\n"};
+        QTest::newRow("one adds, one removes") << QStringList{"add", "From B\r\n"} << QString() << "Bob\r\n"
+                                               << QStringList{"Anne\r\n", "From B\r\n"};
+        QTest::newRow("one removes, one adds") << QStringList{"remove", "Anne\r\n"} << "From A\r\n" << QString()
+                                               << QStringList{"Bob\r\n", "From A\r\n"};
+        QTest::newRow("both remove the same") << QStringList{"remove", "Bob\r\n"} << QString() << "Bob\r\n"
+                                              << QStringList{"Anne\r\n"};
+    }
+
+    void twoCopiesLoseNothing()
+    {
+        QFETCH(QStringList, other);
+        QFETCH(QString, added);
+        QFETCH(QString, removed);
+        QFETCH(QStringList, book);
+        writeAll(this->book(), "Anne\r\n*|||||*\r\nBob\r\n*|||||*\r\n");
+        Session session(m_dir->path());
+        session.book.load();
+        session.tick(removed);
+        for (qsizetype i = 0; i < other.size(); i += 2)
+            runOtherCopy(m_dir->path(), other[i], other[i + 1]);
+        if (!added.isEmpty())
+            session.book.add({added});
+        session.book.model()->removeTicked();
+        QCOMPARE(session.book.save().status, BookResult::Done);
+        QCOMPARE(onDisk(this->book()), book);
+        QCOMPARE(session.book.model()->texts(), book);
+    }
+
+    void aLockedBookIsSavedWithTheNextSave()
+    {
+        Session session(m_dir->path());
+        session.book.setLockWait(std::chrono::milliseconds(0));
+        QProcess holder;
+        holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copy"), m_dir->path(), "hold", ""});
+        QVERIFY(holder.waitForReadyRead(60'000));
+        session.book.add({QStringLiteral("From A\r\n")});
+        const BookResult refused = session.book.save();
+        QCOMPARE(refused.status, BookResult::Failed);
+        QVERIFY(texts(refused).first().contains(QStringLiteral("another running copy")));
+        QVERIFY(!QFile::exists(book()));
+        holder.write("\n");
+        QVERIFY(holder.waitForFinished(60'000));
+        QCOMPARE(session.book.save().status, BookResult::Done);
+        QCOMPARE(onDisk(book()), QStringList{"From A\r\n"});
+    }
+
+    void anIdleCopyFollowsTheBook()
+    {
+        writeAll(book(), "Anne\r\n*|||||*\r\nBob\r\n*|||||*\r\n");
+        Session session(m_dir->path());
+        session.book.load();
+        session.tick(QStringLiteral("Bob\r\n"));
+        runOtherCopy(m_dir->path(), QStringLiteral("remove"), QStringLiteral("Anne\r\n"));
+        runOtherCopy(m_dir->path(), QStringLiteral("add"), QStringLiteral("Cleo\r\n"));
+        QTRY_COMPARE(session.book.model()->texts(), (QStringList{"Bob\r\n", "Cleo\r\n"}));
+        QVERIFY(session.book.model()->isTicked(0) && !session.book.model()->isTicked(1));
+    }
+
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString book() const { return path(QStringLiteral("AddData.txt")); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -149,6 +344,8 @@ int main(int argc, char *argv[])
     if (argc == 3 && qstrcmp(argv[1], "--keep-saving") == 0)
         return keepSaving(QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv);
+    if (argc == 5 && qstrcmp(argv[1], "--copy") == 0)
+        return otherCopy(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
     TestAddressBookFile test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QPersistentModelIndex>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -112,6 +113,40 @@ private slots:
         }
         std::sort(kept.begin(), kept.end()); // character order agrees with the list's for these texts
         QCOMPARE(model.texts(), kept);
+    }
+
+    void everyChangedTickIsSignalled_data()
+    {
+        QTest::addColumn<QList<int>>("ticked"); // before
+        QTest::addColumn<bool>("all");          // Select All, or untick them one by one
+        QTest::newRow("select all, some ticked") << QList<int>{0, 2} << true;
+        QTest::newRow("unticked one by one") << QList<int>{1, 3, 4} << false;
+    }
+
+    void everyChangedTickIsSignalled()
+    {
+        QFETCH(QList<int>, ticked);
+        QFETCH(bool, all);
+        AddressListModel model;
+        QAbstractItemModelTester tester(&model);
+        model.add(numbered(5));
+        for (int row : ticked)
+            model.setTicked(row, true);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QList<bool> shown(model.count()); // what a view repainted, and so shows
+        for (int row = 0; row < model.count(); ++row) {
+            shown[row] = ticked.contains(row);
+            if (!all)
+                model.setTicked(row, false);
+        }
+        if (all)
+            model.tickAll();
+        for (const QList<QVariant> &signal : changed) {
+            QVERIFY(signal[2].value<QList<int>>().contains(Qt::CheckStateRole));
+            for (int row = signal[0].toModelIndex().row(); row <= signal[1].toModelIndex().row(); ++row)
+                shown[row] = model.isTicked(row);
+        }
+        QCOMPARE(shown, QList<bool>(model.count(), all));
     }
 
     void capacity()
