@@ -27,13 +27,19 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
 // A window started over a program folder whose "AddData.txt" holds `book`.
 struct Window
 {
     explicit Window(const QByteArray &book = QByteArray())
     {
-        if (QFile file(path()); !book.isNull())
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(book) == book.size());
+        if (!book.isNull())
+            writeAll(path(), book);
         form = std::make_unique<Form1>(services.services());
         form->Form_Load();
     }
@@ -98,6 +104,7 @@ private slots:
 
         // Save As, then Save Address: the other file takes it, "AddData.txt" stays.
         window.form->ImportMenu->trigger();
+        QCOMPARE(window.form->Text1->text(), QDir::toNativeSeparators(window.path()));
         QTest::mouseClick(window.form->Command2, Qt::LeftButton); // "Cancel It"
         QVERIFY(!window.form->Frame1->isVisibleTo(window.form.get()));
         const QString other = window.path(QStringLiteral("other.txt"));
@@ -110,58 +117,24 @@ private slots:
         QCOMPARE(readAll(other), saved + "Zed*|||||*\r\n");
         QCOMPARE(readAll(window.path()), kWorkedExample);
 
+        // "Clear Selected": No removes nothing, yet the book is rewritten
+        // (here from the reader's form); Yes after "Select All" empties it.
+        const QByteArray before = readAll(other);
+        writeAll(other, encodeBook(decodeBook(before, 10).entries));
+        window.services.messages.answers = {false, true};
+        QTest::mouseClick(window.form->CommandClearData, Qt::LeftButton);
+        QCOMPARE(readAll(other), before);
+        QTest::mouseClick(window.form->CommandSelectAll, Qt::LeftButton);
+        QTest::mouseClick(window.form->CommandClearData, Qt::LeftButton);
+        QCOMPARE(window.book().count(), 0);
+        QCOMPARE(readAll(other), QByteArray("<missing>"));
+        QCOMPARE(window.services.messages.texts().mid(1),
+                 QStringList(2, QStringLiteral("Are you sure you want to clear the select addresses?")));
+
         // The panel opened for an import imports, whatever it did before.
-        window.panel(window.form->ImportMenu, window.path());
-        QCOMPARE(window.form->Text1->text(), QDir::toNativeSeparators(window.path()));
-        QCOMPARE(window.book().count(), 5);
-        QCOMPARE(window.services.messages.texts(), QStringList({"Complete", "Complete"}));
         window.panel(window.form->ImportMenu, window.path(QStringLiteral("missing.txt")));
+        QCOMPARE(window.form->AddressFileName(), window.path(QStringLiteral("missing.txt")));
         QVERIFY(window.services.messages.texts().last().contains(QStringLiteral("does not exist")));
-    }
-
-    void commands_data()
-    {
-        QTest::addColumn<QStringList>("typed"); // each saved with "Save Address"
-        QTest::addColumn<QList<int>>("tick");   // then ticked; {-1}: "Select All"
-        QTest::addColumn<int>("answer");        // to "Clear Selected": -1 not pressed, 0 No, 1 Yes
-        QTest::addColumn<QByteArray>("file");
-        const QStringList five{"e", "c", "a", "b", "d"};
-        QTest::newRow("saved as typed, without final break")
-            << QStringList{"  Larry\r\n\r\nDoe "} << QList<int>() << -1 << QByteArray("Larry\r\n\r\nDoe *|||||*\r\n");
-        QTest::newRow("empty box adds an empty entry") << QStringList{""} << QList<int>() << -1 << QByteArray("*|||||*\r\n");
-        QTest::newRow("refused: would end in a separator")
-            << QStringList{"Larry*|||||"} << QList<int>() << -1 << QByteArray("<missing>");
-        QTest::newRow("clear yes: positions 1 and 3 of 5")
-            << five << QList<int>{1, 3} << 1 << QByteArray("a*|||||*\r\nc*|||||*\r\ne*|||||*\r\n");
-        QTest::newRow("clear no: nothing removed, still rewritten")
-            << five << QList<int>{1, 3} << 0 << QByteArray("a*|||||*\r\nb*|||||*\r\nc*|||||*\r\nd*|||||*\r\ne*|||||*\r\n");
-        QTest::newRow("select all, clear yes: no file") << five << QList<int>{-1} << 1 << QByteArray("<missing>");
-    }
-
-    void commands()
-    {
-        QFETCH(QStringList, typed);
-        QFETCH(QList<int>, tick);
-        QFETCH(int, answer);
-        QFETCH(QByteArray, file);
-        Window window;
-        for (const QString &text : typed)
-            window.saveAddress(text);
-        for (int row : tick)
-            row < 0 ? QTest::mouseClick(window.form->CommandSelectAll, Qt::LeftButton) : window.book().setTicked(row, true);
-        QVERIFY(window.form->CommandSelectAll->isEnabled());
-        if (answer >= 0) {
-            // The same book in the reader's form, so that the rewrite shows.
-            if (QFile copy(window.path()); copy.open(QIODevice::WriteOnly))
-                copy.write(encodeBook({"a\r\n", "b\r\n", "c\r\n", "d\r\n", "e\r\n"}));
-            window.services.messages.answers = {answer == 1};
-            QTest::mouseClick(window.form->CommandClearData, Qt::LeftButton);
-            QCOMPARE(window.services.messages.texts().last(),
-                     QStringLiteral("Are you sure you want to clear the select addresses?"));
-        }
-        QCOMPARE(readAll(window.path()), file);
-        QCOMPARE(window.book().count(), int(file.count("*|||||*")));
-        QCOMPARE(window.services.messages.texts().size(), (answer >= 0) + (file == "<missing>" && answer < 0));
     }
 };
 
