@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <QRegularExpression>
+
 namespace {
 
 // Up to this many rows go in (or out) one by one; more are moved in one
@@ -46,6 +48,16 @@ QVariant AddressListModel::data(const QModelIndex &index, int role) const
         return row.text;
     case Qt::CheckStateRole:
         return row.ticked ? Qt::Checked : Qt::Unchecked;
+    // What a screen reader says for the entry: its lines one after another
+    // (not the drawn row's separator marks), and its tick.
+    case Qt::AccessibleTextRole: {
+        static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
+        QStringList lines = row.text.split(lineBreaks, Qt::SkipEmptyParts);
+        lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
+        return lines.isEmpty() ? tr("Empty address") : lines.join(tr(", ", "between the lines of an address read out"));
+    }
+    case Qt::AccessibleDescriptionRole:
+        return row.ticked ? tr("Ticked") : tr("Not ticked");
     default:
         return {};
     }
@@ -83,7 +95,7 @@ void AddressListModel::setTicked(int row, bool ticked)
         return;
     m_rows[size_t(row)].ticked = ticked;
     const QModelIndex at = index(row);
-    emit dataChanged(at, at, {Qt::CheckStateRole});
+    emit dataChanged(at, at, {Qt::CheckStateRole, Qt::AccessibleDescriptionRole});
 }
 
 void AddressListModel::tickAll()
@@ -100,7 +112,7 @@ void AddressListModel::tickAll()
         last = row;
     }
     if (first >= 0)
-        emit dataChanged(index(first), index(last), {Qt::CheckStateRole});
+        emit dataChanged(index(first), index(last), {Qt::CheckStateRole, Qt::AccessibleDescriptionRole});
 }
 
 int AddressListModel::placeFor(const QCollatorSortKey &key) const

@@ -2,6 +2,7 @@
 #include "app/form1.h"
 
 #include "addressbook/addresslistmodel.h"
+#include "app/accessiblenames.h"
 #include "app/addresslistview.h"
 #include "app/addresstextbox.h"
 #include "app/headinglabel.h"
@@ -63,6 +64,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     connectReactions();
     setFocusOrder();
     fitHeadingLabels();
+    nameForScreenReaders(*this);
     // The inner (client) area as designed: 12165 by 6120 twips.
     resize(px(12165), px(6120) + menuBar()->sizeHint().height());
 }

@@ -12,7 +12,9 @@ public:
     virtual void information(const QString &text) = 0;
     // OK button with a warning icon: what went wrong and what was kept.
     virtual void warning(const QString &text) = 0;
-    // Yes and No buttons, no icon; true when the user answered Yes.
+    // Yes and No buttons, no icon; true when the user answered Yes. The
+    // questions asked are about wiping something out, so No is the default
+    // button: an Enter pressed out of habit changes nothing.
     virtual bool askYesNo(const QString &text) = 0;
 };
 

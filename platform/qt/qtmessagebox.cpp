@@ -11,10 +11,14 @@ QString shown(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-int run(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+int run(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     QMessageBox box(icon, QString::fromUtf16(kApplicationTitle), shown(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    // A screen reader announces the box by its title; the text goes with it.
+    box.setAccessibleDescription(shown(text));
     return box.exec();
 }
 
@@ -32,5 +36,6 @@ void QtMessageBox::warning(const QString &text)
 
 bool QtMessageBox::askYesNo(const QString &text)
 {
-    return run(m_parent, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return run(m_parent, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
