@@ -17,9 +17,9 @@
 namespace {
 
 // A row of headings spaced out over several boxes ("From Addres:", then 75
-// spaces, "To Address:", ...). Read as it stands it is one long run of
-// spaces tied to no box; the boxes carry their own names, so the row is
-// kept out of what a screen reader presents.
+// spaces, "To Address:", ...). Read as it stands it is one string with long
+// runs of spaces, tied to no box; the boxes carry their own names, so the
+// row is marked invisible to a screen reader (sighted users still see it).
 class UntiedHeadingRow final : public QAccessibleWidget
 {
 public:
@@ -62,8 +62,8 @@ void describe(QWidget *widget, const QString &name, const QString &description =
     widget->setAccessibleDescription(description);
 }
 
-// An editable drop-down list hands its focus to the box inside it; both
-// carry the list's name.
+// The text box inside an editable drop-down list is listed to a screen
+// reader as a control of its own; it carries the list's name too.
 void describe(SortedComboBox *combo, const QString &name, const QString &description)
 {
     describe(static_cast<QWidget *>(combo), name, description);
@@ -108,15 +108,16 @@ void AccessibleNames::apply(Form1 &w)
     w.Label4->setBuddy(w.ComboAddress);
 
     // Font panel
-    const QString points = tr("In points");
-    describe(w.TextReturnDisplayFontSite, tr("Return address display font size (points)"), points);
-    describe(w.TextReturnDisplayFontType, tr("Return address display font"), tr("The Return address box's font"));
-    describe(w.TextReturnPrintFontSize, tr("Return address print font size (points)"), points);
-    describe(w.TextReturnPrintFonttype, tr("Return address print font"), tr("The font the return address prints in"));
-    describe(w.TextToAddressDisplaySize, tr("To address display font size (points)"), points);
-    describe(w.TextToAddressDisplayType, tr("To address display font"), tr("The To address box's font"));
-    describe(w.TextToAddressPrintFontSize, tr("To address print font size (points)"), points);
-    describe(w.TextToAddressPrintFontType, tr("To address print font"), tr("The font the to-address prints in"));
+    const QString onScreen = tr("Takes effect on screen at once");
+    const QString onPaper = tr("Used for the next envelope printed");
+    describe(w.TextReturnDisplayFontSite, tr("Return address display font size (points)"), onScreen);
+    describe(w.TextReturnDisplayFontType, tr("Return address display font"), onScreen);
+    describe(w.TextReturnPrintFontSize, tr("Return address print font size (points)"), onPaper);
+    describe(w.TextReturnPrintFonttype, tr("Return address print font"), onPaper);
+    describe(w.TextToAddressDisplaySize, tr("To address display font size (points)"), onScreen);
+    describe(w.TextToAddressDisplayType, tr("To address display font"), onScreen);
+    describe(w.TextToAddressPrintFontSize, tr("To address print font size (points)"), onPaper);
+    describe(w.TextToAddressPrintFontType, tr("To address print font"), onPaper);
     w.CommandDefaultSettings->setAccessibleDescription(tr("Sets all eight font fields to Verdana 12"));
 
     // Save-as panel
