@@ -9,7 +9,9 @@ start_test_atspi() {
     # From here on the screen reader test fails, rather than skips, when a
     # bus is missing.
     export QUILLON_TEST_ATSPI=1
-    eval "$(dbus-launch --sh-syntax)"
+    # dbus-launch notes the bus under $HOME/.dbus for its display: in the
+    # run's folder, so that nothing of it outlives the run.
+    eval "$(HOME="$dir" dbus-launch --sh-syntax)"
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$dir/atspi.log" 2>&1 &
     ATSPI_LAUNCHER_PID=$!
     local i
