@@ -61,6 +61,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     setWindowIcon(quillonIcon());
     createControls();
     createMenus();
+    createEnvelopeWindows();
     connectReactions();
     setFocusOrder();
     fitHeadingLabels();
@@ -258,6 +259,8 @@ void Form1::createMenus()
     MOptions->setObjectName(QStringLiteral("MOptions"));
     FontSettingsM = item(MOptions, QStringLiteral("Font Settings"), "FontSettingsM");
     RestoreDefaultSettingsM = item(MOptions, QStringLiteral("Restore Default Settings"), "RestoreDefaultSettingsM");
+    EnvelopeM = item(MOptions, tr("Envelope..."), "EnvelopeM");
+    EnvelopePreviewM = item(MOptions, tr("Envelope Preview"), "EnvelopePreviewM");
 
     MHelp = menuBar()->addMenu(QStringLiteral("Help"));
     MHelp->setObjectName(QStringLiteral("MHelp"));
@@ -424,6 +427,7 @@ void Form1::assignField(Setting setting, const QString &text)
     case Setting::TextToAddressPrintFontSize: TextToAddressPrintFontSize->setText(text); break;
     case Setting::TextReturnPrintFonttype: TextReturnPrintFonttype->setText(text); break;
     case Setting::TextToAddressDisplayType: TextToAddressDisplayType->setText(text); break;
+    default: assignEnvelopeSetting(setting, text); break;
     }
 }
 

@@ -12,6 +12,9 @@
 
 class AddressListModel;
 class AddressTextBox;
+class EnvelopePreview;
+class EnvelopeSetupDialog;
+struct EnvelopeFields;
 class HeadingLabel;
 class QAction;
 class QGroupBox;
@@ -106,6 +109,11 @@ public:
     QMenu *MOptions = nullptr;
     QAction *FontSettingsM = nullptr;
     QAction *RestoreDefaultSettingsM = nullptr;
+    QAction *EnvelopeM = nullptr;
+    QAction *EnvelopePreviewM = nullptr;
+    // The envelope set-up and the preview window (form1_envelope.cpp).
+    EnvelopeSetupDialog *envelopeSetup = nullptr;
+    EnvelopePreview *envelopePreview = nullptr;
     QMenu *MHelp = nullptr;
     QAction *AboutMMMM = nullptr;
     QAction *HelpMMMM = nullptr;
@@ -198,6 +206,8 @@ public slots:
     // Printing
     void CommandPrint_Click();
     void CommandPrintAll_Click();
+    void EnvelopeM_Click();
+    void EnvelopePreviewM_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -234,7 +244,13 @@ private:
     // --- Printing (form1_printing.cpp) ---
     // One envelope from the fields as they stand now. Tells the user, once,
     // what kept it from the printer; true when nothing did.
-    bool printEnvelope();
+    bool printCurrentEnvelope();
+    // --- Envelope set-up and preview (form1_envelope.cpp) ---
+    // The fields printing reads, read when used.
+    EnvelopeFields envelopeFields() const;
+    void createEnvelopeWindows();
+    void assignEnvelopeSetting(Setting setting, const QString &text);
+    void refreshPreview();
     // Waits the given number of seconds with the window responsive; stops
     // early once the program is ending.
     void Sleep1(int seconds);

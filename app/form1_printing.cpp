@@ -16,40 +16,19 @@
 
 #include <chrono>
 
-namespace {
-
-FieldText textOf(const QLineEdit *box)
-{
-    return [box] { return box->text(); };
-}
-
-FieldText textOf(const AddressTextBox *box)
-{
-    return [box] { return box->text(); };
-}
-
-} // namespace
-
 void Form1::CommandPrint_Click()
 {
-    printEnvelope();
+    printCurrentEnvelope();
 }
 
-bool Form1::printEnvelope()
+bool Form1::printCurrentEnvelope()
 {
     if (ending() || m_printingEnvelope)
         return false;
-    const EnvelopeFields fields{
-        {QStringLiteral("Return address"), textOf(TextReturn), textOf(TextReturnPrintFontSize),
-         textOf(TextReturnPrintFonttype), textOf(TextReturnOffX), textOf(TextReturnOffY)},
-        {QStringLiteral("To address"), textOf(TextToAddress), textOf(TextToAddressPrintFontSize),
-         textOf(TextToAddressPrintFontType), textOf(TextAddressToOffX), textOf(TextAddressToOffY)},
-    };
-
     CommandPrint->setEnabled(false);
     m_printingEnvelope = true;
-    const EnvelopeResult result = ::printEnvelope(
-        fields, m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
+    const EnvelopeResult result = printEnvelope(
+        envelopeFields(), m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
     m_printingEnvelope = false;
     CommandPrint->setEnabled(true);
 
@@ -76,7 +55,7 @@ void Form1::CommandPrintAll_Click()
                                        [this] { m_services.events.processEvents(); },
                                        [this] { return ending(); },
                                        [this](const QString &entry) { TextToAddress->setText(entry); },
-                                       [this] { return printEnvelope(); },
+                                       [this] { return printCurrentEnvelope(); },
                                        [this] { Sleep1(2); },
                                    });
     CommandPrintAll->setEnabled(true);

@@ -7,6 +7,7 @@ class AppControl;
 class Clock;
 class EventPump;
 class MessageBox;
+class PageSource;
 class Printer;
 class SettingsBackend;
 class Shell;
@@ -27,4 +28,7 @@ struct Form1Services
     // and the user's data folder, where it lives when that one is read-only.
     QString programDir;
     QString dataDir;
+    // The printer's pages and unprintable edges, for the envelope preview;
+    // none: a plain page without edges.
+    PageSource *pages = nullptr;
 };

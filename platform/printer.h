@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
+
+#include <optional>
 
 // What went wrong at the printer, in words for the user; empty when nothing did.
 struct PrinterStatus
@@ -10,6 +14,29 @@ struct PrinterStatus
 
     bool ok() const { return error.isEmpty(); }
     static PrinterStatus failure(const QString &error) { return PrinterStatus{error}; }
+};
+
+// The paper a document is laid out on.
+struct Paper
+{
+    std::optional<QPageSize> size; // nothing: the printer's current paper
+    QString media;                 // the media the job asks the print system for; empty: none
+    bool turned = false;           // the page is printed turned by 180 degrees
+
+    bool operator==(const Paper &) const = default;
+};
+
+// Where a document's page comes from: the printer's paper or the paper
+// asked for, and the edges the printer cannot print on.
+class PageSource
+{
+public:
+    virtual ~PageSource() = default;
+    // The page in the given orientation, with its margins at the edges of
+    // the printable area as the page lies; an error when the printer
+    // cannot take a job now.
+    virtual PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation,
+                                     QPageLayout &layout) = 0;
 };
 
 // The default printer, as the envelope routine drives it: set the unit,
@@ -33,6 +60,8 @@ public:
     virtual void setScaleUnit(ScaleUnit unit) = 0;
     // Orientation of the next document opened.
     virtual void setOrientation(Orientation orientation) = 0;
+    // Paper of the next document opened.
+    virtual void setPaper(const Paper &paper) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setFontName(const QString &face) = 0;
     // Where the top-left corner of the next line goes, in the scale unit,

@@ -5,12 +5,18 @@
 #include "platform/printer.h"
 #include "settings/number.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 #include <optional>
 
 namespace {
 
 constexpr NumberRange kAnyFiniteNumber{std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max()};
+// A custom envelope's edges, and the calibration shift, in millimetres.
+constexpr NumberRange kEnvelopeEdgeRange{20.0, 1000.0};
+constexpr NumberRange kShiftRange{-100.0, 100.0};
+constexpr double kMillimetresPerCentimetre = 10.0;
 
 // One number field of a block, with the last value of this envelope that
 // could be used: a field edited into nonsense while the envelope prints
@@ -95,14 +101,60 @@ QString checkNumbers(Block &block, const QLocale &locale)
     return {};
 }
 
+FieldText fixedText(const QString &text)
+{
+    return [text] { return text; };
+}
+
+QString setupLabel(const char *text) { return QCoreApplication::translate("EnvelopeSetup", text); }
+
+// The set-up's paper and shift, or the message about its first unusable number.
+struct SetupPage
+{
+    Paper paper;
+    double shiftX = 0; // centimetres
+    double shiftY = 0;
+    QString problem;
+};
+
+SetupPage readSetup(const EnvelopeSetup &setup, const QLocale &locale)
+{
+    const QString mm = setupLabel("millimetres");
+    NumberField width(setupLabel("Envelope width"), fixedText(setup.widthMM), kEnvelopeEdgeRange, mm);
+    NumberField height(setupLabel("Envelope height"), fixedText(setup.heightMM), kEnvelopeEdgeRange, mm);
+    NumberField shiftX(setupLabel("Calibration shift X"), fixedText(setup.shiftXMM), kShiftRange, mm);
+    NumberField shiftY(setupLabel("Calibration shift Y"), fixedText(setup.shiftYMM), kShiftRange, mm);
+    QList<NumberField *> fields;
+    if (setup.size == kCustomEnvelope)
+        fields << &width << &height;
+    // An empty shift is no shift.
+    if (!setup.shiftXMM.trimmed().isEmpty())
+        fields << &shiftX;
+    if (!setup.shiftYMM.trimmed().isEmpty())
+        fields << &shiftY;
+    for (NumberField *field : fields) {
+        if (QString problem = field->check(locale); !problem.isEmpty())
+            return {{}, 0, 0, problem};
+    }
+    SetupPage page;
+    page.paper = envelopePaper(setup.size, width.current(locale).value_or(0), height.current(locale).value_or(0),
+                               setup.turned);
+    page.shiftX = shiftX.current(locale).value_or(0) / kMillimetresPerCentimetre;
+    page.shiftY = shiftY.current(locale).value_or(0) / kMillimetresPerCentimetre;
+    return page;
+}
+
 class EnvelopeRun
 {
 public:
     EnvelopeRun(Printer &printer, const ProcessEvents &processEvents, const std::function<bool()> &stopped,
-                const QLocale &locale)
-        : m_printer(printer), m_processEvents(processEvents), m_stopped(stopped), m_locale(locale)
+                const QLocale &locale, const SetupPage &page)
+        : m_printer(printer), m_processEvents(processEvents), m_stopped(stopped), m_locale(locale), m_page(page)
     {
     }
+
+    // The top of the block's first line, shifted.
+    void setTop(Block &block) { m_printer.setCurrentY(*block.offsetY.current(m_locale) + m_page.shiftY); }
 
     // Sets the block's font and top, then prints its lines, each at the X
     // offset read for that line. False when the document had to be dropped.
@@ -110,7 +162,7 @@ public:
     {
         m_printer.setFontSize(*block.fontSize.current(m_locale));
         m_printer.setFontName(block.fontName());
-        m_printer.setCurrentY(*block.offsetY.current(m_locale));
+        setTop(block);
         return printLines(block);
     }
 
@@ -127,7 +179,7 @@ public:
             const std::optional<double> x = block.offsetX.current(m_locale);
             if (!x)
                 return drop(EnvelopeResult::Outcome::BadField, block.offsetX.problem(m_locale));
-            m_printer.setCurrentX(*x);
+            m_printer.setCurrentX(*x + m_page.shiftX);
             if (const PrinterStatus status = m_printer.print(line.toString()); !status.ok())
                 return drop(EnvelopeResult::Outcome::PrinterFailed, status.error);
             m_printedAny = true;
@@ -156,6 +208,7 @@ private:
     const ProcessEvents &m_processEvents;
     const std::function<bool()> &m_stopped;
     const QLocale &m_locale;
+    const SetupPage &m_page;
     bool m_printedAny = false;
     EnvelopeResult m_failure{EnvelopeResult::Outcome::Stopped, {}};
 };
@@ -170,6 +223,9 @@ QList<QStringView> envelopeLines(QStringView address)
 EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
                              const std::function<bool()> &stopped, const QLocale &locale)
 {
+    const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
+    if (!page.problem.isEmpty())
+        return {EnvelopeResult::Outcome::BadField, page.problem};
     Block returnBlock(fields.returnAddress);
     Block toBlock(fields.toAddress);
     for (Block *block : {&returnBlock, &toBlock}) {
@@ -179,12 +235,13 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
 
     // Unit and orientation once per envelope, before any output; each
     // block sets its font size before its face.
-    EnvelopeRun run(printer, processEvents, stopped, locale);
+    EnvelopeRun run(printer, processEvents, stopped, locale, page);
     printer.setScaleUnit(Printer::ScaleUnit::Centimetres);
     printer.setFontSize(*returnBlock.fontSize.current(locale));
     printer.setFontName(returnBlock.fontName());
     printer.setOrientation(Printer::Orientation::Landscape);
-    printer.setCurrentY(*returnBlock.offsetY.current(locale));
+    printer.setPaper(page.paper);
+    run.setTop(returnBlock);
     if (!run.printLines(returnBlock) || !run.printBlock(toBlock))
         return run.failure();
     return run.finish();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/eventpump.h"
+#include "printing/envelopesize.h"
 
 #include <QList>
 #include <QLocale>
@@ -35,6 +36,9 @@ struct EnvelopeFields
 {
     EnvelopeBlock returnAddress;
     EnvelopeBlock toAddress;
+    // The envelope set-up, read once per envelope; none: the printer's
+    // paper, unshifted, unturned.
+    std::function<EnvelopeSetup()> setup;
 };
 
 struct EnvelopeResult
@@ -54,8 +58,8 @@ struct EnvelopeResult
 };
 
 // Prints one envelope: the return block, then the to-address block, each at
-// its offsets in centimetres and in its own print font, on one landscape
-// page, one job. Every number it will use is checked before the printer is
+// its offsets in centimetres plus the set-up's shift and in its own print
+// font, on one landscape page of the set-up's paper, one job. Every number it will use is checked before the printer is
 // touched. The fields are read when each is needed, as the window holds
 // them then; `processEvents` runs before every line, after which a true
 // `stopped()` drops the document. A field that has become unusable since

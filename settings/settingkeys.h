@@ -28,6 +28,15 @@ enum class Setting {
     TextToAddressPrintFontSize,
     TextReturnPrintFonttype,
     TextToAddressDisplayType,
+    // The envelope set-up and the preview window.
+    EnvelopeSize,
+    EnvelopeWidthMM,
+    EnvelopeHeightMM,
+    ShiftXMM,
+    ShiftYMM,
+    Rotate180,
+    EnvelopePreviewOpen,
+    EnvelopePreviewPlace,
 };
 
 struct SettingKey
@@ -39,7 +48,7 @@ struct SettingKey
 };
 
 // The one table that start-up and the writing reactions share.
-inline constexpr std::array<SettingKey, 19> kSettingKeys{{
+inline constexpr std::array<SettingKey, 27> kSettingKeys{{
     {Setting::ReturnAddress, "ReturnAddress", "ReturnAddress", ""},
     {Setting::ToAddress, "ToAddress", "ToAddress", ""},
     {Setting::TextReturnOffX, "TextReturnOffX", "TextReturnOffX", ".2"},
@@ -59,6 +68,14 @@ inline constexpr std::array<SettingKey, 19> kSettingKeys{{
     {Setting::TextToAddressPrintFontSize, "TextToAddressPrintFontSize", "TextToAddressPrintFontSize", "12"},
     {Setting::TextReturnPrintFonttype, "TextReturnPrintFonttype", "TextReturnPrintFonttype", "Verdana"},
     {Setting::TextToAddressDisplayType, "TextToAddressDisplayType", "TextToAddressDisplayType", "Verdana"},
+    {Setting::EnvelopeSize, "EnvelopeSize", "EnvelopeSize", "Printer paper"},
+    {Setting::EnvelopeWidthMM, "EnvelopeWidthMM", "EnvelopeWidthMM", "220"},
+    {Setting::EnvelopeHeightMM, "EnvelopeHeightMM", "EnvelopeHeightMM", "110"},
+    {Setting::ShiftXMM, "ShiftXMM", "ShiftXMM", "0"},
+    {Setting::ShiftYMM, "ShiftYMM", "ShiftYMM", "0"},
+    {Setting::Rotate180, "Rotate180", "Rotate180", "0"},
+    {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "EnvelopePreviewOpen", "0"},
+    {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", "EnvelopePreviewPlace", ""},
 }};
 
 constexpr const SettingKey &settingKey(Setting setting)

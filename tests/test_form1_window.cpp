@@ -68,7 +68,8 @@ private slots:
                               "qqqqqqqqqqqqqqqq=-", "Sample1Menu=Sample 1", "Sample2Menu=Sample 2",
                               "fillllllllllllllllllller=-", "ExitM=E&xit"}));
         QCOMPARE(menuItems(form->MOptions),
-                 (QStringList{"FontSettingsM=Font Settings", "RestoreDefaultSettingsM=Restore Default Settings"}));
+                 (QStringList{"FontSettingsM=Font Settings", "RestoreDefaultSettingsM=Restore Default Settings",
+                              "EnvelopeM=Envelope...", "EnvelopePreviewM=Envelope Preview"}));
         QCOMPARE(menuItems(form->MHelp), (QStringList{"AboutMMMM=About", "HelpMMMM=Help"}));
         for (QMenu *menu : {form->MFile, form->MOptions, form->MHelp})
             for (const QAction *action : menu->actions())

@@ -19,14 +19,21 @@ struct Run
                                    {"returnX", ".2"},   {"returnY", ".5"},    {"toText", "C"},
                                    {"toSize", "10"},    {"toFace", "Arial"},  {"toX", "4"},
                                    {"toY", "4"}};
+    EnvelopeSetup setup;
     RecordingPrinter printer;
     std::function<void()> onEvents = [] {};
     QLocale locale = QLocale::c();
 
-    void set(const QStringList &edits) // "field=text"
+    void set(const QStringList &edits) // "field=text"; the set-up's as "size=DL", "shiftX=5", ...
     {
-        for (const QString &edit : edits)
-            fields[edit.section(u'=', 0, 0)] = edit.section(u'=', 1);
+        const QHash<QString, QString *> setupFields{{"size", &setup.size}, {"width", &setup.widthMM},
+                                                    {"height", &setup.heightMM}, {"shiftX", &setup.shiftXMM},
+                                                    {"shiftY", &setup.shiftYMM}};
+        for (const QString &edit : edits) {
+            const QString field = edit.section(u'=', 0, 0), text = edit.section(u'=', 1);
+            setup.turned |= edit == u"turned";
+            *setupFields.value(field, &fields[field]) = text;
+        }
     }
 
     EnvelopeBlock block(const QString &name, const QString &prefix)
@@ -39,12 +46,13 @@ struct Run
 
     EnvelopeResult print()
     {
-        return printEnvelope({block("Return address", "return"), block("To address", "to")}, printer,
+        return printEnvelope({block("Return address", "return"), block("To address", "to"), [this] { return setup; }},
+                             printer,
                              [this] { onEvents(); }, [] { return false; }, locale);
     }
 };
 
-const QString kReturnSetup = QStringLiteral("unit cm|size 12|font Verdana|orientation landscape|y 0.5|");
+const QString kReturnSetup = QStringLiteral("unit cm|size 12|font Verdana|orientation landscape|paper printer|y 0.5|");
 const QString kToSetup = QStringLiteral("size 10|font Arial|y 4|");
 
 } // namespace
@@ -82,17 +90,17 @@ private slots:
         Run run;
         run.fields["returnText"] = returnText;
         run.fields["toText"] = toText;
-        QCOMPARE(run.print().outcome, calls.contains("print") ? Outcome::Printed : Outcome::NothingToPrint);
+        QCOMPARE(run.print().outcome, calls.contains("|print ") ? Outcome::Printed : Outcome::NothingToPrint);
         QCOMPARE(run.printer.calls.join(u'|'), calls);
     }
 
     // Every number the envelope will use is checked before the printer is
-    // touched; the message names the field.
+    // touched; the message names the field. The set-up's paper and shift.
     void numbers_data()
     {
         QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("expected"); // the message, or a call made when the envelope prints
+        QTest::addColumn<QString>("expected"); // the message, or calls made when the envelope prints
         QTest::newRow("X not a number") << QStringList{"returnX=abc"} << "C"
                                         << "Return address X offset is not a number: 'abc'. Nothing was printed.";
         QTest::newRow("Y empty")
@@ -112,6 +120,18 @@ private slots:
         QTest::newRow("negative offset") << QStringList{"returnX=-0.5"} << "C" << "x -0.5";
         QTest::newRow("leading point under German") << QStringList{"returnX=.2"} << "de_DE" << "x 0.2";
         QTest::newRow("comma under German") << QStringList{"returnX=0,2"} << "de_DE" << "x 0.2";
+        QTest::newRow("bad calibration shift")
+            << QStringList{"shiftY=5 mm"} << "C" << "Calibration shift Y is not a number: '5 mm'. Nothing was printed.";
+        QTest::newRow("custom size without a width")
+            << QStringList{"size=Custom", "height=100"} << "C"
+            << "Envelope width is empty. Enter a number of millimetres. Nothing was printed.";
+        QTest::newRow("5 mm shift moves both blocks")
+            << QStringList{"shiftX=5", "shiftY=-5"} << "C" << "y 0|x 0.7|print A|size 10|font Arial|y 3.5|x 4.5|";
+        QTest::newRow("DL, turned") << QStringList{"size=DL", "turned"} << "C"
+                                    << "landscape|paper iso_dl_110x220mm turned|y 0.5|x 0.2|";
+        QTest::newRow("No. 10") << QStringList{"size=No10"} << "C" << "paper na_number-10_4.125x9.5in|";
+        QTest::newRow("custom, either way round") << QStringList{"size=Custom", "width=250", "height=120"} << "C"
+                                                  << "paper custom_120x250mm_120x250mm|";
     }
 
     void numbers()
@@ -128,7 +148,7 @@ private slots:
             QCOMPARE(run.printer.calls, QStringList());
         } else {
             QCOMPARE(result.outcome, Outcome::Printed);
-            QVERIFY2(run.printer.calls.contains(expected), qPrintable(run.printer.calls.join(u'|')));
+            QVERIFY2(run.printer.calls.join(u'|').contains(expected), qPrintable(run.printer.calls.join(u'|')));
         }
     }
 

@@ -18,12 +18,14 @@ namespace pages {
 constexpr double kPointsPerCm = 72.0 / 2.54;
 const QString kFace = QStringLiteral("DejaVu Sans");
 
-// A word and its top-left corner, in points from the page's top-left corner.
+// A word and its box, in points from the page's top-left corner.
 struct Word
 {
     QString text;
     double x = -1000;
     double y = -1000;
+    double right = -1000;
+    double bottom = -1000;
 };
 
 inline QString run(const QString &program, const QStringList &arguments)
@@ -37,11 +39,12 @@ inline QString run(const QString &program, const QStringList &arguments)
 inline QList<Word> wordsOf(const QString &pdf)
 {
     static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" [^>]*>([^<]*)</word>)re"));
+        QStringLiteral(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
     QList<Word> words;
     for (auto it = word.globalMatch(run("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
         const auto match = it.next();
-        words.append({match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
+        words.append({match.captured(5), match.captured(1).toDouble(), match.captured(2).toDouble(),
+                      match.captured(3).toDouble(), match.captured(4).toDouble()});
     }
     return words;
 }
@@ -66,9 +69,9 @@ inline double lineHeightOf(double points)
 // The envelope both geometry tests print: "Alpha" and, `gap` lines lower,
 // "Bravo" at (1.5, 0.5) cm in 12 points; "Charlie" and, a line lower,
 // "Delta" at (12, 8.25) cm in 16 points; all in kFace. Each word whose
-// top-left corner in `pdf` is not within half a millimetre of its place
-// from `corner`, the printable area's, and where it is instead.
-inline QString misplacedEnvelope(const QString &pdf, QPointF corner, int gap)
+// top-left corner among `words` is not within half a millimetre of its
+// place from `corner`, the printable area's, and where it is instead.
+inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap)
 {
     const double returnX = corner.x() + 1.5 * kPointsPerCm, returnY = corner.y() + 0.5 * kPointsPerCm;
     const double toX = corner.x() + 12 * kPointsPerCm, toY = corner.y() + 8.25 * kPointsPerCm;
@@ -76,7 +79,6 @@ inline QString misplacedEnvelope(const QString &pdf, QPointF corner, int gap)
                                {"Bravo", returnX, returnY + gap * lineHeightOf(12)},
                                {"Charlie", toX, toY},
                                {"Delta", toX, toY + lineHeightOf(16)}};
-    const QList<Word> words = wordsOf(pdf);
     QStringList problems;
     for (const Word &want : expected) {
         const auto found = std::find_if(words.cbegin(), words.cend(), [&](const Word &word) {

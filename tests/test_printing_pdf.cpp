@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt printer without a print system: envelopes drawn through QPrinter
-// into PDF files on a page with unprintable edges, read back with poppler.
+// into PDF files on a page with unprintable edges, read back with poppler,
+// and the preview's layout of the same envelope beside them.
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
+#include "printing/previewprinter.h"
 #include "test_printing_pages.h"
 
 #include <QTemporaryDir>
@@ -22,14 +24,18 @@ struct Envelope
                                      QPageLayout::Point, kUnprintable),
                          folder.path()};
     QtPrinter printer{target};
+    PreviewPrinter preview{&target};
+    EnvelopeSetup setup;
 
-    EnvelopeResult print(const QString &returnText, const QString &toText, const QString &toFace = kFace)
+    EnvelopeResult print(const QString &returnText, const QString &toText, Printer *to = nullptr,
+                         const QString &toFace = kFace, const QString &toX = "12", const QString &toY = "8.25")
     {
         auto fixed = [](const QString &text) -> FieldText { return [text] { return text; }; };
         return printEnvelope(
             {{"Return address", fixed(returnText), fixed("12"), fixed(kFace), fixed("1.5"), fixed(".5")},
-             {"To address", fixed(toText), fixed("16"), fixed(toFace), fixed("12"), fixed("8.25")}},
-            printer, [] {}, [] { return false; }, QLocale::c());
+             {"To address", fixed(toText), fixed("16"), fixed(toFace), fixed(toX), fixed(toY)},
+             [this] { return setup; }},
+            to ? *to : printer, [] {}, [] { return false; }, QLocale::c());
     }
 };
 
@@ -40,17 +46,79 @@ class TestPrintingPdf : public QObject
     Q_OBJECT
 
 private slots:
-    void linesLandAtTheOffsetsFromThePrintableCorner()
+    // Each line at its offsets from the printable corner, plus the shift, on
+    // the paper asked for; a turned page read the other way up. The
+    // preview, laid out by the same routine, puts every line where the
+    // paper has it.
+    void linesLandWhereThePreviewShowsThem_data()
     {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("shift"); // millimetres, X and Y
+        QTest::addColumn<bool>("turned");
+        QTest::addColumn<QSizeF>("page");
+        QTest::newRow("printer paper") << "Printer paper" << "" << false << QSizeF(842, 595);
+        QTest::newRow("C5, shifted 5 mm") << "C5" << "5" << false << QSizeF(649, 459);
+        QTest::newRow("C4, turned") << "C4" << "" << true << QSizeF(918, 649);
+    }
+
+    void linesLandWhereThePreviewShowsThem()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, shift);
+        QFETCH(bool, turned);
+        QFETCH(QSizeF, page);
         Envelope envelope;
+        envelope.setup = {size, {}, {}, shift, shift, turned};
         envelope.print("Alpha\r\n\r\nBravo", "Charlie\r\nDelta");
+        envelope.print("Alpha\r\n\r\nBravo", "Charlie\r\nDelta", &envelope.preview);
         QCOMPARE(envelope.target.files.size(), 1);
         const QString pdf = envelope.target.files.first();
-        QCOMPARE(pageSizeOf(pdf).toSize(), QSize(842, 595));
+        QCOMPARE(pageSizeOf(pdf).toSize(), page.toSize());
 
-        // Bravo follows an empty line: two lines down.
-        const QString problems = misplacedEnvelope(pdf, {kUnprintable.left(), kUnprintable.top()}, 2);
+        // Words as the envelope is read; Bravo follows an empty line.
+        QList<Word> words;
+        for (const Word &word : wordsOf(pdf))
+            words.append(turned ? Word{word.text, page.width() - word.right, page.height() - word.bottom} : word);
+        const QMarginsF edges = turned ? QMarginsF(kUnprintable.right(), kUnprintable.bottom(), 0, 0) : kUnprintable;
+        const double shifted = shift.toDouble() / 10 * kPointsPerCm;
+        const QString problems = misplacedEnvelope(words, {edges.left() + shifted, edges.top() + shifted}, 2);
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
+
+        for (const PreviewPrinter::Line &line : envelope.preview.lines()) {
+            const auto word = std::find_if(words.cbegin(), words.cend(), [&](const Word &w) { return w.text == line.text; });
+            if (word == words.cend())
+                continue; // the empty line
+            QVERIFY2(qAbs(word->x - line.box.left()) < 0.5 && qAbs(word->y - line.box.top()) < 0.5,
+                     qPrintable(QStringLiteral("%1 previewed at %2, %3, printed at %4, %5")
+                                    .arg(line.text).arg(line.box.left()).arg(line.box.top()).arg(word->x).arg(word->y)));
+        }
+    }
+
+    // The preview counts the lines that run off the printable area, by edge.
+    void overflow_data()
+    {
+        QTest::addColumn<QString>("toX");
+        QTest::addColumn<QString>("toY");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("fits") << "12" << "8.25" << "Every line fits in the printable area.";
+        QTest::newRow("a line off the right edge")
+            << "12" << "8.25" << "1 line runs off the right edge of the printable area.";
+        QTest::newRow("the block off the bottom")
+            << "3" << "19" << "2 lines run off the bottom edge of the printable area.";
+        QTest::newRow("off the left and the top") << "-1" << "-1"
+            << "2 lines run off the left edge, 2 lines run off the top edge of the printable area.";
+    }
+
+    void overflow()
+    {
+        QFETCH(QString, toX);
+        QFETCH(QString, toY);
+        QFETCH(QString, summary);
+        Envelope envelope;
+        const QString toText = QTest::currentDataTag() == QByteArray("a line off the right edge")
+                                   ? "Charlie\r\n" + QString(40, u'W') : "Charlie\r\nDelta";
+        envelope.print("Alpha", toText, &envelope.preview, kFace, toX, toY);
+        QCOMPARE(overflowSummary(envelope.preview.lines()), summary);
     }
 
     // Only a sent document reaches the target: not one never opened, nor a
@@ -65,7 +133,8 @@ private slots:
         QVERIFY(envelope.printer.endDoc(Printer::DocumentEnd::Send).ok());
         QVERIFY(envelope.target.files.isEmpty());
 
-        QCOMPARE(envelope.print("", "Lima\nMike", "No Such Face Anywhere").outcome, EnvelopeResult::Outcome::Printed);
+        QCOMPARE(envelope.print("", "Lima\nMike", nullptr, "No Such Face Anywhere").outcome,
+                 EnvelopeResult::Outcome::Printed);
         QCOMPARE(envelope.target.files.size(), 1);
         const QList<Word> words = wordsOf(envelope.target.files.first());
         QString text;

@@ -24,6 +24,7 @@ QtPrinter::~QtPrinter()
 
 void QtPrinter::setScaleUnit(ScaleUnit unit) { m_unit = unit; }
 void QtPrinter::setOrientation(Orientation orientation) { m_orientation = orientation; }
+void QtPrinter::setPaper(const Paper &paper) { m_paper = paper; }
 void QtPrinter::setFontSize(double points) { m_fontSize = points; }
 void QtPrinter::setFontName(const QString &face) { m_fontName = face; }
 void QtPrinter::setCurrentX(double x) { m_x = x; }
@@ -39,7 +40,7 @@ PrinterStatus QtPrinter::openDocument()
     QPageLayout layout;
     const auto orientation =
         m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (PrinterStatus status = m_target.pageLayout(orientation, layout); !status.ok())
+    if (PrinterStatus status = m_target.pageLayout(m_paper, orientation, layout); !status.ok())
         return status;
 
     if (!m_folder || !m_folder->isValid())
@@ -63,6 +64,12 @@ PrinterStatus QtPrinter::openDocument()
         return PrinterStatus::failure(
             QStringLiteral("Quillon cannot write the envelope's document (%1), so nothing was printed.")
                 .arg(QDir::toNativeSeparators(m_file)));
+    }
+    if (m_paper.turned) {
+        // Turned about the printable area's centre: the origin lies at the
+        // printable corner of the envelope fed the other way round.
+        m_painter->translate(m_device->width(), m_device->height());
+        m_painter->rotate(180);
     }
     return {};
 }
@@ -119,9 +126,12 @@ PdfFileTarget::PdfFileTarget(const QPageLayout &page, const QString &folder)
 {
 }
 
-PrinterStatus PdfFileTarget::pageLayout(QPageLayout::Orientation orientation, QPageLayout &layout)
+PrinterStatus PdfFileTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation,
+                                        QPageLayout &layout)
 {
     layout = m_page;
+    if (paper.size)
+        layout.setPageSize(*paper.size, m_page.minimumMargins());
     layout.setOrientation(orientation);
     layout.setMargins(layout.minimumMargins());
     return {};

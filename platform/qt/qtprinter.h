@@ -12,16 +12,13 @@ class QPainter;
 class QPrinter;
 class QTemporaryDir;
 
-// Where QtPrinter's finished documents go, and the page they are laid out on.
-class PrintTarget
+// Where QtPrinter's finished documents go, and the page they are laid out
+// on (asked for as each document opens).
+class PrintTarget : public PageSource
 {
 public:
-    virtual ~PrintTarget() = default;
-    // Called as a document opens: the page in the given orientation, with
-    // its margins at the edges of the printable area; an error when the
-    // target cannot take a job now.
-    virtual PrinterStatus pageLayout(QPageLayout::Orientation orientation, QPageLayout &layout) = 0;
-    // Hands a finished PDF document over as one job.
+    // Hands a finished PDF document over as one job, asking for the media
+    // of the paper its page was laid out for.
     virtual PrinterStatus submit(const QString &pdfFile, const QString &title) = 0;
 };
 
@@ -37,6 +34,7 @@ public:
 
     void setScaleUnit(ScaleUnit unit) override;
     void setOrientation(Orientation orientation) override;
+    void setPaper(const Paper &paper) override;
     void setFontSize(double points) override;
     void setFontName(const QString &face) override;
     void setCurrentX(double x) override;
@@ -52,6 +50,7 @@ private:
     PrintTarget &m_target;
     ScaleUnit m_unit = ScaleUnit::Inches;
     Orientation m_orientation = Orientation::Portrait;
+    Paper m_paper;
     double m_fontSize = 12;
     QString m_fontName;
     double m_x = 0;
@@ -68,12 +67,12 @@ private:
 class PdfFileTarget final : public PrintTarget
 {
 public:
-    // Documents are laid out on `page` turned to the orientation asked for;
-    // its minimum margins stand for the unprintable edges of the page as
-    // it lies.
+    // Documents are laid out on `page` turned to the orientation asked for,
+    // or on the paper asked for; `page`'s minimum margins stand for the
+    // unprintable edges of either as it lies.
     PdfFileTarget(const QPageLayout &page, const QString &folder);
 
-    PrinterStatus pageLayout(QPageLayout::Orientation orientation, QPageLayout &layout) override;
+    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout) override;
     PrinterStatus submit(const QString &pdfFile, const QString &title) override;
 
     QStringList files; // the documents submitted, oldest first

@@ -5,6 +5,7 @@
 
 TEST_CUPS_PID=
 TEST_CUPS_QUEUE=quillon-test
+TEST_CUPS_EDGES_QUEUE=quillon-edges
 
 # start_test_cups <run_dir>: starts cupsd on a socket inside <run_dir>/cups,
 # creates the queue "$TEST_CUPS_QUEUE" (it writes to /dev/null and keeps
@@ -12,6 +13,10 @@ TEST_CUPS_QUEUE=quillon-test
 # CUPS_SERVER (libcups and Qt's print support honour it),
 # QUILLON_TEST_CUPS_SPOOL (where CUPS keeps each job's document as
 # d<job id, 5 digits>-001) and QUILLON_TEST_CUPS_QUEUE.
+# A second queue, "$TEST_CUPS_EDGES_QUEUE", is a printer with unequal
+# unprintable edges (tests/data/unequal-edges.ppd): CUPS's own filters
+# (cups-filters) turn each page onto its media and write the result to
+# QUILLON_TEST_CUPS_EDGES_OUTPUT, one job at a time.
 start_test_cups() {
     local dir=$1/cups
     mkdir -p "$dir"/etc/ppd "$dir"/spool/tmp "$dir"/cache "$dir"/state "$dir"/log
@@ -90,13 +95,16 @@ EOF
 
     # A queue without a driver: CUPS warns that these are deprecated.
     if ! lpadmin -p "$TEST_CUPS_QUEUE" -E -v file:///dev/null 2>"$dir/log/lpadmin.err" \
-        || ! lpadmin -d "$TEST_CUPS_QUEUE" 2>>"$dir/log/lpadmin.err"; then
+        || ! lpadmin -d "$TEST_CUPS_QUEUE" 2>>"$dir/log/lpadmin.err" \
+        || ! lpadmin -p "$TEST_CUPS_EDGES_QUEUE" -E -v "file://$dir/edges.pdf" \
+                     -P "$QUILLON_ROOT/tests/data/unequal-edges.ppd" 2>>"$dir/log/lpadmin.err"; then
         echo "Could not create the test print queue:" >&2
         cat "$dir/log/lpadmin.err" >&2
         stop_test_cups
         return 1
     fi
-    export QUILLON_TEST_CUPS_SPOOL="$dir/spool" QUILLON_TEST_CUPS_QUEUE="$TEST_CUPS_QUEUE"
+    export QUILLON_TEST_CUPS_SPOOL="$dir/spool" QUILLON_TEST_CUPS_QUEUE="$TEST_CUPS_QUEUE" \
+           QUILLON_TEST_CUPS_EDGES_QUEUE="$TEST_CUPS_EDGES_QUEUE" QUILLON_TEST_CUPS_EDGES_OUTPUT="$dir/edges.pdf"
 }
 
 stop_test_cups() {

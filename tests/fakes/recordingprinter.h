@@ -7,7 +7,7 @@
 #include <functional>
 
 // Logs every call in order ("unit cm", "size 12", "font Verdana",
-// "orientation landscape", "y 0.5", "x 0.2", "print A", "end send") and
+// "orientation landscape", "paper printer", "y 0.5", "x 0.2", "print A", "end send") and
 // keeps the lines of every document sent. Failures can be scripted.
 class RecordingPrinter final : public Printer
 {
@@ -16,6 +16,11 @@ public:
     void setOrientation(Orientation orientation) override
     {
         calls << (orientation == Orientation::Landscape ? "orientation landscape" : "orientation portrait");
+    }
+    void setPaper(const Paper &paper) override
+    {
+        calls << QStringLiteral("paper %1%2").arg(paper.size ? paper.media : QStringLiteral("printer"),
+                                                  paper.turned ? QStringLiteral(" turned") : QString());
     }
     void setFontSize(double points) override { calls << QStringLiteral("size %1").arg(points); }
     void setFontName(const QString &face) override { calls << QStringLiteral("font %1").arg(face); }
