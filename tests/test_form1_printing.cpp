@@ -207,7 +207,7 @@ private slots:
 
     // The envelope set-up: stored at every change, used by the next
     // envelope; a bad number is told and nothing is printed.
-    void envelopeSetup()
+    void envelopeSetupAndPreview()
     {
         FakeWindow window;
         Form1 &form = *window.form;
@@ -230,15 +230,10 @@ private slots:
         setup.shiftYMM->setText("10");
         QTest::mouseClick(form.CommandPrint, Qt::LeftButton);
         QVERIFY(window.printer.calls.join(u'|').contains("paper custom_110x250mm_110x250mm turned|y 1.5|x 0.7|"));
-    }
 
-    // The preview follows every keystroke in the fields printing reads, and
-    // remembers that it is open.
-    void previewFollowsTheFields()
-    {
-        FakeWindow window;
-        Form1 &form = *window.form;
-        form.EnvelopePreviewM->trigger();
+        // The preview follows every keystroke in the fields printing reads,
+        // and remembers that it is open.
+        setup.preview->click();
         QVERIFY(form.envelopePreview->isVisible());
         QCOMPARE(window.settings.value("EnvelopePreviewOpen"), std::optional<QString>("1"));
         form.TextToAddress->setText("");
@@ -246,6 +241,7 @@ private slots:
         QCOMPARE(form.envelopePreview->layout().lines().last().text, "Zed");
         QTest::keyClicks(form.TextAddressToOffX, "00");
         QCOMPARE(form.envelopePreview->summary(), "1 line runs off the right edge of the printable area.");
+        QVERIFY(form.envelopePreview->findChild<QWidget *>()->accessibleDescription().contains("Zed"));
         form.envelopePreview->close();
         QCOMPARE(window.settings.value("EnvelopePreviewOpen"), std::optional<QString>("0"));
     }

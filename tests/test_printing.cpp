@@ -112,13 +112,8 @@ private slots:
         QTest::newRow("absurd offset") << QStringList{"toY=1e30"} << "C"
                                        << "To address Y offset is out of range: '1e30' (from -1000 to 1000 "
                                           "centimetres). Nothing was printed.";
-        QTest::newRow("infinity") << QStringList{"toSize=inf"} << "C"
-                                  << "To address print font size is not a number: 'inf'. Nothing was printed.";
-        QTest::newRow("grouped number") << QStringList{"toX=1,000"} << "C"
-                                        << "To address X offset is not a number: '1,000'. Nothing was printed.";
         QTest::newRow("X of an empty block is not used") << QStringList{"toText=", "toX=abc"} << "C" << "print A";
         QTest::newRow("negative offset") << QStringList{"returnX=-0.5"} << "C" << "x -0.5";
-        QTest::newRow("leading point under German") << QStringList{"returnX=.2"} << "de_DE" << "x 0.2";
         QTest::newRow("comma under German") << QStringList{"returnX=0,2"} << "de_DE" << "x 0.2";
         QTest::newRow("bad calibration shift")
             << QStringList{"shiftY=5 mm"} << "C" << "Calibration shift Y is not a number: '5 mm'. Nothing was printed.";
