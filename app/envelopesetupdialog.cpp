@@ -41,9 +41,7 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     preview = buttons->addButton(tr("&Preview"), QDialogButtonBox::ActionRole);
-    testEnvelope = buttons->addButton(tr("Print T&est Envelope"), QDialogButtonBox::ActionRole);
     preview->setAccessibleName(tr("Envelope preview"));
-    testEnvelope->setAccessibleName(tr("Print test envelope"));
     buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
 

@@ -31,7 +31,6 @@ public:
     QLineEdit *shiftYMM = nullptr;
     QCheckBox *turned = nullptr;
     QPushButton *preview = nullptr;
-    QPushButton *testEnvelope = nullptr;
 
 signals:
     void changed(Setting setting, const QString &text);

@@ -19,6 +19,8 @@ TEST_CUPS_EDGES_QUEUE=quillon-edges
 # QUILLON_TEST_CUPS_EDGES_OUTPUT, one job at a time.
 start_test_cups() {
     local dir=$1/cups
+    # CUPS runs its filters as an unprivileged user, who must reach the spool.
+    chmod go+x "$1"
     mkdir -p "$dir"/etc/ppd "$dir"/spool/tmp "$dir"/cache "$dir"/state "$dir"/log
 
     cat >"$dir/cups-files.conf" <<EOF
@@ -96,7 +98,7 @@ EOF
     # A queue without a driver: CUPS warns that these are deprecated.
     if ! lpadmin -p "$TEST_CUPS_QUEUE" -E -v file:///dev/null 2>"$dir/log/lpadmin.err" \
         || ! lpadmin -d "$TEST_CUPS_QUEUE" 2>>"$dir/log/lpadmin.err" \
-        || ! lpadmin -p "$TEST_CUPS_EDGES_QUEUE" -E -v "file://$dir/edges.pdf" \
+        || ! lpadmin -p "$TEST_CUPS_EDGES_QUEUE" -E -v "file://$dir/edges.pdf" -o printer-error-policy=abort-job \
                      -P "$QUILLON_ROOT/tests/data/unequal-edges.ppd" 2>>"$dir/log/lpadmin.err"; then
         echo "Could not create the test print queue:" >&2
         cat "$dir/log/lpadmin.err" >&2
