@@ -43,10 +43,10 @@ PrinterStatus PreviewPrinter::openPage()
         const auto orientation =
             m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
         QPageLayout layout(m_paper.size.value_or(QPageSize(QPageSize::A4)), orientation, {});
-        if (m_pages) {
-            if (PrinterStatus status = m_pages->pageLayout(m_paper, orientation, layout); !status.ok())
-                return status;
-        }
+        // A printer that cannot tell its page now still gets a preview: the
+        // page without edges. Printing itself reports what is wrong.
+        if (QPageLayout asked; m_pages && m_pages->pageLayout(m_paper, orientation, asked).ok())
+            layout = asked;
         layout.setUnits(QPageLayout::Point);
         m_known = Known{m_paper, m_orientation, layout};
     }

@@ -27,7 +27,8 @@ public:
         int runsOff = 0; // the Edge values of the printable area it crosses
     };
 
-    // `pages` gives the page and its unprintable edges; none: A4 without edges.
+    // `pages` gives the page and its unprintable edges; without it, or when
+    // it cannot tell, the paper asked for (A4 for the printer's) without edges.
     explicit PreviewPrinter(PageSource *pages = nullptr);
 
     void setScaleUnit(ScaleUnit unit) override;

@@ -35,8 +35,8 @@ enum class Setting {
     ShiftXMM,
     ShiftYMM,
     Rotate180,
+    EnvelopePreviewPlace, // before the window opens, which would store its first place
     EnvelopePreviewOpen,
-    EnvelopePreviewPlace,
 };
 
 struct SettingKey
@@ -74,8 +74,8 @@ inline constexpr std::array<SettingKey, 27> kSettingKeys{{
     {Setting::ShiftXMM, "ShiftXMM", "ShiftXMM", "0"},
     {Setting::ShiftYMM, "ShiftYMM", "ShiftYMM", "0"},
     {Setting::Rotate180, "Rotate180", "Rotate180", "0"},
-    {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "EnvelopePreviewOpen", "0"},
     {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", "EnvelopePreviewPlace", ""},
+    {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "EnvelopePreviewOpen", "0"},
 }};
 
 constexpr const SettingKey &settingKey(Setting setting)
