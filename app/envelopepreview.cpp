@@ -48,7 +48,6 @@ protected:
         for (const PreviewPrinter::Line &line : m_layout.lines()) {
             QFont font = line.font;
             // Points on the page are the painter's units here.
-            font.setPixelSize(0);
             font.setPointSizeF(line.font.pointSizeF() * 72.0 / logicalDpiY());
             painter.setFont(font);
             painter.setPen(line.runsOff ? kWarning : kInk);
