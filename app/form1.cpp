@@ -230,7 +230,7 @@ void Form1::createControls()
 
 void Form1::createMenus()
 {
-    auto item = [this](QMenu *menu, const QString &caption, const char *name) {
+    auto item = [](QMenu *menu, const QString &caption, const char *name) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;
