@@ -13,7 +13,8 @@ inline constexpr QStringView kCrLf = u"\r\n";
 // occurrences of `delimiter`, scanned left to right: n occurrences give
 // n + 1 pieces, empty ones included. An empty text gives no pieces; an
 // empty delimiter gives the whole text as one piece. The pieces view
-// `text`, which must outlive them.
+// `text`, which must outlive them. Linear in the text's length, however
+// long the delimiter.
 QList<QStringView> splitAt(QStringView text, QStringView delimiter);
 
 // Removes leading and trailing spaces (U+0020) only; TAB, CR and LF stay.

@@ -161,6 +161,31 @@ void runLayout(const Layout &layout)
                 static_cast<long long>(file.size()), static_cast<long long>(messages.shown.size()));
 }
 
+// A custom address delimiter of 1,000 characters over 3 M characters:
+// addresses between rules of "=", every other rule one character short of
+// the delimiter, so that a search comparing at every position pays for it.
+void runLongDelimiter()
+{
+    const QString delimiter(1000, u'=');
+    const QString nearMiss(999, u'=');
+    QString text;
+    for (int i = 0; text.size() < 3'000'000; ++i)
+        text += addressLines(i).join(QStringLiteral("\r\n")) + (i % 2 ? delimiter : nearMiss);
+    std::printf("Long delimiter: %lld characters, delimiter of %lld\n", static_cast<long long>(text.size()),
+                static_cast<long long>(delimiter.size()));
+
+    volatile qsizetype sink = 0;
+    const double floor = median([&] { sink = countCrLf(text); });
+    std::printf("  %-44s median %8.2f ms\n", "floor: one pass counting CR LF pairs", floor);
+    const AddressSplit split = addressSplitFor(kOtherToken, delimiter);
+    qsizetype parsedCount = 0;
+    const double parse = median([&] {
+        parsedCount = parseImport(text, [] { return lineDelimiterFor(kLineBreakToken, u""); }, split).addresses.size();
+    });
+    std::printf("  %-44s median %8.2f ms (%lld addresses)\n", "parse alone", parse,
+                static_cast<long long>(parsedCount));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -172,5 +197,6 @@ int main(int argc, char *argv[])
     std::printf("Import of %d addresses pasted as one text; medians of %d runs\n", kAddresses, kRuns);
     runLayout({"Sample 1", blankLineLayout(), QStringLiteral("[LINE BREAK]"), QStringLiteral("[BLANK LINE]")});
     runLayout({"Sample 2", barLayout(), QStringLiteral("|"), QStringLiteral("[LINE BREAK]")});
+    runLongDelimiter();
     return 0;
 }

@@ -1,29 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The import parser, its delimiter choices and the two sample texts.
+// The import parser and its delimiter choices.
 #include "importer/delimiters.h"
 #include "importer/importparser.h"
-#include "importer/samples.h"
 
 #include <QTest>
 
-namespace {
-
-// The four addresses both samples hold, in text order.
-const QStringList kSampleEntries{
-    QStringLiteral("Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n"),
-    QStringLiteral("Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777\r\n"),
-    QStringLiteral("Randy Doe\r\n777 Anyroad RD\r\nSomeTown, CA 97777\r\n"),
-    QStringLiteral("Lilly Doe\r\nP.O. Box 777\r\nAnycity, CA 97777\r\n"),
-};
-
 // `specify` goes into both "Specify:" boxes, which count only with "-Other-".
-void row(const char *name, QStringView text, QStringView line, QStringView address, const QStringList &expected,
-         const QString &specify = QStringLiteral("|"))
+static void row(const char *name, QStringView text, QStringView line, QStringView address,
+                const QStringList &expected, const QString &specify = QStringLiteral("|"))
 {
     QTest::newRow(name) << text.toString() << line.toString() << address.toString() << specify << expected;
 }
-
-} // namespace
 
 class TestImporter : public QObject
 {
@@ -39,12 +26,9 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         const QStringView lineBreak = u"[LINE BREAK]", blankLine = u"[BLANK LINE]";
 
-        row("sample 1", kSample1.text, kSample1.lineChoice, kSample1.addressChoice, kSampleEntries);
-        row("sample 2", kSample2.text, kSample2.lineChoice, kSample2.addressChoice, kSampleEntries);
         // Line-break mode
         row("adjacent delimiters skip the empty piece", u"A||B", u"|", lineBreak, {"A\r\nB\r\n"});
         row("a space between delimiters is an empty line", u"A| |B", u"|", lineBreak, {"A\r\n\r\nB\r\n"});
-        row("CR LF only adds nothing", u"\r\n\r\n\r\n", u"|", lineBreak, {});
         row("all-space text line is one empty line", u"A\r\n   \r\nB", u"|", lineBreak, {"A\r\n", "\r\n", "B\r\n"});
         row("TABs stay inside lines", u" \tA\t B |C\t", u"|", lineBreak, {"\tA\t B\r\nC\t\r\n"});
         row("other: two characters split only together", u"A; B;C", u"-Other-", lineBreak, {"A\r\nB;C\r\n"}, "; ");
@@ -57,9 +41,15 @@ private slots:
         // The address delimiters the two modes leave open
         row("tab", u"A|B\tC|D", u"|", u"[TAB]", {"A\r\nB\r\n", "C\r\nD\r\n"});
         row("comma, lines at CR LF", u"A\r\nB,C\r\nD\r\n", lineBreak, u",", {"A\r\nB\r\n", "C\r\nD\r\n"});
-        row("other: the address Specify text", u"A|B##C|D", u"|", u"-other-", {"A\r\nB\r\n", "C\r\nD\r\n"}, "##");
         row("other, empty Specify text: one piece", u"A|B|C", u"|", u"-Other-", {"A\r\nB\r\nC\r\n"}, "");
-        row("typed text, case-sensitive", u"A|BxC|DXE", u"|", u"x", {"A\r\nB\r\n", "C\r\nDXE\r\n"});
+        // Past the length where the splitter changes its search.
+        const QString other = QStringLiteral("-Other-"), longOne = QStringLiteral("ab").repeated(10) + u'a';
+        row("other, long: also at the very end", "A|B" + longOne + "C" + longOne, u"|", other,
+            {"A\r\nB\r\n", "C\r\n"}, longOne);
+        row("other, long: cut short at the end", "A" + longOne + "B" + longOne.chopped(1), u"|", other,
+            {"A\r\n", "B" + longOne.chopped(1) + "\r\n"}, longOne);
+        row("other, long: leftmost occurrence first", "x" + longOne + "bay", u"|", other, {"x\r\n", "bay\r\n"},
+            longOne);
     }
 
     void parse()
