@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/addresstext.h"
 
-#include <QStringTokenizer>
+#include <QVarLengthArray>
 
 #include <functional>
 
 namespace {
 
-// Up to this length the library's search costs little more than a scan
-// whatever the text; beyond it its cost can grow with text length times
-// delimiter length, while a Boyer-Moore search with its good-suffix table
-// stays linear.
+// Up to this length a scan for the delimiter's first character, then a
+// compare, costs at most the text's length times this; beyond it a
+// Boyer-Moore search with its good-suffix table keeps the split linear.
 constexpr qsizetype kShortDelimiter = 16;
 
 } // namespace
@@ -21,19 +20,38 @@ QList<QStringView> splitAt(QStringView text, QStringView delimiter)
         return {};
     if (delimiter.isEmpty())
         return {text};
-    if (delimiter.size() <= kShortDelimiter)
-        return QStringTokenizer(text, delimiter).toContainer();
-
-    const char16_t *const end = text.utf16() + text.size();
-    const std::boyer_moore_searcher search(delimiter.utf16(), delimiter.utf16() + delimiter.size());
-    QList<QStringView> pieces;
-    for (const char16_t *from = text.utf16();;) {
-        const char16_t *const at = search(from, end).first;
-        pieces.append(QStringView(from, at));
-        if (at == end)
-            return pieces;
-        from = at + delimiter.size();
+    // Most texts split here are one address of a few lines: their pieces
+    // gather on the stack, and the list is made once.
+    QVarLengthArray<QStringView, 16> pieces;
+    if (delimiter.size() <= kShortDelimiter) {
+        // QtCore's vectorised scan for one character. The general substring
+        // search sets up its tables at every call, which over a book of tens
+        // of thousands of records and lines costs several times the scan.
+        const QChar lead = delimiter.front();
+        qsizetype from = 0;
+        qsizetype at = text.indexOf(lead);
+        while (at >= 0) {
+            if (text.sliced(at).startsWith(delimiter)) {
+                pieces.append(text.sliced(from, at - from));
+                from = at + delimiter.size();
+                at = text.indexOf(lead, from);
+            } else {
+                at = text.indexOf(lead, at + 1);
+            }
+        }
+        pieces.append(text.sliced(from));
+    } else {
+        const char16_t *const end = text.utf16() + text.size();
+        const std::boyer_moore_searcher search(delimiter.utf16(), delimiter.utf16() + delimiter.size());
+        for (const char16_t *from = text.utf16();;) {
+            const char16_t *const at = search(from, end).first;
+            pieces.append(QStringView(from, at));
+            if (at == end)
+                break;
+            from = at + delimiter.size();
+        }
     }
+    return QList<QStringView>(pieces.begin(), pieces.end());
 }
 
 QStringView trimSpaces(QStringView text)

@@ -4,11 +4,14 @@
 #include "addressbook/addresstext.h"
 
 #include <QStringDecoder>
-#include <QStringTokenizer>
 
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -24,62 +27,88 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 constexpr char kBom[] = "\xEF\xBB\xBF";
 
+// The Windows-1252 byte of a character, or -1 when the code page lacks it.
+int windows1252Byte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
+    return it == kHighControls.end() ? -1 : int(0x80 + (it - kHighControls.begin()));
+}
+
+// The position of the first byte from `from` on with its high bit set, or
+// the size. Eight bytes at a time: books are mostly ASCII.
+qsizetype nextHighByte(QByteArrayView bytes, qsizetype from)
+{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    for (; from + 8 <= size; from += 8) {
+        quint64 word;
+        std::memcpy(&word, data + from, 8);
+        if (word & 0x8080808080808080ULL)
+            break;
+    }
+    while (from < size && (uchar(data[from]) & 0x80) == 0)
+        ++from;
+    return from;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return nextHighByte(bytes, 0) == bytes.size();
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool isValidUtf8(QByteArrayView bytes)
+{
+    const auto *begin = reinterpret_cast<const uchar *>(bytes.data());
+    const auto *p = begin;
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        const uchar b = *p;
+        if (b < 0x80) {
+            p = begin + nextHighByte(bytes, p - begin);
+            continue;
+        }
+        int more;
+        uchar low = 0x80, high = 0xBF; // allowed range of the second byte
+        if (b >= 0xC2 && b <= 0xDF) {
+            more = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            more = 2;
+            if (b == 0xE0)
+                low = 0xA0;
+            else if (b == 0xED)
+                high = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            more = 3;
+            if (b == 0xF0)
+                low = 0x90;
+            else if (b == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - p <= more || p[1] < low || p[1] > high)
+            return false;
+        for (int i = 2; i <= more; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        p += more + 1;
+    }
+    return true;
+}
+
 bool startsWithBom(QByteArrayView bytes)
 {
     return bytes.startsWith(QByteArrayView(kBom, 3));
 }
 
-// Whether Windows-1252 and Latin-1 agree on this character: below 0x80
-// and from 0xA0 to 0xFF.
-bool isPlain(char16_t c)
+// What the reader would take these bytes for.
+bool readsAsUtf8(QByteArrayView bytes)
 {
-    return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
-}
-
-// Windows-1252 bytes of the text, or none when a character does not fit.
-// Latin-1 does the plain range; the rest is looked up.
-std::optional<QByteArray> encodeWindows1252(QStringView text)
-{
-    QByteArray bytes = text.toLatin1();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (isPlain(c))
-            continue;
-        const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
-        if (it == kHighControls.end())
-            return std::nullopt;
-        bytes[i] = char(0x80 + (it - kHighControls.begin()));
-    }
-    return bytes;
-}
-
-// The text of Windows-1252 bytes: Latin-1 but for 0x80 to 0x9F.
-QString decodeWindows1252(QByteArrayView bytes)
-{
-    QString text = QString::fromLatin1(bytes);
-    for (QChar &c : text) {
-        if (!isPlain(c.unicode()))
-            c = QChar(kHighControls[c.unicode() - 0x80]);
-    }
-    return text;
-}
-
-// The text of the bytes when the reader takes them for UTF-8: they start
-// with a byte-order mark, or they are strict UTF-8 (no overlong forms, no
-// surrogates, no sequence cut short) and not ASCII alone.
-std::optional<QString> readAsUtf8(QByteArrayView bytes)
-{
-    if (startsWithBom(bytes)) {
-        // Only our own mark is dropped; a second one is a character.
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        return decoder(bytes.sliced(3));
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes);
-    // Decoded ASCII is as long as its bytes; any other character is shorter.
-    if (decoder.hasError() || text.size() == bytes.size())
-        return std::nullopt;
-    return text;
+    return startsWithBom(bytes) || (!isAscii(bytes) && isValidUtf8(bytes));
 }
 
 QStringView withoutLeadingSpaces(QStringView text)
@@ -90,12 +119,53 @@ QStringView withoutLeadingSpaces(QStringView text)
     return text.sliced(at);
 }
 
-// The records of the entries, as the file holds them.
-QString bookText(const QStringList &entries)
+// Windows-1252 bytes of the whole book, or an empty array when a
+// character does not fit.
+// Copies characters below 0x80 as bytes until the first other one, and
+// returns where that is. Books are mostly ASCII: this is the writer's loop.
+const char16_t *copyAscii(const char16_t *in, const char16_t *end, char *&out)
 {
-    qsizetype size = 0;
-    for (const QString &entry : entries)
-        size += withoutLeadingSpaces(entry).size() + kRecordSeparator.size() + kCrLf.size();
+#ifdef __SSE2__
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    for (; end - in >= 8; in += 8, out += 8) {
+        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(eight, high), _mm_setzero_si128())) != 0xFFFF)
+            break;
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(eight, eight));
+    }
+#endif
+    for (; in < end && *in < 0x80; ++in)
+        *out++ = char(*in);
+    return in;
+}
+
+QByteArray encodeWindows1252(const QStringList &entries, qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    auto put = [&out](QStringView text) {
+        const char16_t *in = text.utf16();
+        const char16_t *end = in + text.size();
+        while ((in = copyAscii(in, end, out)) < end) {
+            const int b = windows1252Byte(*in++);
+            if (b < 0)
+                return false;
+            *out++ = char(b);
+        }
+        return true;
+    };
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // The entries lie all over the heap: ask for the next ones early.
+        if (i + 4 < entries.size())
+            __builtin_prefetch(entries[i + 4].constData());
+        if (!put(withoutLeadingSpaces(entries[i])) || !put(kRecordSeparator) || !put(kCrLf))
+            return {};
+    }
+    return bytes;
+}
+
+QByteArray encodeUtf8(const QStringList &entries, qsizetype size)
+{
     QString text;
     text.reserve(size);
     for (const QString &entry : entries) {
@@ -103,7 +173,12 @@ QString bookText(const QStringList &entries)
         text += kRecordSeparator;
         text += kCrLf;
     }
-    return text;
+    QByteArray bytes = text.toUtf8();
+    // A first entry that starts with U+FEFF would pass for a byte-order mark
+    // and be dropped by the reader; a mark of our own in front keeps it.
+    if (startsWithBom(bytes))
+        bytes.prepend(kBom, 3);
+    return bytes;
 }
 
 } // namespace
@@ -123,21 +198,16 @@ bool canBeStored(QStringView entry)
 
 QByteArray encodeBook(const QStringList &entries, BookEncoding *used)
 {
-    const QString text = bookText(entries);
-    std::optional<QByteArray> windows1252 = encodeWindows1252(text);
+    qsizetype size = 0;
+    for (const QString &entry : entries)
+        size += withoutLeadingSpaces(entry).size() + kRecordSeparator.size() + kCrLf.size();
+
+    QByteArray bytes = encodeWindows1252(entries, size);
     // The code page cannot hold every character, or its bytes happen to
     // form UTF-8 and would be read back as other characters.
-    const bool utf8 = !windows1252 || readAsUtf8(*windows1252);
-    QByteArray bytes;
-    if (!utf8) {
-        bytes = *std::move(windows1252);
-    } else {
-        bytes = text.toUtf8();
-        // A first entry that starts with U+FEFF would pass for a byte-order
-        // mark and be dropped by the reader; a mark of our own in front keeps it.
-        if (startsWithBom(bytes))
-            bytes.prepend(kBom, 3);
-    }
+    const bool utf8 = (bytes.isEmpty() && size > 0) || readsAsUtf8(bytes);
+    if (utf8)
+        bytes = encodeUtf8(entries, size);
     if (used)
         *used = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
     return bytes;
@@ -145,10 +215,27 @@ QByteArray encodeBook(const QStringList &entries, BookEncoding *used)
 
 QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
 {
-    std::optional<QString> utf8 = readAsUtf8(bytes);
+    if (readsAsUtf8(bytes)) {
+        if (found)
+            *found = BookEncoding::Utf8;
+        if (startsWithBom(bytes))
+            bytes = bytes.sliced(3);
+        // Only our own mark is dropped; a second one is a character.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder(bytes);
+    }
     if (found)
-        *found = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
-    return utf8 ? *std::move(utf8) : decodeWindows1252(bytes);
+        *found = BookEncoding::Windows1252;
+    // Windows-1252 is Latin-1 but for 0x80 to 0x9F: convert as Latin-1 (a
+    // vectorised loop) and mend those few.
+    QString text = QString::fromLatin1(bytes);
+    QChar *out = text.data();
+    for (qsizetype i = nextHighByte(bytes, 0); i < bytes.size(); i = nextHighByte(bytes, i + 1)) {
+        const auto b = uchar(bytes[i]);
+        if (b < 0xA0)
+            out[i] = QChar(kHighControls[b - 0x80]);
+    }
+    return text;
 }
 
 namespace {
@@ -176,7 +263,7 @@ QString entryOfLines(const Lines &lines)
 
 QString normaliseRecord(QStringView record)
 {
-    return entryOfLines(QStringTokenizer(record, kCrLf));
+    return entryOfLines(splitAt(record, kCrLf));
 }
 
 BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events)
