@@ -95,7 +95,7 @@ void FileSettingsBackend::checkStore(const QString &application)
     }
     if (!damaged) {
         for (const QString &path : std::as_const(leftovers))
-            QFile::remove(path);
+            removeLeftover(path);
         return;
     }
 
