@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,9 +92,12 @@ private slots:
         BookFiles books(BookPlaces{dir.path(), dir.path(), true});
         const QString path = books.places().defaultPath();
         QVERIFY(books.save(path, book(2)).ok);
-        QStringList names{QStringLiteral("AddData.txt.backup"), QStringLiteral("AddData.txt.kept-20240101-120000")};
+        QStringList names{QStringLiteral("AddData.txt.backup"), QStringLiteral("AddData.txt.kept-20240101-120000"),
+                          QStringLiteral("AddData.txt.quillon-tmp-InUse1")};
         for (const QString &name : names + QStringList{QStringLiteral("AddData.txt.quillon-tmp-Ab3dE9")})
             QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        QFile inUse(dir.filePath(names.last())); // another copy's save, still being written
+        QVERIFY(inUse.open(QIODevice::ReadOnly) && ::flock(inUse.handle(), LOCK_EX) == 0);
         QCOMPARE(books.read(path, 10).content.entries, book(2));
         names << QStringLiteral("AddData.txt");
         names.sort();
