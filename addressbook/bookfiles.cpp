@@ -89,6 +89,8 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
             source = m_places.programBook();
     }
 
+    // What a save killed half-way left beside the book.
+    removeLeftoversOf(path);
     BookRead result;
     const QString key = keyOf(path);
     // Taken before the reading: a save that lands meanwhile shows as a change.

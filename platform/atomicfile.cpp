@@ -1,37 +1,157 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/atomicfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-void syncFolderOf(const QString &path)
+// Not QSaveFile: Qt 6.4's commit() renames the temporary file over the old
+// one even when its final flush failed (a full disk), leaving a short file
+// and reporting success. Every step here is a system call whose result is
+// checked.
+
+namespace {
+
+// A temporary file is "<file name>.quillon-tmp-" and six letters or digits.
+constexpr QLatin1StringView kTemporaryMark(".quillon-tmp-");
+constexpr qsizetype kRandomLength = 6;
+
+IoResult failure(int error)
+{
+    return {false, qt_error_string(error)};
+}
+
+// The file a replacement writes: the final target of a symbolic link, so
+// that the link itself stays a link.
+QString finalTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink() && depth < 40; ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// Creates a new temporary file beside `target`, locked for as long as it
+// is open, so that a start-up cleaning leftovers leaves it alone.
+int createTemporary(const QString &target, QByteArray *name)
+{
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString random;
+        for (qsizetype i = 0; i < kRandomLength; ++i)
+            random += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof(kChars) - 1))]);
+        *name = QFile::encodeName(target + kTemporaryMark + random);
+        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX);
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+// A short write is not yet a failure: the next call says why, if it fails.
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    const char *data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+} // namespace
+
+IoResult syncFolderOf(const QString &path)
 {
     const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
     const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    // A folder we may write but not read cannot be opened to be synced, and
+    // some file systems cannot sync a folder at all; neither is a failure
+    // of the write.
+    if (fd < 0)
+        return errno == EACCES ? IoResult{true, {}} : failure(errno);
+    const int synced = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0 && error != EINVAL && error != EOPNOTSUPP)
+        return failure(error);
+    return {true, {}};
 }
 
 IoResult replaceFile(const QString &path, QByteArrayView bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
+    const QString target = finalTarget(path);
+    QByteArray temporary;
+    const int fd = createTemporary(target, &temporary);
+    if (fd < 0)
+        return failure(errno);
+
+    // The new file keeps the old one's permissions; a new file gets the
+    // usual ones (0666 less the umask, from open()). Failing to copy them
+    // loses no data, so it does not stop the replacement.
+    struct stat old;
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+
+    int error = 0;
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0
+        || ::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0)
+        error = errno;
+    // The lock is held until the rename is done. fsync() already reported
+    // any write error, so close() has nothing left to say.
+    ::close(fd);
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        return failure(error);
     }
-    // commit() syncs the data and renames; the folder's entry is synced
-    // here so that the rename itself survives a power cut.
-    if (!file.commit())
-        return {false, file.errorString()};
-    syncFolderOf(path);
-    return {true, {}};
+    return syncFolderOf(target);
+}
+
+void removeLeftover(const QString &temporaryPath)
+{
+    const QByteArray name = QFile::encodeName(temporaryPath);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info;
+    // A replacement still writing holds the lock; a killed one holds none.
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        ::unlink(name.constData());
+    ::close(fd);
+}
+
+void removeLeftoversOf(const QString &path)
+{
+    const QFileInfo target(finalTarget(path));
+    const QString prefix = target.fileName() + kTemporaryMark;
+    const QDir dir = target.absoluteDir();
+    const auto isRandomPart = [](QStringView part) {
+        return part.size() == kRandomLength
+            && std::all_of(part.begin(), part.end(), [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+    };
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(prefix) && isRandomPart(QStringView(name).sliced(prefix.size())))
+            removeLeftover(dir.filePath(name));
+    }
 }

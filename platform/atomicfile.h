@@ -12,10 +12,21 @@ struct IoResult
 
 // Replaces the file with the bytes as a whole: they go to a temporary file
 // in the same folder, reach the disk, and are renamed over the old file,
-// and the folder is synced. A crash, a kill or a full disk at any moment
-// leaves the old file or the new one, never part of one.
+// and the folder is synced. Every step is checked; on any failure the
+// temporary file is removed and the old file is left byte for byte. A
+// crash, a kill or a full disk at any moment leaves the old file or the new
+// one, never part of one. A symbolic link is followed: its target is
+// replaced, the link stays.
 IoResult replaceFile(const QString &path, QByteArrayView bytes);
 
 // Syncs the folder that holds `path`, so that a rename or removal in it
 // survives a power cut.
-void syncFolderOf(const QString &path);
+IoResult syncFolderOf(const QString &path);
+
+// Removes the temporary files that interrupted replacements of `path` left
+// beside it: only those with the name replaceFile() gives them, and only
+// when no replacement is still writing them.
+void removeLeftoversOf(const QString &path);
+
+// Removes one such file unless a replacement is still writing it.
+void removeLeftover(const QString &temporaryPath);

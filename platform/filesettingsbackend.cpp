@@ -52,7 +52,9 @@ std::optional<QString> FileSettingsBackend::decodeValue(const QByteArray &bytes)
 {
     if (!bytes.startsWith(QByteArrayView(kMagic, kMagicSize)))
         return std::nullopt;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A value may itself start with U+FEFF: it is a character, not a mark.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString value = decoder(QByteArrayView(bytes).sliced(kMagicSize));
     if (decoder.hasError())
         return std::nullopt;
@@ -95,7 +97,7 @@ void FileSettingsBackend::checkStore(const QString &application)
     }
     if (!damaged) {
         for (const QString &path : std::as_const(leftovers))
-            QFile::remove(path);
+            removeLeftover(path);
         return;
     }
 

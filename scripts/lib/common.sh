@@ -22,12 +22,20 @@ install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds into $1 (default build/).
-build_quillon() {
-    local dir=${1:-"$QUILLON_ROOT/build"}
+# Configures $1 with the given extra CMake arguments.
+configure_quillon() {
+    local dir=$1
+    shift
     local launcher=()
     # Rebuilds of several checkouts share one compiler cache when there is one.
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S "$QUILLON_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+    cmake -S "$QUILLON_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
+}
+
+# Configures and builds into $1 (default build/); further arguments go to CMake.
+build_quillon() {
+    local dir=${1:-"$QUILLON_ROOT/build"}
+    shift || true
+    configure_quillon "$dir" "$@"
     cmake --build "$dir" -j"$(nproc)"
 }
