@@ -16,11 +16,10 @@ check_root() {
     fail() { echo "Package test: $*" >&2; exit 1; }
 
     # Depends alone must be enough: recommended packages are left out.
-    in_root sh -c "cd /tmp && apt-get install -y -q --no-install-recommends ./$deb" >"$root/tmp/install.log" \
+    in_root sh -c "cd /tmp && apt-get install -y -q --no-install-recommends ./$deb" >"$root/tmp/install.log" 2>&1 \
         || { cat "$root/tmp/install.log"; fail "apt-get install ./$deb failed"; }
-    grep -E '^(Setting up|Unpacking) ' "$root/tmp/install.log" | awk '$1 == "Setting" {print "  " $3}' | sort | tr '\n' ' ' \
-        | fold -s -w 100 | sed '1s/^/Installed with it:\n/'
-    echo
+    echo "apt installed $(grep -c '^Setting up ' "$root/tmp/install.log") packages:"
+    awk '/^Setting up / {sub(/:.*/, "", $3); print $3}' "$root/tmp/install.log" | sort | xargs | fold -s -w 100
     [ "$(in_root dpkg-query -W -f='${Status}' quillon)" = "install ok installed" ] || fail "quillon is not installed"
     in_root apt-get check -q >/dev/null || fail "apt reports broken dependencies"
 
@@ -37,13 +36,15 @@ check_root() {
                    HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/run QT_QPA_PLATFORM=offscreen \
                    timeout 5 quillon 2>/tmp/quillon.err' || rc=$?
     [ "$rc" -eq 124 ] || { cat "$root/tmp/quillon.err" >&2; fail "quillon ended with $rc within 5 seconds"; }
-    [ ! -s "$root/tmp/quillon.err" ] || { cat "$root/tmp/quillon.err" >&2; fail "quillon wrote to stderr"; }
-    echo "quillon ran for 5 seconds on the offscreen platform, nothing on stderr"
+    # The offscreen platform says once that it cannot size a window; anything else counts.
+    ! grep -v '^This plugin does not support propagateSizeHints()$' "$root/tmp/quillon.err" >&2 \
+        || fail "quillon wrote to stderr"
+    echo "quillon ran for 5 seconds on the offscreen platform, no errors on stderr"
 
     # Purge leaves none of the package's files and nothing of its own making.
     local files left=
     files=$(in_root dpkg-query -L quillon)
-    in_root apt-get purge -y -q quillon >"$root/tmp/purge.log" || { cat "$root/tmp/purge.log"; fail "apt-get purge failed"; }
+    in_root apt-get purge -y -q quillon >"$root/tmp/purge.log" 2>&1 || { cat "$root/tmp/purge.log"; fail "apt-get purge failed"; }
     case $(in_root dpkg-query -W -f='${Status}' quillon 2>/dev/null || true) in
         "" | *not-installed) ;;
         *) fail "quillon is still known to dpkg after purge" ;;
@@ -98,7 +99,7 @@ apt-get indextargets --format '$(TARGET_OF) $(ORIGIN) $(REPO_URI) $(RELEASE) $(C
 [ -s "$work/sources.list" ] || { echo "Package test: this machine's apt has no Debian 12 mirror" >&2; exit 1; }
 
 TMPDIR=$work mmdebstrap --quiet --variant=apt --format=null \
-    --customize-hook="copy-in $deb /tmp" \
+    --customize-hook="upload $deb /tmp/$(dpkg-deb -f "$deb" Package Version Architecture | cut -d' ' -f2 | paste -sd_).deb" \
     --customize-hook="bash $QUILLON_ROOT/scripts/lib/package-test.sh --check-root \"\$1\"" \
     bookworm /dev/null "$work/sources.list"
 echo "Package test took $((SECONDS - start)) s"
