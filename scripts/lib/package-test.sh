@@ -51,7 +51,8 @@ check_root() {
     esac
     local f
     for f in $files; do
-        [ -d "$root$f" ] || { [ -e "$root$f" ] || [ -L "$root$f" ]; } && left+="$f"$'\n'
+        # Folders such as /usr/bin stay; a folder of its own is found by name below.
+        if [ ! -d "$root$f" ] && { [ -e "$root$f" ] || [ -L "$root$f" ]; }; then left+="$f"$'\n'; fi
     done
     left+=$(find "$root" -xdev \( -iname '*quillon*' -o -name AddData.txt \) -not -path "$root/tmp/*" \
                 -printf '/%P\n')
