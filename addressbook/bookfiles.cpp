@@ -43,7 +43,11 @@ IoResult readWhole(const QString &path, QByteArray *bytes)
 
 BookPlaces BookPlaces::probe(const QString &programDir, const QString &dataDir)
 {
-    const bool writable = ::access(QFile::encodeName(programDir).constData(), W_OK | X_OK) == 0;
+    // The folder it was installed to is never the book's, even where root
+    // could write there: the book belongs to the user, not to the system.
+    const QString installed = QFileInfo(QStringLiteral(QUILLON_INSTALL_BINDIR)).canonicalFilePath();
+    const bool writable = (installed.isEmpty() || QFileInfo(programDir).canonicalFilePath() != installed)
+        && ::access(QFile::encodeName(programDir).constData(), W_OK | X_OK) == 0;
     return BookPlaces{programDir, dataDir, writable};
 }
 

@@ -16,8 +16,8 @@
 inline constexpr QStringView kBookFileName = u"AddData.txt";
 
 // Where the default book lives: beside the program when its folder can be
-// written, in the user's data folder when it cannot (a program installed
-// for the whole system).
+// written, as in a build tree; in the user's data folder when it cannot or
+// when the program runs from the folder it was installed to.
 struct BookPlaces
 {
     QString programDir;
