@@ -39,3 +39,22 @@ AddressListView::AddressListView(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
+
+void AddressListView::keyPressEvent(QKeyEvent *event)
+{
+    const QPersistentModelIndex before = currentIndex();
+    QListView::keyPressEvent(event);
+    if (currentIndex().isValid() && currentIndex() != before)
+        emit clicked(currentIndex());
+}
+
+void AddressListView::focusInEvent(QFocusEvent *event)
+{
+    // Qt makes the first entry current when the list gets the focus with
+    // none chosen; then no key could choose that entry. With none current,
+    // the first arrow key (or Home) chooses it.
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    if (!hadCurrent && !selectionModel()->hasSelection())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}

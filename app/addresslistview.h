@@ -11,4 +11,11 @@ class AddressListView final : public QListView
 
 public:
     explicit AddressListView(QWidget *parent = nullptr);
+
+protected:
+    // Moving the current entry with the keyboard (arrows, Home/End, Page
+    // Up/Down, typing) emits clicked() as a click does, so that a keyboard
+    // user recalls an address too. Space only toggles the tick.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 };

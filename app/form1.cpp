@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <limits>
 #include <map>
 
 namespace {
@@ -84,6 +85,9 @@ void Form1::createControls()
     };
     auto textBox = [&](QWidget *parent, const char *name, int l, int t, int w, int h) {
         auto *box = named(new QLineEdit(parent), name);
+        // Every field holds any length; Qt's default cap would cut a stored
+        // value at start-up, and the change reaction store the cut value.
+        box->setMaxLength(std::numeric_limits<int>::max());
         place(box, l, t, w, h);
         return box;
     };
@@ -230,6 +234,8 @@ void Form1::createControls()
 
 void Form1::createMenus()
 {
+    // An ampersand marks the access key (Alt+F opens File); the style
+    // underlines that letter and shows the caption's text unchanged.
     auto item = [](QMenu *menu, const QString &caption, const char *name) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
@@ -239,33 +245,40 @@ void Form1::createMenus()
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    MFile = menuBar()->addMenu(QStringLiteral("File"));
+    MFile = menuBar()->addMenu(QStringLiteral("&File"));
     MFile->setObjectName(QStringLiteral("MFile"));
-    HelpM = item(MFile, QStringLiteral("Help"), "HelpM");
+    HelpM = item(MFile, QStringLiteral("&Help"), "HelpM");
     separator(MFile, "qqqqqqqqqqqqqqqqqqq");
-    SaveMenu = item(MFile, QStringLiteral("Save"), "SaveMenu");
-    SaveMenuAs = item(MFile, QStringLiteral("Save Addresses As"), "SaveMenuAs");
-    ImportMenu = item(MFile, QStringLiteral("Import Addresses"), "ImportMenu");
+    SaveMenu = item(MFile, QStringLiteral("&Save"), "SaveMenu");
+    SaveMenuAs = item(MFile, QStringLiteral("Save Addresses &As"), "SaveMenuAs");
+    ImportMenu = item(MFile, QStringLiteral("&Import Addresses"), "ImportMenu");
     separator(MFile, "qqqqqqqqqqqqq");
-    CustomProgrammingMenu = item(MFile, QStringLiteral("Custom Programming"), "CustomProgrammingMenu");
-    SuggestionsMenu = item(MFile, QStringLiteral("Suggestions"), "SuggestionsMenu");
+    CustomProgrammingMenu = item(MFile, QStringLiteral("&Custom Programming"), "CustomProgrammingMenu");
+    SuggestionsMenu = item(MFile, QStringLiteral("S&uggestions"), "SuggestionsMenu");
     separator(MFile, "qqqqqqqqqqqqqqqq");
-    Sample1Menu = item(MFile, QStringLiteral("Sample 1"), "Sample1Menu");
-    Sample2Menu = item(MFile, QStringLiteral("Sample 2"), "Sample2Menu");
+    Sample1Menu = item(MFile, QStringLiteral("Sample &1"), "Sample1Menu");
+    Sample2Menu = item(MFile, QStringLiteral("Sample &2"), "Sample2Menu");
     separator(MFile, "fillllllllllllllllllller");
     ExitM = item(MFile, QStringLiteral("E&xit"), "ExitM");
 
-    MOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    MOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     MOptions->setObjectName(QStringLiteral("MOptions"));
-    FontSettingsM = item(MOptions, QStringLiteral("Font Settings"), "FontSettingsM");
-    RestoreDefaultSettingsM = item(MOptions, QStringLiteral("Restore Default Settings"), "RestoreDefaultSettingsM");
-    EnvelopeM = item(MOptions, tr("Envelope..."), "EnvelopeM");
-    EnvelopePreviewM = item(MOptions, tr("Envelope Preview"), "EnvelopePreviewM");
+    FontSettingsM = item(MOptions, QStringLiteral("&Font Settings"), "FontSettingsM");
+    RestoreDefaultSettingsM = item(MOptions, QStringLiteral("&Restore Default Settings"), "RestoreDefaultSettingsM");
+    EnvelopeM = item(MOptions, tr("&Envelope..."), "EnvelopeM");
+    EnvelopePreviewM = item(MOptions, tr("Envelope &Preview"), "EnvelopePreviewM");
 
-    MHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    MHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     MHelp->setObjectName(QStringLiteral("MHelp"));
-    AboutMMMM = item(MHelp, QStringLiteral("About"), "AboutMMMM");
-    HelpMMMM = item(MHelp, QStringLiteral("Help"), "HelpMMMM");
+    AboutMMMM = item(MHelp, QStringLiteral("&About"), "AboutMMMM");
+    HelpMMMM = item(MHelp, QStringLiteral("&Help"), "HelpMMMM");
+
+    SaveMenu->setShortcut(QKeySequence::Save);
+    // Print has no menu item: the window itself takes Ctrl+P.
+    auto *printKey = new QAction(this);
+    printKey->setShortcut(QKeySequence::Print);
+    addAction(printKey);
+    connect(printKey, &QAction::triggered, this, &Form1::CommandPrint_Click);
 }
 
 void Form1::connectReactions()
@@ -502,6 +515,10 @@ void Form1::endProgram()
 
 void Form1::FontSettingsM_Click()
 {
+    // Chosen while the panel is shown, it changes nothing: it must not come
+    // up over the Save-As panel.
+    if (!FrameFontOptions->isHidden())
+        return;
     FrameFontOptions->show();
     FrameFontOptions->raise();
 }

@@ -6,6 +6,7 @@
 #include "addressbook/booktexts.h"
 #include "app/addresslistview.h"
 #include "app/addresstextbox.h"
+#include "app/busycommand.h"
 #include "platform/messagebox.h"
 
 #include <QDir>
@@ -66,9 +67,8 @@ void Form1::List1_Click()
 
 void Form1::CommandSelectAll_Click()
 {
-    CommandSelectAll->setEnabled(false);
+    const BusyCommand busy(CommandSelectAll);
     addressBook()->tickAll();
-    CommandSelectAll->setEnabled(true);
 }
 
 void Form1::CommandClearData_Click()

@@ -4,6 +4,7 @@
 
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
+#include "app/busycommand.h"
 #include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/messagebox.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <memory>
 
 void Form1::CommandPrint_Click()
 {
@@ -25,12 +27,11 @@ bool Form1::printCurrentEnvelope()
 {
     if (ending() || m_printingEnvelope)
         return false;
-    CommandPrint->setEnabled(false);
+    const BusyCommand busy(CommandPrint);
     m_printingEnvelope = true;
     const EnvelopeResult result = printEnvelope(
         envelopeFields(), m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
     m_printingEnvelope = false;
-    CommandPrint->setEnabled(true);
 
     if (!result.succeeded() && !result.message.isEmpty() && !ending())
         m_services.messages.warning(result.message);
@@ -44,13 +45,13 @@ void Form1::CommandPrintAll_Click()
     if (m_printingEnvelope) {
         // Clicked while an envelope's lines let events run: the run's first
         // envelope would land in that envelope's open job. It starts as
-        // soon as that envelope is done.
-        CommandPrintAll->setEnabled(false);
-        QTimer::singleShot(0, this, &Form1::CommandPrintAll_Click);
+        // soon as that envelope is done; the button stays disabled till then.
+        auto busy = std::make_shared<BusyCommand>(CommandPrintAll);
+        QTimer::singleShot(0, this, [this, busy] { CommandPrintAll_Click(); });
         return;
     }
 
-    CommandPrintAll->setEnabled(false);
+    const BusyCommand busy(CommandPrintAll);
     printAllTicked(*addressBook(), PrintAllSteps{
                                        [this] { m_services.events.processEvents(); },
                                        [this] { return ending(); },
@@ -58,7 +59,6 @@ void Form1::CommandPrintAll_Click()
                                        [this] { return printCurrentEnvelope(); },
                                        [this] { Sleep1(2); },
                                    });
-    CommandPrintAll->setEnabled(true);
 }
 
 void Form1::Sleep1(int seconds)

@@ -102,7 +102,13 @@ void Form1::RestoreDefaultSettingsM_Click()
         return;
     // The store refuses writes from the wipe on, so the focus changes that
     // the message box brings cannot put a key back.
-    m_store.deleteAllAndFreeze();
+    const IoResult removed = m_store.deleteAllAndFreeze();
+    if (!removed.ok) {
+        m_services.messages.warning(tr("The saved settings could not be removed:\n%1\n"
+                                       "They stay as they are, and Quillon goes on running.")
+                                        .arg(removed.error));
+        return;
+    }
     m_services.messages.information(kRestartNotice);
     endProgram();
 }

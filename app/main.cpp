@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/focusringstyle.h"
 #include "app/form1.h"
 #include "app/icon.h"
 #include "platform/clock.h"
@@ -17,6 +18,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setStyle(new FocusRingStyle);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <limits>
+
 SortedComboBox::SortedComboBox(QWidget *parent)
     : QComboBox(parent)
 {
@@ -12,6 +14,8 @@ SortedComboBox::SortedComboBox(QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // no completing "-" into "-Other-"
     setMaxVisibleItems(10);
+    // The stored text comes back whatever its length.
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void SortedComboBox::AddItem(const QString &item)

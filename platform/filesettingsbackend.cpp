@@ -18,6 +18,28 @@ namespace {
 constexpr char kMagic[] = "QUILLON-SETTING 1\n";
 constexpr qsizetype kMagicSize = sizeof(kMagic) - 1;
 
+// Marks a value file or a store folder set aside as damaged.
+constexpr char kAsideMark[] = ".damaged-";
+
+// Renames `path` to a name beside it that nothing holds yet:
+// <path>.damaged-<date and time>, with -2, -3, ... after it when two starts
+// fall in the same second. The new path, or empty when the rename fails.
+QString renamedAside(const QString &path)
+{
+    const QString stem = path + QLatin1String(kAsideMark)
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; n <= 1000; ++n) {
+        const QString aside = n == 1 ? stem : stem + u'-' + QString::number(n);
+        // Qt renames without replacing: a name another start took just now
+        // fails here rather than losing what it holds.
+        if (QFile::rename(path, aside))
+            return aside;
+        if (!QFileInfo::exists(aside) && !QFileInfo(aside).isSymLink())
+            return {};
+    }
+    return {};
+}
+
 } // namespace
 
 FileSettingsBackend::FileSettingsBackend(const QString &root, const QString &application)
@@ -74,17 +96,20 @@ void FileSettingsBackend::checkStore(const QString &application)
     if (!info.exists() && !info.isSymLink())
         return;
 
-    bool damaged = !info.isDir() || !info.isReadable() || !info.isExecutable();
+    bool unreadable = !info.isDir() || !info.isReadable() || !info.isExecutable();
     QStringList leftovers;
-    if (!damaged) {
+    QStringList damaged;
+    if (!unreadable) {
         QDirIterator it(appDir, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
-        while (it.hasNext() && !damaged) {
+        while (it.hasNext() && !unreadable) {
             const QFileInfo entry(it.next());
             if (entry.isDir()) {
-                damaged = !entry.isReadable() || !entry.isExecutable();
+                unreadable = !entry.isReadable() || !entry.isExecutable();
                 continue;
             }
+            if (entry.fileName().contains(QLatin1String(kAsideMark)))
+                continue; // set aside at an earlier start, kept for the user
             if (entry.fileName().contains(u'.')) {
                 // Key files never hold a dot: this is the temporary file of
                 // an interrupted write.
@@ -92,18 +117,19 @@ void FileSettingsBackend::checkStore(const QString &application)
                 continue;
             }
             QFile file(entry.filePath());
-            damaged = !file.open(QIODevice::ReadOnly) || !decodeValue(file.readAll());
+            if (!file.open(QIODevice::ReadOnly) || !decodeValue(file.readAll()))
+                damaged << entry.filePath();
         }
     }
-    if (!damaged) {
+    if (!unreadable) {
         for (const QString &path : std::as_const(leftovers))
             removeLeftover(path);
+        setAsideValues(damaged);
         return;
     }
 
-    const QString aside = appDir + QStringLiteral(".damaged-")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    if (QFile::rename(appDir, aside)) {
+    const QString aside = renamedAside(appDir);
+    if (!aside.isEmpty()) {
         m_problem = QStringLiteral("The saved settings could not be read, so Quillon starts with its default "
                                    "settings. The old settings were kept in:\n%1")
                         .arg(QDir::toNativeSeparators(aside));
@@ -115,6 +141,25 @@ void FileSettingsBackend::checkStore(const QString &application)
                                    "in this run.")
                         .arg(QDir::toNativeSeparators(appDir));
     }
+}
+
+void FileSettingsBackend::setAsideValues(const QStringList &damaged)
+{
+    if (damaged.isEmpty())
+        return;
+    QStringList names;
+    for (const QString &path : damaged) {
+        names << QFileInfo(path).fileName();
+        if (renamedAside(path).isEmpty())
+            m_heldFiles << path;
+    }
+    m_problem = QStringLiteral("These saved settings could not be read and start with their defaults: %1.\n"
+                               "The damaged values were kept beside the others, in:\n%2")
+                    .arg(names.join(QStringLiteral(", ")),
+                         QDir::toNativeSeparators(QFileInfo(damaged.first()).absolutePath()));
+    if (!m_heldFiles.isEmpty())
+        m_problem += QStringLiteral("\nSome could not be renamed; Quillon leaves them as they are and will not "
+                                    "save those settings in this run.");
 }
 
 std::optional<QString> FileSettingsBackend::read(const QString &application, const QString &section,
@@ -131,7 +176,7 @@ std::optional<QString> FileSettingsBackend::read(const QString &application, con
 bool FileSettingsBackend::write(const QString &application, const QString &section, const QString &key,
                                 const QString &value)
 {
-    if (m_unusable)
+    if (m_unusable || m_heldFiles.contains(pathOf(application, section, key)))
         return false;
     const QString dir = m_root + u'/' + application + u'/' + section;
     if (!QFileInfo::exists(dir)) {
@@ -143,18 +188,21 @@ bool FileSettingsBackend::write(const QString &application, const QString &secti
     return replaceFile(pathOf(application, section, key), encodeValue(value)).ok;
 }
 
-bool FileSettingsBackend::deleteAll(const QString &application)
+IoResult FileSettingsBackend::deleteAll(const QString &application)
 {
     const QString appDir = m_root + u'/' + application;
-    if (!QFileInfo::exists(appDir))
-        return true;
-    // Rename first so that the store vanishes at once and as a whole; the
-    // removal of the files behind it may then take its time.
+    if (!QFileInfo::exists(appDir) && !QFileInfo(appDir).isSymLink())
+        return {true, {}};
+    // All or nothing: the store vanishes at once and as a whole by a rename,
+    // or stays as it was; the removal of the files behind it may then take
+    // its time.
     const QString doomed = m_root + QStringLiteral("/.") + application + QStringLiteral(".deleting-")
         + QString::number(QDateTime::currentMSecsSinceEpoch());
-    if (!QFile::rename(appDir, doomed))
-        return QDir(appDir).removeRecursively();
+    QFile store(appDir);
+    if (!store.rename(doomed))
+        return {false, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(appDir), store.errorString())};
     syncFolderOf(doomed);
     QDir(doomed).removeRecursively();
-    return true;
+    m_heldFiles.clear();
+    return {true, {}};
 }

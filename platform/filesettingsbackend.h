@@ -4,6 +4,7 @@
 #include "platform/settingsbackend.h"
 
 #include <QString>
+#include <QStringList>
 
 // The settings store on disk: one small file per key, under
 // <root>/<application>/<section>/<key in lower case>.
@@ -15,15 +16,17 @@
 class FileSettingsBackend final : public SettingsBackend
 {
 public:
-    // Opens the store of `application` under `root`. A store that cannot be
-    // read or holds a damaged value is renamed aside, never written over.
+    // Opens the store of `application` under `root`. A damaged value file is
+    // renamed aside, beside the others, and its key starts at its default; a
+    // store folder that cannot be read is renamed aside as a whole. Nothing
+    // unreadable is ever written over.
     FileSettingsBackend(const QString &root, const QString &application);
 
     std::optional<QString> read(const QString &application, const QString &section,
                                 const QString &key) override;
     bool write(const QString &application, const QString &section, const QString &key,
                const QString &value) override;
-    bool deleteAll(const QString &application) override;
+    IoResult deleteAll(const QString &application) override;
     QString openingProblem() const override { return m_problem; }
 
     // The file that holds one key; exposed for tests and the README's sake.
@@ -35,8 +38,11 @@ public:
 
 private:
     void checkStore(const QString &application);
+    void setAsideValues(const QStringList &damaged);
 
     QString m_root;
     QString m_problem;
     bool m_unusable = false;
+    // Damaged value files that could not be moved aside: kept as they are.
+    QStringList m_heldFiles;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/atomicfile.h"
+
 #include <QString>
 #include <optional>
 
@@ -16,9 +18,10 @@ public:
     // Durable and atomic when it returns true.
     virtual bool write(const QString &application, const QString &section, const QString &key,
                        const QString &value) = 0;
-    // Removes every section and key of the application.
-    virtual bool deleteAll(const QString &application) = 0;
-    // What went wrong when the store was opened (set aside as corrupt, say),
-    // for the user to be told once; empty when nothing did.
+    // Removes every section and key of the application, or, failing that,
+    // none of them, and says what could not be removed.
+    virtual IoResult deleteAll(const QString &application) = 0;
+    // What went wrong when the store was opened (a damaged value set aside,
+    // say), for the user to be told once; empty when nothing did.
     virtual QString openingProblem() const { return {}; }
 };

@@ -12,7 +12,3 @@
 std::optional<QFont> withDisplaySize(const QFont &font, const QString &sizeText);
 // The face is used as typed; the platform substitutes what it lacks.
 QFont withDisplayFace(const QFont &font, const QString &faceText);
-
-// "Default Font Settings": the eight font fields' values.
-inline constexpr char kDefaultFontFace[] = "Verdana";
-inline constexpr char kDefaultFontSize[] = "12";

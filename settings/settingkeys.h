@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 // Where every persisted field lives in the settings store.
 inline constexpr char kSettingsApplication[] = "Quillon 2.1 Tarvik";
@@ -39,6 +40,11 @@ enum class Setting {
     EnvelopePreviewOpen,
 };
 
+// The eight font fields' start-up defaults, and what "Default Font
+// Settings" puts back.
+inline constexpr char kDefaultFontFace[] = "Verdana";
+inline constexpr char kDefaultFontSize[] = "12";
+
 struct SettingKey
 {
     Setting setting;
@@ -60,14 +66,14 @@ inline constexpr std::array<SettingKey, 27> kSettingKeys{{
     {Setting::ComboAddress, "ComboAddress", "comboaddress", "[LINE BREAK]"},
     {Setting::TextLineD, "TextLineD", "TextLineD", ""},
     {Setting::TextAddressD, "TextAddressD", "TextAddressD", ""},
-    {Setting::TextToAddressPrintFontType, "TextToAddressPrintFontType", "TextToAddressPrintFontType", "Verdana"},
-    {Setting::TextReturnDisplayFontSite, "TextReturnDisplayFontSite", "TextReturnDisplayFontSite", "12"},
-    {Setting::TextReturnDisplayFontType, "TextReturnDisplayFontType", "TextReturnDisplayFontType", "Verdana"},
-    {Setting::TextReturnPrintFontSize, "TextReturnPrintFontSize", "TextReturnPrintFontSize", "12"},
-    {Setting::TextToAddressDisplaySize, "TextToAddressDisplaySize", "TextToAddressDisplaySize", "12"},
-    {Setting::TextToAddressPrintFontSize, "TextToAddressPrintFontSize", "TextToAddressPrintFontSize", "12"},
-    {Setting::TextReturnPrintFonttype, "TextReturnPrintFonttype", "TextReturnPrintFonttype", "Verdana"},
-    {Setting::TextToAddressDisplayType, "TextToAddressDisplayType", "TextToAddressDisplayType", "Verdana"},
+    {Setting::TextToAddressPrintFontType, "TextToAddressPrintFontType", "TextToAddressPrintFontType", kDefaultFontFace},
+    {Setting::TextReturnDisplayFontSite, "TextReturnDisplayFontSite", "TextReturnDisplayFontSite", kDefaultFontSize},
+    {Setting::TextReturnDisplayFontType, "TextReturnDisplayFontType", "TextReturnDisplayFontType", kDefaultFontFace},
+    {Setting::TextReturnPrintFontSize, "TextReturnPrintFontSize", "TextReturnPrintFontSize", kDefaultFontSize},
+    {Setting::TextToAddressDisplaySize, "TextToAddressDisplaySize", "TextToAddressDisplaySize", kDefaultFontSize},
+    {Setting::TextToAddressPrintFontSize, "TextToAddressPrintFontSize", "TextToAddressPrintFontSize", kDefaultFontSize},
+    {Setting::TextReturnPrintFonttype, "TextReturnPrintFonttype", "TextReturnPrintFonttype", kDefaultFontFace},
+    {Setting::TextToAddressDisplayType, "TextToAddressDisplayType", "TextToAddressDisplayType", kDefaultFontFace},
     {Setting::EnvelopeSize, "EnvelopeSize", "EnvelopeSize", "Printer paper"},
     {Setting::EnvelopeWidthMM, "EnvelopeWidthMM", "EnvelopeWidthMM", "220"},
     {Setting::EnvelopeHeightMM, "EnvelopeHeightMM", "EnvelopeHeightMM", "110"},
@@ -77,6 +83,16 @@ inline constexpr std::array<SettingKey, 27> kSettingKeys{{
     {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", "EnvelopePreviewPlace", ""},
     {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "EnvelopePreviewOpen", "0"},
 }};
+
+// settingKey() looks a setting up by its enumerator's value.
+constexpr bool inEnumeratorOrder()
+{
+    for (std::size_t i = 0; i < kSettingKeys.size(); ++i)
+        if (static_cast<std::size_t>(kSettingKeys[i].setting) != i)
+            return false;
+    return true;
+}
+static_assert(inEnumeratorOrder(), "kSettingKeys must list the settings in the order of enum Setting");
 
 constexpr const SettingKey &settingKey(Setting setting)
 {

@@ -35,8 +35,9 @@ void SettingsStore::write(Setting setting, const QString &value)
     }
 }
 
-bool SettingsStore::deleteAllAndFreeze()
+IoResult SettingsStore::deleteAllAndFreeze()
 {
-    m_frozen = true;
-    return m_backend.deleteAll(kApplication);
+    IoResult removed = m_backend.deleteAll(kApplication);
+    m_frozen = m_frozen || removed.ok;
+    return removed;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/atomicfile.h"
 #include "settings/settingkeys.h"
 
 #include <QString>
@@ -22,8 +23,9 @@ public:
 
     // Restore Default Settings: removes every key of the application and
     // refuses every later write, so nothing is stored between the wipe and
-    // the end of the program.
-    bool deleteAllAndFreeze();
+    // the end of the program. When the keys cannot be removed they all stay
+    // and writes go on.
+    IoResult deleteAllAndFreeze();
     // Stops writes without deleting (the program is ending).
     void freeze() { m_frozen = true; }
     bool frozen() const { return m_frozen; }

@@ -1,41 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's inventory, focus order, resize rule, help menu and ending.
+// The window: menus and keys, focus, headings, the resize rule, help, ending.
+#include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
 #include "app/form1.h"
 #include "app/headinglabel.h"
-#include "app/sortedcombobox.h"
 #include "fakes/testservices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFontMetricsF>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 #include <memory>
 
 namespace {
 
+// Shown and active, so that key events go where the focus is.
 std::unique_ptr<Form1> shownForm(TestServices &services)
 {
     auto form = std::make_unique<Form1>(services.services());
     form->Form_Load();
     form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        qWarning("window not exposed");
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qWarning("window not active");
     return form;
 }
 
-QStringList menuItems(const QMenu *menu)
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QStringList result;
-    for (const QAction *action : menu->actions())
-        result << action->objectName() + u'=' + (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return result;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+// The items as shown (no ampersand) with their shortcuts; each has its own
+// access key within the menu.
+void compareMenu(const QList<QAction *> &actions, const QStringList &expected)
+{
+    QStringList shown;
+    QSet<QChar> keys;
+    for (const QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QString text = action->text();
+        if (text.contains(u'&'))
+            keys.insert(text.at(text.indexOf(u'&') + 1).toLower());
+        shown << (QString(text).remove(u'&') + QStringLiteral(" ") + action->shortcut().toString()).trimmed();
+    }
+    QCOMPARE(shown, expected);
+    QCOMPARE(keys.size(), expected.size());
 }
 
 } // namespace
@@ -45,94 +62,125 @@ class TestForm1Window : public QObject
     Q_OBJECT
 
 private slots:
-    void windowAndMenus()
+    void menusAndKeys()
     {
         TestServices services;
         auto form = shownForm(services);
         QCOMPARE(form->windowTitle(), QStringLiteral("Quillon 2.1 - By: Tarvik "));
-        QVERIFY(!form->windowIcon().isNull());
-        QCOMPARE(form->centralWidget()->size(), QSize(12165 / 15, 6120 / 15));
-        QCOMPARE(form->List1->geometry().topLeft(), QPoint(600, 24));
-        QCOMPARE(form->CommandPrintAll->geometry(), QRect(600, 176, 201, 25));
-        QCOMPARE(form->TextImport->parentWidget(), form->FrameAddressImporter);
+        compareMenu(form->menuBar()->actions(), {"File", "Options", "Help"});
+        compareMenu(form->MFile->actions(), {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses",
+                                             "Custom Programming", "Suggestions", "Sample 1", "Sample 2", "Exit"});
+        compareMenu(form->MOptions->actions(),
+                    {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
+        compareMenu(form->MHelp->actions(), {"About", "Help"});
 
-        const QList<QMenu *> menus = form->menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly);
-        QStringList titles;
-        for (const QAction *action : form->menuBar()->actions())
-            titles << action->text();
-        QCOMPARE(titles, (QStringList{"File", "Options", "Help"}));
-        QCOMPARE(menuItems(form->MFile),
-                 (QStringList{"HelpM=Help", "qqqqqqqqqqqqqqqqqqq=-", "SaveMenu=Save",
-                              "SaveMenuAs=Save Addresses As", "ImportMenu=Import Addresses", "qqqqqqqqqqqqq=-",
-                              "CustomProgrammingMenu=Custom Programming", "SuggestionsMenu=Suggestions",
-                              "qqqqqqqqqqqqqqqq=-", "Sample1Menu=Sample 1", "Sample2Menu=Sample 2",
-                              "fillllllllllllllllllller=-", "ExitM=E&xit"}));
-        QCOMPARE(menuItems(form->MOptions),
-                 (QStringList{"FontSettingsM=Font Settings", "RestoreDefaultSettingsM=Restore Default Settings",
-                              "EnvelopeM=Envelope...", "EnvelopePreviewM=Envelope Preview"}));
-        QCOMPARE(menuItems(form->MHelp), (QStringList{"AboutMMMM=About", "HelpMMMM=Help"}));
-        for (QMenu *menu : {form->MFile, form->MOptions, form->MHelp})
-            for (const QAction *action : menu->actions())
-                QVERIFY(action->shortcut().isEmpty());
-
-        // Never shown, whatever happens.
-        for (QWidget *hidden : std::initializer_list<QWidget *>{form->Text2, form->Text5, form->CommandShowGrid,
-                                                                 form->CommandTakeAddress})
-            QVERIFY(!hidden->isVisible());
+        form->TextToAddress->setText(QStringLiteral("To"));
+        form->TextToAddress->setFocus();
+        press(Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(services.printer.sent.size(), 1);
+        press(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(services.messages.texts(), QStringList{"Complete"});
+        // Alt+F in an address box opens File instead of typing an "f".
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(form->MFile->isVisible());
+        QCOMPARE(form->TextToAddress->text(), QStringLiteral("To"));
     }
 
-    void headingsKeepTheirTextAndStandOverTheirBoxes()
+    // Qt moves the focus off a button it disables; the next Space must not
+    // press what it moved onto ("Clear", an offset box, "Clear Selected").
+    void focusComesBackToTheBusyCommand_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("userMovesFocus");
+        QTest::newRow("Print") << "CommandPrint" << false;
+        QTest::newRow("Print All Selected Address") << "CommandPrintAll" << false;
+        QTest::newRow("Select All") << "CommandSelectAll" << false;
+        QTest::newRow("Print, focus moved meanwhile") << "CommandPrint" << true;
+    }
+
+    void focusComesBackToTheBusyCommand()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, userMovesFocus);
+        TestServices services;
+        auto form = shownForm(services);
+        form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n")});
+        form->addressBook()->tickAll();
+        form->TextReturn->setText(QStringLiteral("From"));
+        if (userMovesFocus)
+            services.events.onProcess = [&] { form->TextImport->setFocus(); };
+        auto *command = form->findChild<QPushButton *>(button);
+        command->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), userMovesFocus ? static_cast<QWidget *>(form->TextImport) : command);
+        const QString to = form->TextToAddress->text();
+        const qsizetype sent = services.printer.sent.size();
+        QVERIFY(sent > 0 || button == "CommandSelectAll");
+        press(Qt::Key_Space);
+        QCOMPARE(services.printer.sent.size(), userMovesFocus ? sent : sent * 2);
+        QCOMPARE(form->TextReturn->text(), QStringLiteral("From"));
+        QCOMPARE(form->TextToAddress->text(), to);
+        QCOMPARE(form->TextReturnOffX->text(), QStringLiteral(".2"));
+        QVERIFY(form->addressBook()->count() == 2 && services.messages.shown.isEmpty());
+    }
+
+    void listKeysRecallAnAddressAndSpaceTicks()
     {
         TestServices services;
         auto form = shownForm(services);
-        QCOMPARE(form->Label2->text(), QStringLiteral("From Addres:") + QString(75, u' ') + QStringLiteral("To Address:")
-                                           + QString(83, u' ') + QStringLiteral("Saved Addresses:"));
-        QCOMPARE(form->Label2->headings(), (QStringList{"From Addres:", "To Address:", "Saved Addresses:"}));
-        // Every heading fits before the next box, in the font it is drawn in.
-        for (HeadingLabel *label : form->findChildren<HeadingLabel *>()) {
-            const QFontMetricsF metrics(label->fittedFont());
-            const QStringList headings = label->headings();
-            const auto places = label->headingSlots();
-            for (qsizetype i = 0; i < places.size(); ++i)
-                QVERIFY2(places[i].start + metrics.horizontalAdvance(headings[i]) <= places[i].end,
-                         qPrintable(label->objectName() + u' ' + headings[i]));
-            QVERIFY(label->testAttribute(Qt::WA_TransparentForMouseEvents));
+        form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n"), QStringLiteral("C\r\n")});
+        form->List1->setFocus();
+        for (auto [key, entry] : {std::pair{Qt::Key_Home, "A\r\n"}, {Qt::Key_Down, "B\r\n"}, {Qt::Key_End, "C\r\n"},
+                                  {Qt::Key_Up, "B\r\n"}, {Qt::Key_PageUp, "A\r\n"}}) {
+            press(key);
+            QCOMPARE(form->TextToAddress->text(), QString::fromLatin1(entry));
         }
-        // A click where Label2 overlaps the to-address box reaches the box.
-        const QPoint inBox = form->TextToAddress->geometry().center();
-        QCOMPARE(form->centralWidget()->childAt(inBox)->parentWidget(), form->TextToAddress);
+        form->TextToAddress->setText(QStringLiteral("kept"));
+        press(Qt::Key_Space);
+        QVERIFY(form->addressBook()->isTicked(0));
+        QCOMPARE(form->TextToAddress->text(), QStringLiteral("kept"));
+    }
+
+    void focusOrderFollowsTheTabColumn_data()
+    {
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("main panel") << QStringList{"TextReturn", "TextToAddress", "CommandPrint", "CommandClear",
+                                                   "List1", "CommandKeepToAddress", "CommandPrintAll",
+                                                   "TextReturnOffX"};
+        QTest::newRow("importer") << QStringList{"CommandClearImport", "TextAddressD", "TextLineD", "ComboAddress",
+                                                 "ComboLine", "CommandImport", "TextImport"};
     }
 
     void focusOrderFollowsTheTabColumn()
     {
+        QFETCH(QStringList, chain);
         TestServices services;
         auto form = shownForm(services);
-        form->activateWindow();
-        form->TextReturn->setFocus();
-        QWidget *expected[] = {form->TextReturn,     form->TextToAddress,        form->CommandPrint,
-                               form->CommandClear,   form->List1,                form->CommandKeepToAddress,
-                               form->CommandPrintAll, form->TextReturnOffX};
-        QWidget *current = form->TextReturn;
-        for (QWidget *widget : expected) {
-            QCOMPARE(current, widget);
-            current = current->nextInFocusChain();
-            while (!current->isVisible() || current->focusPolicy() == Qt::NoFocus
-                   || (current->focusProxy() != nullptr))
-                current = current->nextInFocusChain();
+        form->findChild<QWidget *>(chain.first())->setFocus(Qt::TabFocusReason);
+        for (const QString &name : chain) {
+            const QWidget *focus = QApplication::focusWidget();
+            QCOMPARE((focus->focusProxy() ? focus->focusProxy() : focus)->objectName(), name);
+            press(Qt::Key_Tab);
         }
-        // Inside the importer: from "Clear Addresses" up to the import box.
-        QWidget *importer[] = {form->CommandClearImport, form->TextAddressD, form->TextLineD, form->ComboAddress,
-                               form->ComboLine,          form->CommandImport, form->TextImport};
-        for (size_t i = 0; i + 1 < std::size(importer); ++i) {
-            QWidget *next = importer[i]->nextInFocusChain();
-            while (next->focusPolicy() == Qt::NoFocus || next->focusProxy())
-                next = next->nextInFocusChain();
-            QCOMPARE(next, importer[i + 1]);
+        QCOMPARE(form->TextReturn->text(), QString()); // Tab moved on instead of typing
+    }
+
+    void headingsStandOverTheirBoxes()
+    {
+        TestServices services;
+        auto form = shownForm(services);
+        QCOMPARE(form->Label2->headings(), (QStringList{"From Addres:", "To Address:", "Saved Addresses:"}));
+        for (HeadingLabel *label : form->findChildren<HeadingLabel *>()) {
+            const QFontMetricsF metrics(label->fittedFont());
+            for (qsizetype i = 0; i < label->headingSlots().size(); ++i)
+                QVERIFY(label->headingSlots()[i].start + metrics.horizontalAdvance(label->headings()[i])
+                        <= label->headingSlots()[i].end);
         }
-        // Tab leaves a multi-line box instead of typing a TAB.
-        form->TextReturn->setFocus();
-        QTest::keyClick(form->TextReturn, Qt::Key_Tab);
-        QCOMPARE(form->TextReturn->text(), QString());
+        // A click where Label2 overlaps the to-address box reaches the box.
+        QCOMPARE(form->centralWidget()->childAt(form->TextToAddress->geometry().center())->parentWidget(),
+                 form->TextToAddress);
+        for (QWidget *hidden : std::initializer_list<QWidget *>{form->Text2, form->Text5, form->CommandTakeAddress})
+            QVERIFY(!hidden->isVisible());
     }
 
     void listStretchesToTheRightEdge()
@@ -140,60 +188,48 @@ private slots:
         TestServices services;
         auto form = shownForm(services);
         const int frame = form->frameGeometry().width() - form->width();
-        // The list's right edge in twips lies 350 short of the outer width,
-        // to the nearest pixel.
+        const QRect designed = form->List1->geometry();
+        // The right edge in twips lies 350 short of the outer width, to the pixel.
         auto rightEdgeOff = [&] {
-            return qAbs((form->List1->x() + form->List1->width()) * 15 - ((form->width() + frame) * 15 - 350));
+            return qAbs((form->List1->x() + form->List1->width() - form->width() - frame) * 15 + 350);
         };
-
         form->resize(form->width() + 1000 / 15, form->height());
         QVERIFY(rightEdgeOff() <= 7);
         const int wide = form->List1->width();
-        // Narrower than the list's left edge plus the margin: the list stays.
-        form->resize(9000 / 15 + 10 - frame, form->height());
+        form->resize(9000 / 15 + 10 - frame, form->height()); // too narrow: the list stays
         QCOMPARE(form->List1->width(), wide);
-        QCOMPARE(form->List1->geometry().topLeft(), QPoint(600, 24));
-        QCOMPARE(form->List1->height(), 1635 / 15);
         form->resize(11000 / 15, form->height());
         QVERIFY(rightEdgeOff() <= 7);
-        QCOMPARE(form->CommandSelectAll->geometry(), QRect(600, 144, 97, 25));
+        QCOMPARE(form->List1->geometry().topLeft(), designed.topLeft());
+        QCOMPARE(form->List1->height(), designed.height());
     }
 
     void helpMenu()
     {
         TestServices services;
         auto form = shownForm(services);
-        form->AboutMMMM->trigger();
-        form->SuggestionsMenu->trigger();
+        for (QAction *item : {form->AboutMMMM, form->SuggestionsMenu, form->HelpMMMM, form->HelpM,
+                              form->CustomProgrammingMenu})
+            item->trigger();
         QCOMPARE(services.messages.texts(),
                  (QStringList{"Quillon 2.1\r\n\r\nWritten By: Tarvik\r\nEmail: tarvik@example.org \r\n"
                               "Web Site: www.example.org \r\n",
                               "Could you please mail any suggestions to suggestions@example.org"}));
-        form->HelpMMMM->trigger();
-        form->HelpM->trigger();
-        form->CustomProgrammingMenu->trigger();
         QCOMPARE(services.shell.opened,
                  (QStringList{"www.example.org", "www.example.org", "www.example.org/customprogramming.htm"}));
     }
 
     void closingAndExitEndTheProgramAtOnce()
     {
-        TestServices services;
+        TestServices services, other;
         auto form = shownForm(services);
         form->ExitM->trigger();
-        QCOMPARE(services.app.quitCalls, 1);
-        QVERIFY(form->ending());
-        QVERIFY(services.messages.shown.isEmpty());
-        // Nothing is stored once the program is ending.
+        QVERIFY(form->ending() && services.app.quitCalls == 1 && services.messages.shown.isEmpty());
         services.settings.writes.clear();
-        form->TextReturnOffX->setText(QStringLiteral("5"));
+        form->TextReturnOffX->setText(QStringLiteral("5")); // nothing is stored once ending
         QVERIFY(services.settings.writes.isEmpty());
-
-        TestServices other;
-        auto second = shownForm(other);
-        QVERIFY(second->close());
-        QCOMPARE(other.app.quitCalls, 1);
-        QVERIFY(other.messages.shown.isEmpty());
+        QVERIFY(shownForm(other)->close());
+        QVERIFY(other.app.quitCalls == 1 && other.messages.shown.isEmpty());
     }
 };
 

@@ -29,13 +29,15 @@ bool MemorySettingsBackend::write(const QString &application, const QString &sec
     return true;
 }
 
-bool MemorySettingsBackend::deleteAll(const QString &application)
+IoResult MemorySettingsBackend::deleteAll(const QString &application)
 {
     ++deleteAllCalls;
+    if (refuseDelete)
+        return {false, QStringLiteral("refused")};
     const QString prefix = application.toLower() + u'/';
     for (auto it = m_values.begin(); it != m_values.end();)
         it = it.key().startsWith(prefix) ? m_values.erase(it) : std::next(it);
-    return true;
+    return {true, {}};
 }
 
 std::optional<QString> MemorySettingsBackend::value(const QString &key) const

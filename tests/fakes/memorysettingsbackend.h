@@ -14,12 +14,13 @@ public:
     std::optional<QString> read(const QString &application, const QString &section, const QString &key) override;
     bool write(const QString &application, const QString &section, const QString &key,
                const QString &value) override;
-    bool deleteAll(const QString &application) override;
+    IoResult deleteAll(const QString &application) override;
 
     // The value under `key` (any case) of the program's own section.
     std::optional<QString> value(const QString &key) const;
 
     bool refuseWrites = false;
+    bool refuseDelete = false;
     QStringList writes; // "key=value", in order
     int deleteAllCalls = 0;
 
