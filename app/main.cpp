@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 #include "app/icon.h"
+#include "app/translations.h"
 #include "platform/clock.h"
 #include "platform/filesettingsbackend.h"
 #include "platform/qt/cupsprinttarget.h"
@@ -12,11 +13,14 @@
 #include "settings/settingkeys.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Before anything that makes a text the user may see.
+    installTranslations(application, QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));

@@ -3,6 +3,7 @@
 
 #include "platform/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -104,15 +105,17 @@ void FileSettingsBackend::checkStore(const QString &application)
     const QString aside = appDir + QStringLiteral(".damaged-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (QFile::rename(appDir, aside)) {
-        m_problem = QStringLiteral("The saved settings could not be read, so Quillon starts with its default "
-                                   "settings. The old settings were kept in:\n%1")
+        m_problem = QCoreApplication::translate("FileSettingsBackend",
+                                                "The saved settings could not be read, so Quillon starts with its "
+                                                "default settings. The old settings were kept in:\n%1")
                         .arg(QDir::toNativeSeparators(aside));
     } else {
         // Never write into a store we could not read: keep it for the user.
         m_unusable = true;
-        m_problem = QStringLiteral("The saved settings in %1 could not be read and could not be moved aside. "
-                                   "Quillon starts with its default settings and will not save settings "
-                                   "in this run.")
+        m_problem = QCoreApplication::translate("FileSettingsBackend",
+                                                "The saved settings in %1 could not be read and could not be moved "
+                                                "aside. Quillon starts with its default settings and will not save "
+                                                "settings in this run.")
                         .arg(QDir::toNativeSeparators(appDir));
     }
 }

@@ -50,11 +50,16 @@ public:
     QString problem(const QLocale &locale) const
     {
         if (m_text.trimmed().isEmpty())
-            return QStringLiteral("%1 is empty. Enter a number of %2. Nothing was printed.").arg(m_label, m_unit);
+            //: %1 names the field ("Return address X offset"), %2 is its unit ("centimetres").
+            return QCoreApplication::translate("Envelope", "%1 is empty. Enter a number of %2. Nothing was printed.")
+                .arg(m_label, m_unit);
         if (parseNumber(m_text, kAnyFiniteNumber, locale))
-            return QStringLiteral("%1 is out of range: '%2' (from %3 to %4 %5). Nothing was printed.")
+            //: %1 names the field, %2 is what was typed, %3 to %4 the range in the unit %5.
+            return QCoreApplication::translate("Envelope",
+                                               "%1 is out of range: '%2' (from %3 to %4 %5). Nothing was printed.")
                 .arg(m_label, m_text, QString::number(m_range.min), QString::number(m_range.max), m_unit);
-        return QStringLiteral("%1 is not a number: '%2'. Nothing was printed.").arg(m_label, m_text);
+        return QCoreApplication::translate("Envelope", "%1 is not a number: '%2'. Nothing was printed.")
+            .arg(m_label, m_text);
     }
 
 private:
@@ -70,12 +75,13 @@ struct Block
 {
     explicit Block(const EnvelopeBlock &fields)
         : fields(fields),
-          fontSize(fields.name + QStringLiteral(" print font size"), fields.fontSize, kFontSizeRange,
-                   QStringLiteral("points")),
-          offsetX(fields.name + QStringLiteral(" X offset"), fields.offsetX, kOffsetRange,
-                  QStringLiteral("centimetres")),
-          offsetY(fields.name + QStringLiteral(" Y offset"), fields.offsetY, kOffsetRange,
-                  QStringLiteral("centimetres"))
+          //: %1 names the block: "Return address" or "To address".
+          fontSize(QCoreApplication::translate("Envelope", "%1 print font size").arg(fields.name), fields.fontSize,
+                   kFontSizeRange, QCoreApplication::translate("Envelope", "points")),
+          offsetX(QCoreApplication::translate("Envelope", "%1 X offset").arg(fields.name), fields.offsetX,
+                  kOffsetRange, QCoreApplication::translate("Envelope", "centimetres")),
+          offsetY(QCoreApplication::translate("Envelope", "%1 Y offset").arg(fields.name), fields.offsetY,
+                  kOffsetRange, QCoreApplication::translate("Envelope", "centimetres"))
     {
     }
 

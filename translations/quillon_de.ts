@@ -1,0 +1,336 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>BookFiles</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is too large to be an address book (%1 MB)</source>
+        <translation>es ist zu groß für ein Adressbuch (%1 MB)</translation>
+    </message>
+    <message>
+        <source>it is too large to be an address book</source>
+        <translation>es ist zu groß für ein Adressbuch</translation>
+    </message>
+    <message>
+        <source>the old file could not be copied aside first (%1)</source>
+        <translation>von der alten Datei konnte vorher keine Sicherungskopie angelegt werden (%1)</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>CupsDefaultPrinter</name>
+    <message>
+        <source>Quillon found no default printer, so nothing was printed.
+Check that the print service (CUPS) is running and that a default printer is chosen in the system&apos;s printer settings.</source>
+        <translation>Quillon hat keinen Standarddrucker gefunden, daher wurde nichts gedruckt.
+Prüfen Sie, ob der Druckdienst (CUPS) läuft und in den Druckereinstellungen des Systems ein Standarddrucker gewählt ist.</translation>
+    </message>
+    <message>
+        <source>The default printer &quot;%1&quot; is not accepting jobs, so nothing was printed.
+Let it accept jobs in the system&apos;s printer settings and try again.</source>
+        <translation>Der Standarddrucker „%1“ nimmt keine Aufträge an, daher wurde nichts gedruckt.
+Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The print system refused the envelope for the printer &quot;%1&quot;, so nothing was printed:
+%2</source>
+        <translation>Das Drucksystem hat den Umschlag für den Drucker „%1“ abgelehnt, daher wurde nichts gedruckt:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Envelope</name>
+    <message>
+        <source>%1 is empty. Enter a number of %2. Nothing was printed.</source>
+        <extracomment>%1 names the field (&quot;Return address X offset&quot;), %2 is its unit (&quot;centimetres&quot;).</extracomment>
+        <translation>%1 ist leer. Geben Sie einen Wert in %2 ein. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: &apos;%2&apos; (from %3 to %4 %5). Nothing was printed.</source>
+        <extracomment>%1 names the field, %2 is what was typed, %3 to %4 the range in the unit %5.</extracomment>
+        <translation>%1 liegt außerhalb des gültigen Bereichs: „%2“ (von %3 bis %4 %5). Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &apos;%2&apos;. Nothing was printed.</source>
+        <translation>%1 ist keine Zahl: „%2“. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>%1 print font size</source>
+        <extracomment>%1 names the block: &quot;Return address&quot; or &quot;To address&quot;.</extracomment>
+        <translation>Die Druckschriftgröße der %1</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>%1 X offset</source>
+        <translation>Der X-Abstand der %1</translation>
+    </message>
+    <message>
+        <source>centimetres</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>%1 Y offset</source>
+        <translation>Der Y-Abstand der %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileSettingsBackend</name>
+    <message>
+        <source>The saved settings could not be read, so Quillon starts with its default settings. The old settings were kept in:
+%1</source>
+        <translation>Die gespeicherten Einstellungen konnten nicht gelesen werden, daher startet Quillon mit seinen Standardeinstellungen. Die alten Einstellungen wurden aufbewahrt in:
+%1</translation>
+    </message>
+    <message>
+        <source>The saved settings in %1 could not be read and could not be moved aside. Quillon starts with its default settings and will not save settings in this run.</source>
+        <translation>Die gespeicherten Einstellungen in %1 konnten weder gelesen noch beiseitegelegt werden. Quillon startet mit seinen Standardeinstellungen und speichert in dieser Sitzung keine Einstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Quillon cannot save your settings: the settings store cannot be written.
+You can go on working, but what you type now will not come back at the next start.</source>
+        <translation>Quillon kann Ihre Einstellungen nicht speichern: Der Einstellungsspeicher ist nicht beschreibbar.
+Sie können weiterarbeiten, aber was Sie jetzt eingeben, ist beim nächsten Start nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>Quillon 2.1 - By: Tarvik </source>
+        <translation>Quillon 2.1 - Von: Tarvik </translation>
+    </message>
+    <message>
+        <source>From Addres:</source>
+        <translation>Absender:</translation>
+    </message>
+    <message>
+        <source>To Address:</source>
+        <translation>Empfänger:</translation>
+    </message>
+    <message>
+        <source>Saved Addresses:</source>
+        <translation>Gespeicherte Adressen:</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Save Address</source>
+        <translation>Adresse speichern</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Ausgewählte löschen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Print All Selected Address</source>
+        <translation>Alle ausgewählten Adressen drucken</translation>
+    </message>
+    <message>
+        <source>Address Importer</source>
+        <translation>Adressimport</translation>
+    </message>
+    <message>
+        <source>Line Delimiter</source>
+        <translation>Zeilentrenner</translation>
+    </message>
+    <message>
+        <source>Specify:</source>
+        <translation>Eigener:</translation>
+    </message>
+    <message>
+        <source>Address Delimiter</source>
+        <translation>Adresstrenner</translation>
+    </message>
+    <message>
+        <source>Import Addresses</source>
+        <translation>Adressen importieren</translation>
+    </message>
+    <message>
+        <source>Clear Addresses</source>
+        <translation>Adressen leeren</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Raster anzeigen</translation>
+    </message>
+    <message>
+        <source>Font Settings</source>
+        <translation>Schrifteinstellungen</translation>
+    </message>
+    <message>
+        <source>Return Address Display Font Size:</source>
+        <translation>Absender, Anzeigegröße:</translation>
+    </message>
+    <message>
+        <source>Return Address Print Font Size:</source>
+        <translation>Absender, Druckgröße:</translation>
+    </message>
+    <message>
+        <source>To Address Display Font Size:</source>
+        <translation>Empfänger, Anzeigegröße:</translation>
+    </message>
+    <message>
+        <source>To Address Print Font Size:</source>
+        <translation>Empfänger, Druckgröße:</translation>
+    </message>
+    <message>
+        <source>Font Type:</source>
+        <translation>Schriftart:</translation>
+    </message>
+    <message>
+        <source>Hide Settings</source>
+        <translation>Einstellungen ausblenden</translation>
+    </message>
+    <message>
+        <source>Default Font Settings</source>
+        <translation>Standardschriften</translation>
+    </message>
+    <message>
+        <source>Save Addresses As</source>
+        <translation>Adressen speichern unter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel It</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Custom Programming</source>
+        <translation>Individuelle Programmierung</translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation>Vorschläge</translation>
+    </message>
+    <message>
+        <source>Sample 1</source>
+        <translation>Beispiel 1</translation>
+    </message>
+    <message>
+        <source>Sample 2</source>
+        <translation>Beispiel 2</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Restore Default Settings</source>
+        <translation>Standardeinstellungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Quillon 2.1
+
+Written By: %1
+Email: %2 
+Web Site: %3 
+</source>
+        <translation>Quillon 2.1
+
+Geschrieben von: %1
+E-Mail: %2 
+Website: %3 
+</translation>
+    </message>
+    <message>
+        <source>Could you please mail any suggestions to %1</source>
+        <translation>Bitte senden Sie Ihre Vorschläge per E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>You need to add the address into the textbox above before clicking the import addressess icon.</source>
+        <translation>Fügen Sie die Adressen in das Textfeld oben ein, bevor Sie auf „Adressen importieren“ klicken.</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>To address</source>
+        <translation>Empfängeradresse</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default settings?</source>
+        <translation>Möchten Sie die Standardeinstellungen wirklich wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Please restart Quillon</source>
+        <translation>Bitte starten Sie Quillon neu</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFileTarget</name>
+    <message>
+        <source>Cannot keep the envelope as %1.</source>
+        <translation>Der Umschlag kann nicht als %1 aufbewahrt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>Quillon envelope</source>
+        <translation>Quillon-Umschlag</translation>
+    </message>
+    <message>
+        <source>Quillon cannot make a temporary folder for the envelope (%1), so nothing was printed.</source>
+        <translation>Quillon kann keinen temporären Ordner für den Umschlag anlegen (%1), daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Quillon cannot write the envelope&apos;s document (%1), so nothing was printed.</source>
+        <translation>Quillon kann das Dokument des Umschlags nicht schreiben (%1), daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Quillon could not finish the envelope&apos;s document, so nothing was printed.</source>
+        <translation>Quillon konnte das Dokument des Umschlags nicht fertigstellen, daher wurde nichts gedruckt.</translation>
+    </message>
+</context>
+</TS>
