@@ -134,7 +134,7 @@ Sie können weiterarbeiten, aber was Sie jetzt eingeben, ist beim nächsten Star
     </message>
     <message>
         <source>Save Address</source>
-        <translation>Adresse speichern</translation>
+        <translation>Adresse merken</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -142,7 +142,7 @@ Sie können weiterarbeiten, aber was Sie jetzt eingeben, ist beim nächsten Star
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Ausgewählte löschen</translation>
+        <translation>Auswahl löschen</translation>
     </message>
     <message>
         <source>Print</source>
