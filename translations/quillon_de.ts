@@ -29,6 +29,97 @@
     </message>
 </context>
 <context>
+    <name>BookTexts</name>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>This address cannot be stored in the address book: it contains</source>
+        <translation>Diese Adresse kann nicht im Adressbuch gespeichert werden: Sie enthält</translation>
+    </message>
+    <message>
+        <source>%1 addresses cannot be stored in the address book: each contains</source>
+        <translation>%1 Adressen können nicht im Adressbuch gespeichert werden: Jede enthält</translation>
+    </message>
+    <message>
+        <source> &quot;*|||||*&quot; or ends in &quot;*|||||&quot;, and the address book file uses &quot;*|||||*&quot; to end every address. %1 not added.</source>
+        <translation> „*|||||*“ oder endet auf „*|||||“, und die Adressbuchdatei beendet jede Adresse mit „*|||||*“. %1 nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>It was</source>
+        <translation>Sie wurde</translation>
+    </message>
+    <message>
+        <source>They were</source>
+        <translation>Sie wurden</translation>
+    </message>
+    <message>
+        <source>The address book is full: it holds at most %1 addresses. %2 not added; the addresses already in the list are kept. Clear some to make room.</source>
+        <translation>Das Adressbuch ist voll: Es fasst höchstens %1 Adressen. %2 nicht hinzugefügt; die Adressen in der Liste bleiben erhalten. Löschen Sie einige, um Platz zu schaffen.</translation>
+    </message>
+    <message>
+        <source>One address was</source>
+        <translation>Eine Adresse wurde</translation>
+    </message>
+    <message>
+        <source>%1 addresses were</source>
+        <translation>%1 Adressen wurden</translation>
+    </message>
+    <message>
+        <source>The address book %1 could not be read: %2.
+It is left as it is, and Quillon will not save into it. To keep your addresses, save them to another file with File, &quot;Save Addresses As&quot;.</source>
+        <translation>Das Adressbuch %1 konnte nicht gelesen werden: %2.
+Es bleibt unverändert, und Quillon speichert nicht hinein. Um Ihre Adressen zu behalten, speichern Sie sie mit Datei, „Adressen speichern unter“ in eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The address book %1 holds more addresses than the list has room for (it holds at most %2): %3 were loaded and %4 were left out.</source>
+        <translation>Das Adressbuch %1 enthält mehr Adressen, als die Liste fassen kann (höchstens %2): %3 wurden geladen und %4 ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no address book records (none ends in &quot;*|||||*&quot;), so nothing was loaded from it.</source>
+        <translation>Die Datei %1 enthält keine Adressbucheinträge (keiner endet auf „*|||||*“), daher wurde nichts aus ihr geladen.</translation>
+    </message>
+    <message>
+        <source>The address book %1 ends with text after its last &quot;*|||||*&quot; separator; that text is not an address and was not loaded.</source>
+        <translation>Das Adressbuch %1 endet mit Text nach seinem letzten Trenner „*|||||*“; dieser Text ist keine Adresse und wurde nicht geladen.</translation>
+    </message>
+    <message>
+        <source>Nothing is lost: before that file is next saved, Quillon copies it aside and tells you where.</source>
+        <translation>Es geht nichts verloren: Bevor diese Datei das nächste Mal gespeichert wird, legt Quillon eine Kopie an und sagt Ihnen, wo.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist, so no addresses were added.
+It is now the address book file: later saves of the address book will create it.</source>
+        <translation>Die Datei %1 existiert nicht, daher wurden keine Adressen hinzugefügt.
+Sie ist jetzt die Adressbuchdatei: Beim nächsten Speichern des Adressbuchs wird sie angelegt.</translation>
+    </message>
+    <message>
+        <source>Before replacing %1, Quillon copied it to %2, because the list did not take in everything that file held.</source>
+        <translation>Bevor Quillon %1 ersetzt hat, wurde die Datei nach %2 kopiert, weil die Liste nicht alles aufgenommen hat, was diese Datei enthielt.</translation>
+    </message>
+    <message>
+        <source>The address book was not saved: %1 could not be read when it was loaded (%2), so Quillon does not replace it. To keep your addresses, save them to another file with File, &quot;Save Addresses As&quot;.</source>
+        <translation>Das Adressbuch wurde nicht gespeichert: %1 konnte beim Laden nicht gelesen werden (%2), daher ersetzt Quillon die Datei nicht. Um Ihre Adressen zu behalten, speichern Sie sie mit Datei, „Adressen speichern unter“ in eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The address book could not be saved to %1: %2.
+That file was left as it was.</source>
+        <translation>Das Adressbuch konnte nicht in %1 gespeichert werden: %2.
+Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The address book file in use is still %1.</source>
+        <translation>Die verwendete Adressbuchdatei ist weiterhin %1.</translation>
+    </message>
+    <message>
+        <source>The address book %1 is being saved by another running copy of Quillon, which did not finish in time, so it was not saved now.
+Nothing is lost: the list keeps your change, and the next save of the address book writes it.</source>
+        <translation>Das Adressbuch %1 wird gerade von einer anderen laufenden Quillon-Instanz gespeichert, die nicht rechtzeitig fertig wurde, daher wurde es jetzt nicht gespeichert.
+Es geht nichts verloren: Die Liste behält Ihre Änderung, und das nächste Speichern des Adressbuchs schreibt sie.</translation>
+    </message>
+</context>
+<context>
     <name>CupsDefaultPrinter</name>
     <message>
         <source>Quillon found no default printer, so nothing was printed.
@@ -305,6 +396,14 @@ Website: %3
     <message>
         <source>Please restart Quillon</source>
         <translation>Bitte starten Sie Quillon neu</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the select addresses?</source>
+        <translation>Möchten Sie die ausgewählten Adressen wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Import Data</source>
+        <translation>Importieren</translation>
     </message>
 </context>
 <context>
