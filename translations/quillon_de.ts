@@ -2,6 +2,197 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Return address</source>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>Printed as the envelope&apos;s return address block</source>
+        <translation>Wird als Absenderblock auf den Umschlag gedruckt</translation>
+    </message>
+    <message>
+        <source>To address</source>
+        <translation>Empfängeradresse</translation>
+    </message>
+    <message>
+        <source>Printed as the envelope&apos;s to-address block</source>
+        <translation>Wird als Empfängerblock auf den Umschlag gedruckt</translation>
+    </message>
+    <message>
+        <source>Saved addresses</source>
+        <translation>Gespeicherte Adressen</translation>
+    </message>
+    <message>
+        <source>Clicking an address copies it into the To address box; ticked addresses are printed or cleared by the buttons below</source>
+        <translation>Ein Klick auf eine Adresse übernimmt sie in das Empfängerfeld; angekreuzte Adressen werden mit den Schaltflächen darunter gedruckt oder gelöscht</translation>
+    </message>
+    <message>
+        <source>Centimetres from the left edge of the printable area</source>
+        <translation>Zentimeter vom linken Rand des bedruckbaren Bereichs</translation>
+    </message>
+    <message>
+        <source>Centimetres from the top of the printable area to the first line</source>
+        <translation>Zentimeter vom oberen Rand des bedruckbaren Bereichs bis zur ersten Zeile</translation>
+    </message>
+    <message>
+        <source>Return address X offset (cm)</source>
+        <translation>X-Abstand der Absenderadresse (cm)</translation>
+    </message>
+    <message>
+        <source>Return address Y offset (cm)</source>
+        <translation>Y-Abstand der Absenderadresse (cm)</translation>
+    </message>
+    <message>
+        <source>To address X offset (cm)</source>
+        <translation>X-Abstand der Empfängeradresse (cm)</translation>
+    </message>
+    <message>
+        <source>To address Y offset (cm)</source>
+        <translation>Y-Abstand der Empfängeradresse (cm)</translation>
+    </message>
+    <message>
+        <source>Adds the To address to the saved addresses</source>
+        <translation>Fügt die Empfängeradresse den gespeicherten Adressen hinzu</translation>
+    </message>
+    <message>
+        <source>Prints one envelope on the default printer</source>
+        <translation>Druckt einen Umschlag auf dem Standarddrucker</translation>
+    </message>
+    <message>
+        <source>Empties the Return address and To address boxes</source>
+        <translation>Leert die Felder für Absender- und Empfängeradresse</translation>
+    </message>
+    <message>
+        <source>Ticks every saved address</source>
+        <translation>Kreuzt alle gespeicherten Adressen an</translation>
+    </message>
+    <message>
+        <source>Removes the ticked saved addresses</source>
+        <translation>Entfernt die angekreuzten gespeicherten Adressen</translation>
+    </message>
+    <message>
+        <source>Prints one envelope for each ticked saved address</source>
+        <translation>Druckt für jede angekreuzte gespeicherte Adresse einen Umschlag</translation>
+    </message>
+    <message>
+        <source>Text to import</source>
+        <translation>Zu importierender Text</translation>
+    </message>
+    <message>
+        <source>Import Addresses splits this text into addresses at the line and address delimiters</source>
+        <translation>„Adressen importieren“ teilt diesen Text an den Zeilen- und Adresstrennern in Adressen auf</translation>
+    </message>
+    <message>
+        <source>Line delimiter</source>
+        <translation>Zeilentrenner</translation>
+    </message>
+    <message>
+        <source>What separates the lines of one address</source>
+        <translation>Was die Zeilen einer Adresse trennt</translation>
+    </message>
+    <message>
+        <source>Other line delimiter</source>
+        <translation>Eigener Zeilentrenner</translation>
+    </message>
+    <message>
+        <source>Used when the line delimiter is -Other-</source>
+        <translation>Gilt, wenn als Zeilentrenner -Other- gewählt ist</translation>
+    </message>
+    <message>
+        <source>Address delimiter</source>
+        <translation>Adresstrenner</translation>
+    </message>
+    <message>
+        <source>What separates one address from the next</source>
+        <translation>Was eine Adresse von der nächsten trennt</translation>
+    </message>
+    <message>
+        <source>Other address delimiter</source>
+        <translation>Eigener Adresstrenner</translation>
+    </message>
+    <message>
+        <source>Used when the address delimiter is -Other-</source>
+        <translation>Gilt, wenn als Adresstrenner -Other- gewählt ist</translation>
+    </message>
+    <message>
+        <source>Empties the text to import</source>
+        <translation>Leert den zu importierenden Text</translation>
+    </message>
+    <message>
+        <source>Takes effect on screen at once</source>
+        <translation>Wirkt sofort auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Used for the next envelope printed</source>
+        <translation>Gilt für den nächsten gedruckten Umschlag</translation>
+    </message>
+    <message>
+        <source>Return address display font size (points)</source>
+        <translation>Anzeige-Schriftgröße der Absenderadresse (Punkt)</translation>
+    </message>
+    <message>
+        <source>Return address display font</source>
+        <translation>Anzeigeschrift der Absenderadresse</translation>
+    </message>
+    <message>
+        <source>Return address print font size (points)</source>
+        <translation>Druckschriftgröße der Absenderadresse (Punkt)</translation>
+    </message>
+    <message>
+        <source>Return address print font</source>
+        <translation>Druckschrift der Absenderadresse</translation>
+    </message>
+    <message>
+        <source>To address display font size (points)</source>
+        <translation>Anzeige-Schriftgröße der Empfängeradresse (Punkt)</translation>
+    </message>
+    <message>
+        <source>To address display font</source>
+        <translation>Anzeigeschrift der Empfängeradresse</translation>
+    </message>
+    <message>
+        <source>To address print font size (points)</source>
+        <translation>Druckschriftgröße der Empfängeradresse (Punkt)</translation>
+    </message>
+    <message>
+        <source>To address print font</source>
+        <translation>Druckschrift der Empfängeradresse</translation>
+    </message>
+    <message>
+        <source>Sets all eight font fields to Verdana 12</source>
+        <translation>Setzt alle acht Schriftfelder auf Verdana 12</translation>
+    </message>
+    <message>
+        <source>Address book file name</source>
+        <translation>Dateiname des Adressbuchs</translation>
+    </message>
+    <message>
+        <source>The full path of the file</source>
+        <translation>Der vollständige Pfad der Datei</translation>
+    </message>
+</context>
+<context>
+    <name>AddressListModel</name>
+    <message>
+        <source>Empty address</source>
+        <translation>Leere Adresse</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the lines of an address read out</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Ticked</source>
+        <translation>Angekreuzt</translation>
+    </message>
+    <message>
+        <source>Not ticked</source>
+        <translation>Nicht angekreuzt</translation>
+    </message>
+</context>
+<context>
     <name>BookFiles</name>
     <message>
         <source>it is a folder, not a file</source>
