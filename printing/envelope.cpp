@@ -112,8 +112,6 @@ FieldText fixedText(const QString &text)
     return [text] { return text; };
 }
 
-QString setupLabel(const char *text) { return QCoreApplication::translate("EnvelopeSetup", text); }
-
 // The set-up's paper and shift, or the message about its first unusable number.
 struct SetupPage
 {
@@ -125,11 +123,15 @@ struct SetupPage
 
 SetupPage readSetup(const EnvelopeSetup &setup, const QLocale &locale)
 {
-    const QString mm = setupLabel("millimetres");
-    NumberField width(setupLabel("Envelope width"), fixedText(setup.widthMM), kEnvelopeEdgeRange, mm);
-    NumberField height(setupLabel("Envelope height"), fixedText(setup.heightMM), kEnvelopeEdgeRange, mm);
-    NumberField shiftX(setupLabel("Calibration shift X"), fixedText(setup.shiftXMM), kShiftRange, mm);
-    NumberField shiftY(setupLabel("Calibration shift Y"), fixedText(setup.shiftYMM), kShiftRange, mm);
+    const QString mm = QCoreApplication::translate("EnvelopeSetup", "millimetres");
+    NumberField width(QCoreApplication::translate("EnvelopeSetup", "Envelope width"), fixedText(setup.widthMM),
+                      kEnvelopeEdgeRange, mm);
+    NumberField height(QCoreApplication::translate("EnvelopeSetup", "Envelope height"), fixedText(setup.heightMM),
+                       kEnvelopeEdgeRange, mm);
+    NumberField shiftX(QCoreApplication::translate("EnvelopeSetup", "Calibration shift X"),
+                       fixedText(setup.shiftXMM), kShiftRange, mm);
+    NumberField shiftY(QCoreApplication::translate("EnvelopeSetup", "Calibration shift Y"),
+                       fixedText(setup.shiftYMM), kShiftRange, mm);
     QList<NumberField *> fields;
     if (setup.size == kCustomEnvelope)
         fields << &width << &height;

@@ -370,6 +370,210 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
     </message>
 </context>
 <context>
+    <name>EnvelopePreview</name>
+    <message>
+        <source>1 line runs off the left edge</source>
+        <translation>1 Zeile überschreitet den linken Rand</translation>
+    </message>
+    <message>
+        <source>%1 lines run off the left edge</source>
+        <translation>%1 Zeilen überschreiten den linken Rand</translation>
+    </message>
+    <message>
+        <source>1 line runs off the top edge</source>
+        <translation>1 Zeile überschreitet den oberen Rand</translation>
+    </message>
+    <message>
+        <source>%1 lines run off the top edge</source>
+        <translation>%1 Zeilen überschreiten den oberen Rand</translation>
+    </message>
+    <message>
+        <source>1 line runs off the right edge</source>
+        <translation>1 Zeile überschreitet den rechten Rand</translation>
+    </message>
+    <message>
+        <source>%1 lines run off the right edge</source>
+        <translation>%1 Zeilen überschreiten den rechten Rand</translation>
+    </message>
+    <message>
+        <source>1 line runs off the bottom edge</source>
+        <translation>1 Zeile überschreitet den unteren Rand</translation>
+    </message>
+    <message>
+        <source>%1 lines run off the bottom edge</source>
+        <translation>%1 Zeilen überschreiten den unteren Rand</translation>
+    </message>
+    <message>
+        <source>Every line fits in the printable area.</source>
+        <translation>Alle Zeilen passen in den bedruckbaren Bereich.</translation>
+    </message>
+    <message>
+        <source>%1 of the printable area.</source>
+        <translation>%1 des bedruckbaren Bereichs.</translation>
+    </message>
+    <message>
+        <source>Envelope Preview</source>
+        <translation>Umschlagvorschau</translation>
+    </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Umschlagvorschau</translation>
+    </message>
+    <message>
+        <source>Lines off the printable area</source>
+        <translation>Zeilen außerhalb des bedruckbaren Bereichs</translation>
+    </message>
+    <message>
+        <source>Prints: %1. %2</source>
+        <translation>Druckt: %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeSetup</name>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Envelope width</source>
+        <translation>Die Umschlagbreite</translation>
+    </message>
+    <message>
+        <source>Envelope height</source>
+        <translation>Die Umschlaghöhe</translation>
+    </message>
+    <message>
+        <source>Calibration shift X</source>
+        <translation>Der Kalibrierversatz X</translation>
+    </message>
+    <message>
+        <source>Calibration shift Y</source>
+        <translation>Der Kalibrierversatz Y</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeSetupDialog</name>
+    <message>
+        <source>Envelope</source>
+        <translation>Umschlag</translation>
+    </message>
+    <message>
+        <source>Envelope width (mm)</source>
+        <translation>Umschlagbreite (mm)</translation>
+    </message>
+    <message>
+        <source>Used with the custom size</source>
+        <translation>Gilt für das eigene Format</translation>
+    </message>
+    <message>
+        <source>Envelope height (mm)</source>
+        <translation>Umschlaghöhe (mm)</translation>
+    </message>
+    <message>
+        <source>Calibration shift X (mm)</source>
+        <translation>Kalibrierversatz X (mm)</translation>
+    </message>
+    <message>
+        <source>Moves both blocks right; negative moves them left</source>
+        <translation>Verschiebt beide Blöcke nach rechts; negative Werte nach links</translation>
+    </message>
+    <message>
+        <source>Calibration shift Y (mm)</source>
+        <translation>Kalibrierversatz Y (mm)</translation>
+    </message>
+    <message>
+        <source>Moves both blocks down; negative moves them up</source>
+        <translation>Verschiebt beide Blöcke nach unten; negative Werte nach oben</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the envelope 180°</source>
+        <translation>Umschlag um 180° &amp;drehen</translation>
+    </message>
+    <message>
+        <source>Envelope size</source>
+        <translation>Umschlagformat</translation>
+    </message>
+    <message>
+        <source>Turn the envelope 180°</source>
+        <translation>Umschlag um 180° drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Width (mm):</source>
+        <translation>&amp;Breite (mm):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (mm):</source>
+        <translation>&amp;Höhe (mm):</translation>
+    </message>
+    <message>
+        <source>Shift &amp;X (mm):</source>
+        <translation>Versatz &amp;X (mm):</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Y (mm):</source>
+        <translation>Versatz &amp;Y (mm):</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Envelope preview</source>
+        <translation>Umschlagvorschau</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>EnvelopeSize</name>
+    <message>
+        <source>DL (110 × 220 mm)</source>
+        <translation>DL (110 × 220 mm)</translation>
+    </message>
+    <message>
+        <source>C6 (114 × 162 mm)</source>
+        <translation>C6 (114 × 162 mm)</translation>
+    </message>
+    <message>
+        <source>C5 (162 × 229 mm)</source>
+        <translation>C5 (162 × 229 mm)</translation>
+    </message>
+    <message>
+        <source>C4 (229 × 324 mm)</source>
+        <translation>C4 (229 × 324 mm)</translation>
+    </message>
+    <message>
+        <source>No. 10 (4⅛ × 9½ in)</source>
+        <translation>Nr. 10 (4⅛ × 9½ Zoll)</translation>
+    </message>
+    <message>
+        <source>No. 9 (3⅞ × 8⅞ in)</source>
+        <translation>Nr. 9 (3⅞ × 8⅞ Zoll)</translation>
+    </message>
+    <message>
+        <source>Monarch (3⅞ × 7½ in)</source>
+        <translation>Monarch (3⅞ × 7½ Zoll)</translation>
+    </message>
+    <message>
+        <source>6 × 9 in</source>
+        <translation>6 × 9 Zoll</translation>
+    </message>
+    <message>
+        <source>Printer paper</source>
+        <translation>Druckerpapier</translation>
+    </message>
+    <message>
+        <source>Custom (width × height in mm)</source>
+        <translation>Eigenes Format (Breite × Höhe in mm)</translation>
+    </message>
+</context>
+<context>
     <name>FileSettingsBackend</name>
     <message>
         <source>The saved settings could not be read, so Quillon starts with its default settings. The old settings were kept in:
@@ -595,6 +799,14 @@ Website: %3
     <message>
         <source>Import Data</source>
         <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Envelope...</source>
+        <translation>Umschlag...</translation>
+    </message>
+    <message>
+        <source>Envelope Preview</source>
+        <translation>Umschlagvorschau</translation>
     </message>
 </context>
 <context>
