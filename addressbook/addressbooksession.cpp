@@ -184,7 +184,7 @@ BookResult AddressBookSession::saveNow(const QString &afterFailure)
         problem = BookTexts::notSaved(m_path, saved.error, saved.unreadFile);
     }
     if (!afterFailure.isEmpty())
-        problem += QStringLiteral("\r\n") + afterFailure;
+        problem += u'\n' + afterFailure;
     result.messages.append(warning(problem));
     return result;
 }

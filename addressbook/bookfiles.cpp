@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/bookfiles.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -23,11 +24,12 @@ IoResult readWhole(const QString &path, QByteArray *bytes)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return {false, QStringLiteral("it is a folder, not a file")};
+        return {false, QCoreApplication::translate("BookFiles", "it is a folder, not a file")};
     if (!info.isFile())
-        return {false, QStringLiteral("it is not a regular file")};
+        return {false, QCoreApplication::translate("BookFiles", "it is not a regular file")};
     if (info.size() > BookFiles::kMaxFileSize)
-        return {false, QStringLiteral("it is too large to be an address book (%1 MB)").arg(info.size() >> 20)};
+        return {false, QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
+                           .arg(info.size() >> 20)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, file.errorString()};
@@ -35,7 +37,7 @@ IoResult readWhole(const QString &path, QByteArray *bytes)
     if (file.error() != QFileDevice::NoError)
         return {false, file.errorString()};
     if (bytes->size() > BookFiles::kMaxFileSize)
-        return {false, QStringLiteral("it is too large to be an address book")};
+        return {false, QCoreApplication::translate("BookFiles", "it is too large to be an address book")};
     return {true, {}};
 }
 
@@ -139,7 +141,8 @@ QString BookFiles::copyAside(const QString &path, QString *error) const
     if (done.ok)
         done = replaceFile(copy, bytes);
     if (!done.ok) {
-        *error = QStringLiteral("the old file could not be copied aside first (%1)").arg(done.error);
+        *error = QCoreApplication::translate("BookFiles", "the old file could not be copied aside first (%1)")
+                     .arg(done.error);
         return {};
     }
     return copy;
@@ -156,13 +159,13 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
     }
     const QFileInfo info(path);
     if (info.isDir()) {
-        result.error = QStringLiteral("it is a folder, not a file");
+        result.error = QCoreApplication::translate("BookFiles", "it is a folder, not a file");
         return result;
     }
     if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable)
         QDir().mkpath(m_places.dataDir);
     if (!info.absoluteDir().exists()) {
-        result.error = QStringLiteral("the folder %1 does not exist")
+        result.error = QCoreApplication::translate("BookFiles", "the folder %1 does not exist")
                            .arg(QDir::toNativeSeparators(info.absolutePath()));
         return result;
     }

@@ -19,7 +19,7 @@ QString count(qsizetype n)
     return QLocale().toString(n);
 }
 
-const QString kParagraph = QStringLiteral("\r\n\r\n");
+const QString kParagraph = QStringLiteral("\n\n");
 
 } // namespace
 
@@ -51,7 +51,7 @@ QString BookTexts::refused(qsizetype unstorable, qsizetype full)
 
 QString BookTexts::unreadable(const QString &path, const QString &error)
 {
-    return tr("The address book %1 could not be read: %2.\r\nIt is left as it is, and Quillon will not "
+    return tr("The address book %1 could not be read: %2.\nIt is left as it is, and Quillon will not "
               "save into it. To keep your addresses, save them to another file with File, \"Save "
               "Addresses As\".")
         .arg(shown(path), error);
@@ -84,7 +84,7 @@ QString BookTexts::incompleteLoad(const QString &path, const BookContent &conten
 
 QString BookTexts::missingImport(const QString &path)
 {
-    return tr("The file %1 does not exist, so no addresses were added.\r\nIt is now the address "
+    return tr("The file %1 does not exist, so no addresses were added.\nIt is now the address "
               "book file: later saves of the address book will create it.")
         .arg(shown(path));
 }
@@ -103,7 +103,7 @@ QString BookTexts::notSaved(const QString &path, const QString &error, bool unre
              "Quillon does not replace it. To keep your addresses, save them to another file with "
              "File, \"Save Addresses As\".")
               .arg(shown(path), error)
-        : tr("The address book could not be saved to %1: %2.\r\nThat file was left as it was.")
+        : tr("The address book could not be saved to %1: %2.\nThat file was left as it was.")
               .arg(shown(path), error);
 }
 
@@ -115,7 +115,7 @@ QString BookTexts::stillInUse(const QString &path)
 QString BookTexts::lockedByAnotherCopy(const QString &path)
 {
     return tr("The address book %1 is being saved by another running copy of Quillon, which did not "
-              "finish in time, so it was not saved now.\r\nNothing is lost: the list keeps your change, "
+              "finish in time, so it was not saved now.\nNothing is lost: the list keeps your change, "
               "and the next save of the address book writes it.")
         .arg(shown(path));
 }

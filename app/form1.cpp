@@ -46,19 +46,20 @@ HeadingLabel *makeLabel(QWidget *parent, const QString &text, int left, int top,
 
 QString spaces(int n) { return QString(n, u' '); }
 
-const QString kSettingsWriteFailure = QStringLiteral(
-    "Quillon cannot save your settings: the settings store cannot be written.\n"
-    "You can go on working, but what you type now will not come back at the next start.");
-
 } // namespace
 
 Form1::Form1(const Form1Services &services, QWidget *parent)
     : QMainWindow(parent),
       m_services(services),
-      m_store(services.settings, [this] { m_services.messages.warning(kSettingsWriteFailure); })
+      m_store(services.settings,
+              [this] {
+                  m_services.messages.warning(
+                      tr("Quillon cannot save your settings: the settings store cannot be written.\n"
+                         "You can go on working, but what you type now will not come back at the next start."));
+              })
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quillon 2.1 - By: Tarvik "));
+    setWindowTitle(tr("Quillon 2.1 - By: Tarvik "));
     setWindowIcon(quillonIcon());
     createControls();
     createMenus();
@@ -105,8 +106,8 @@ void Form1::createControls()
 
     // Main panel
     Label2 = named(makeLabel(client,
-                             QStringLiteral("From Addres:") + spaces(75) + QStringLiteral("To Address:")
-                                 + spaces(83) + QStringLiteral("Saved Addresses:"),
+                             tr("From Addres:") + spaces(75) + tr("To Address:")
+                                 + spaces(83) + tr("Saved Addresses:"),
                              120, 120, 11655, 975),
                    "Label2");
     TextReturn = addressBox(client, "TextReturn", 120, 360, 4215, 1575);
@@ -119,8 +120,8 @@ void Form1::createControls()
     List1->setModel(m_book.model());
     place(List1, 9000, 360, 3015, 1635);
     Label5 = named(makeLabel(client,
-                             QStringLiteral("X:") + spaces(15) + QStringLiteral("Y:") + spaces(48)
-                                 + QStringLiteral("X:") + spaces(15) + QStringLiteral("Y:"),
+                             tr("X:") + spaces(15) + tr("Y:") + spaces(48)
+                                 + tr("X:") + spaces(15) + tr("Y:"),
                              360, 2040, 5535, 255),
                    "Label5");
     QFont labelFont(QStringLiteral("MS Sans Serif"));
@@ -135,13 +136,13 @@ void Form1::createControls()
     TextReturnOffY->setText(QStringLiteral("2.5"));
     TextAddressToOffX->setText(QStringLiteral("15"));
     TextAddressToOffY->setText(QStringLiteral("10"));
-    CommandKeepToAddress = button(client, "CommandKeepToAddress", QStringLiteral("Save Address"), 7440, 2040, 1215, 255);
-    CommandSelectAll = button(client, "CommandSelectAll", QStringLiteral("Select All"), 9000, 2160, 1455, 375);
-    CommandClearData = button(client, "CommandClearData", QStringLiteral("Clear Selected"), 10560, 2160, 1455, 375);
-    CommandPrint = button(client, "CommandPrint", QStringLiteral("Print"), 240, 2400, 4095, 615);
-    CommandClear = button(client, "CommandClear", QStringLiteral("Clear"), 4560, 2400, 4095, 615);
-    CommandPrintAll = button(client, "CommandPrintAll", QStringLiteral("Print All Selected Address"), 9000, 2640, 3015, 375);
-    FrameAddressImporter = named(new QGroupBox(QStringLiteral("Address Importer"), client), "FrameAddressImporter");
+    CommandKeepToAddress = button(client, "CommandKeepToAddress", tr("Save Address"), 7440, 2040, 1215, 255);
+    CommandSelectAll = button(client, "CommandSelectAll", tr("Select All"), 9000, 2160, 1455, 375);
+    CommandClearData = button(client, "CommandClearData", tr("Clear Selected"), 10560, 2160, 1455, 375);
+    CommandPrint = button(client, "CommandPrint", tr("Print"), 240, 2400, 4095, 615);
+    CommandClear = button(client, "CommandClear", tr("Clear"), 4560, 2400, 4095, 615);
+    CommandPrintAll = button(client, "CommandPrintAll", tr("Print All Selected Address"), 9000, 2640, 3015, 375);
+    FrameAddressImporter = named(new QGroupBox(tr("Address Importer"), client), "FrameAddressImporter");
     place(FrameAddressImporter, 120, 3120, 11895, 2775);
 
     // Importer panel
@@ -151,33 +152,33 @@ void Form1::createControls()
     QFont sansSerif(QStringLiteral("MS Sans Serif"));
     sansSerif.setPointSizeF(9.75);
     TextImport->setFont(sansSerif);
-    Label1 = named(makeLabel(importer, QStringLiteral("Line Delimiter"), 9720, 360, 1215, 495), "Label1");
+    Label1 = named(makeLabel(importer, tr("Line Delimiter"), 9720, 360, 1215, 495), "Label1");
     ComboLine = named(new SortedComboBox(importer), "ComboLine");
     place(ComboLine, 9720, 600, 1935, 315);
     ComboLine->setText(QStringLiteral("[TAB]"));
-    Label8 = named(makeLabel(importer, QStringLiteral("Specify:"), 9720, 960, 1215, 255), "Label8");
+    Label8 = named(makeLabel(importer, tr("Specify:"), 9720, 960, 1215, 255), "Label8");
     TextLineD = textBox(importer, "TextLineD", 10560, 960, 1095, 285);
-    Label4 = named(makeLabel(importer, QStringLiteral("Address Delimiter"), 9720, 1440, 1215, 495), "Label4");
+    Label4 = named(makeLabel(importer, tr("Address Delimiter"), 9720, 1440, 1215, 495), "Label4");
     ComboAddress = named(new SortedComboBox(importer), "ComboAddress");
     place(ComboAddress, 9720, 1680, 1935, 315);
     ComboAddress->setText(QStringLiteral("[LINE RETURN]"));
-    Label14 = named(makeLabel(importer, QStringLiteral("Specify:"), 9720, 2040, 1215, 255), "Label14");
+    Label14 = named(makeLabel(importer, tr("Specify:"), 9720, 2040, 1215, 255), "Label14");
     TextAddressD = textBox(importer, "TextAddressD", 10560, 2040, 1095, 285);
-    CommandImport = button(importer, "CommandImport", QStringLiteral("Import Addresses"), 240, 2280, 4095, 375);
-    CommandClearImport = button(importer, "CommandClearImport", QStringLiteral("Clear Addresses"), 4560, 2280, 4095, 375);
+    CommandImport = button(importer, "CommandImport", tr("Import Addresses"), 240, 2280, 4095, 375);
+    CommandClearImport = button(importer, "CommandClearImport", tr("Clear Addresses"), 4560, 2280, 4095, 375);
 
     // Never shown: the sample texts' holders and two buttons without use.
     Text2 = addressBox(client, "Text2", 1320, 2400, 3735, 495);
     Text5 = addressBox(client, "Text5", 5160, 2400, 3735, 495);
     Text2->setText(kSample1.text.toString());
     Text5->setText(kSample2.text.toString());
-    CommandShowGrid = button(client, "CommandShowGrid", QStringLiteral("Show Grid"), 9840, 5520, 1695, 255);
+    CommandShowGrid = button(client, "CommandShowGrid", tr("Show Grid"), 9840, 5520, 1695, 255);
     CommandTakeAddress = button(client, "CommandTakeAddress", QStringLiteral("< -"), 8760, 600, 495, 375);
     for (QWidget *hidden : std::initializer_list<QWidget *>{Text2, Text5, CommandShowGrid, CommandTakeAddress})
         hidden->hide();
 
     // Font panel, in front of the address boxes while shown
-    FrameFontOptions = named(new QGroupBox(QStringLiteral("Font Settings"), client), "FrameFontOptions");
+    FrameFontOptions = named(new QGroupBox(tr("Font Settings"), client), "FrameFontOptions");
     place(FrameFontOptions, 120, 120, 6135, 2295);
     FrameFontOptions->setAutoFillBackground(true);
     QWidget *fonts = FrameFontOptions;
@@ -196,32 +197,32 @@ void Form1::createControls()
         const char *faceName;
     };
     const FontRow rows[] = {
-        {LabelRAPrint, "LabelRAPrint", "Return Address Display Font Size:", 22, 240, 4455,
+        {LabelRAPrint, "LabelRAPrint", QT_TR_NOOP("Return Address Display Font Size:"), 22, 240, 4455,
          TextReturnDisplayFontSite, "TextReturnDisplayFontSite", TextReturnDisplayFontType, "TextReturnDisplayFontType"},
-        {LabelFontRAPrint, "LabelFontRAPrint", "Return Address Print Font Size:", 26, 600, 5655,
+        {LabelFontRAPrint, "LabelFontRAPrint", QT_TR_NOOP("Return Address Print Font Size:"), 26, 600, 5655,
          TextReturnPrintFontSize, "TextReturnPrintFontSize", TextReturnPrintFonttype, "TextReturnPrintFonttype"},
-        {LabelAddressDisplay, "LabelAddressDisplay", "To Address Display Font Size:", 28, 960, 5535,
+        {LabelAddressDisplay, "LabelAddressDisplay", QT_TR_NOOP("To Address Display Font Size:"), 28, 960, 5535,
          TextToAddressDisplaySize, "TextToAddressDisplaySize", TextToAddressDisplayType, "TextToAddressDisplayType"},
-        {LabelAddressPrint, "LabelAddressPrint", "To Address Print Font Size:", 33, 1320, 5655,
+        {LabelAddressPrint, "LabelAddressPrint", QT_TR_NOOP("To Address Print Font Size:"), 33, 1320, 5655,
          TextToAddressPrintFontSize, "TextToAddressPrintFontSize", TextToAddressPrintFontType, "TextToAddressPrintFontType"},
     };
     for (const FontRow &row : rows) {
-        const QString text = QString::fromLatin1(row.heading) + spaces(row.gap) + QStringLiteral("Font Type:");
+        const QString text = tr(row.heading) + spaces(row.gap) + tr("Font Type:");
         row.label = named(makeLabel(fonts, text, 240, row.top, row.labelWidth, 255), row.labelName);
         row.size = textBox(fonts, row.sizeName, 2760, row.top, 495, 285);
         row.face = textBox(fonts, row.faceName, 4560, row.top, 1335, 285);
     }
-    CommandHide = button(fonts, "CommandHide", QStringLiteral("Hide Settings"), 1080, 1800, 1815, 375);
-    CommandDefaultSettings = button(fonts, "CommandDefaultSettings", QStringLiteral("Default Font Settings"), 3120, 1800, 1815, 375);
+    CommandHide = button(fonts, "CommandHide", tr("Hide Settings"), 1080, 1800, 1815, 375);
+    CommandDefaultSettings = button(fonts, "CommandDefaultSettings", tr("Default Font Settings"), 3120, 1800, 1815, 375);
     FrameFontOptions->hide();
 
     // Save-as panel
-    Frame1 = named(new QGroupBox(QStringLiteral("Save Addresses As"), client), "Frame1");
+    Frame1 = named(new QGroupBox(tr("Save Addresses As"), client), "Frame1");
     place(Frame1, 120, 120, 3735, 1335);
     Frame1->setAutoFillBackground(true);
     Text1 = textBox(Frame1, "Text1", 480, 480, 2775, 285);
-    Command1 = button(Frame1, "Command1", QStringLiteral("Save"), 600, 840, 1095, 255);
-    Command2 = button(Frame1, "Command2", QStringLiteral("Cancel It"), 1800, 840, 1095, 255);
+    Command1 = button(Frame1, "Command1", tr("Save"), 600, 840, 1095, 255);
+    Command2 = button(Frame1, "Command2", tr("Cancel It"), 1800, 840, 1095, 255);
     Frame1->hide();
 
     // Frames and buttons lie in front of the labels; the two panels of the
@@ -245,33 +246,33 @@ void Form1::createMenus()
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    MFile = menuBar()->addMenu(QStringLiteral("&File"));
+    MFile = menuBar()->addMenu(tr("&File"));
     MFile->setObjectName(QStringLiteral("MFile"));
-    HelpM = item(MFile, QStringLiteral("&Help"), "HelpM");
+    HelpM = item(MFile, tr("&Help"), "HelpM");
     separator(MFile, "qqqqqqqqqqqqqqqqqqq");
-    SaveMenu = item(MFile, QStringLiteral("&Save"), "SaveMenu");
-    SaveMenuAs = item(MFile, QStringLiteral("Save Addresses &As"), "SaveMenuAs");
-    ImportMenu = item(MFile, QStringLiteral("&Import Addresses"), "ImportMenu");
+    SaveMenu = item(MFile, tr("&Save"), "SaveMenu");
+    SaveMenuAs = item(MFile, tr("Save Addresses &As"), "SaveMenuAs");
+    ImportMenu = item(MFile, tr("&Import Addresses"), "ImportMenu");
     separator(MFile, "qqqqqqqqqqqqq");
-    CustomProgrammingMenu = item(MFile, QStringLiteral("&Custom Programming"), "CustomProgrammingMenu");
-    SuggestionsMenu = item(MFile, QStringLiteral("S&uggestions"), "SuggestionsMenu");
+    CustomProgrammingMenu = item(MFile, tr("&Custom Programming"), "CustomProgrammingMenu");
+    SuggestionsMenu = item(MFile, tr("S&uggestions"), "SuggestionsMenu");
     separator(MFile, "qqqqqqqqqqqqqqqq");
-    Sample1Menu = item(MFile, QStringLiteral("Sample &1"), "Sample1Menu");
-    Sample2Menu = item(MFile, QStringLiteral("Sample &2"), "Sample2Menu");
+    Sample1Menu = item(MFile, tr("Sample &1"), "Sample1Menu");
+    Sample2Menu = item(MFile, tr("Sample &2"), "Sample2Menu");
     separator(MFile, "fillllllllllllllllllller");
-    ExitM = item(MFile, QStringLiteral("E&xit"), "ExitM");
+    ExitM = item(MFile, tr("E&xit"), "ExitM");
 
-    MOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    MOptions = menuBar()->addMenu(tr("&Options"));
     MOptions->setObjectName(QStringLiteral("MOptions"));
-    FontSettingsM = item(MOptions, QStringLiteral("&Font Settings"), "FontSettingsM");
-    RestoreDefaultSettingsM = item(MOptions, QStringLiteral("&Restore Default Settings"), "RestoreDefaultSettingsM");
+    FontSettingsM = item(MOptions, tr("&Font Settings"), "FontSettingsM");
+    RestoreDefaultSettingsM = item(MOptions, tr("&Restore Default Settings"), "RestoreDefaultSettingsM");
     EnvelopeM = item(MOptions, tr("&Envelope..."), "EnvelopeM");
     EnvelopePreviewM = item(MOptions, tr("Envelope &Preview"), "EnvelopePreviewM");
 
-    MHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    MHelp = menuBar()->addMenu(tr("&Help"));
     MHelp->setObjectName(QStringLiteral("MHelp"));
-    AboutMMMM = item(MHelp, QStringLiteral("&About"), "AboutMMMM");
-    HelpMMMM = item(MHelp, QStringLiteral("&Help"), "HelpMMMM");
+    AboutMMMM = item(MHelp, tr("&About"), "AboutMMMM");
+    HelpMMMM = item(MHelp, tr("&Help"), "HelpMMMM");
 
     SaveMenu->setShortcut(QKeySequence::Save);
     // Print has no menu item: the window itself takes Ctrl+P.

@@ -14,10 +14,11 @@ const QString kSuggestionsEmail = QStringLiteral("suggestions@example.org");
 
 QString aboutText()
 {
-    const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("Quillon 2.1") + crlf + crlf + QStringLiteral("Written By: ") + kAuthor + crlf
-        + QStringLiteral("Email: ") + kAuthorEmail + u' ' + crlf + QStringLiteral("Web Site: ") + kHomeHost
-        + u' ' + crlf;
+    // Every line of the About text ends in CR LF, the program's line break;
+    // the catalogue keeps plain line breaks for the translators.
+    return Form1::tr("Quillon 2.1\n\nWritten By: %1\nEmail: %2 \nWeb Site: %3 \n")
+        .arg(kAuthor, kAuthorEmail, kHomeHost)
+        .replace(u'\n', QStringLiteral("\r\n"));
 }
 } // namespace
 
@@ -43,5 +44,5 @@ void Form1::CustomProgrammingMenu_Click()
 
 void Form1::SuggestionsMenu_Click()
 {
-    m_services.messages.information(QStringLiteral("Could you please mail any suggestions to ") + kSuggestionsEmail);
+    m_services.messages.information(tr("Could you please mail any suggestions to %1").arg(kSuggestionsEmail));
 }

@@ -14,11 +14,6 @@
 
 #include <utility>
 
-namespace {
-const QString kNothingToImport = QStringLiteral(
-    "You need to add the address into the textbox above before clicking the import addressess icon.");
-} // namespace
-
 void Form1::CommandImport_Click()
 {
     // Our own copy: the box may be edited while events run, and the parse
@@ -36,7 +31,8 @@ void Form1::CommandImport_Click()
         [this] { return ending(); });
 
     if (parsed.status == ImportStatus::NothingToImport) {
-        m_services.messages.information(kNothingToImport);
+        m_services.messages.information(
+            tr("You need to add the address into the textbox above before clicking the import addressess icon."));
         return;
     }
     if (parsed.status == ImportStatus::Stopped || ending())

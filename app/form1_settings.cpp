@@ -10,11 +10,6 @@
 
 #include <QLineEdit>
 
-namespace {
-const QString kRestoreQuestion = QStringLiteral("Are you sure you want to restore the default settings?");
-const QString kRestartNotice = QStringLiteral("Please restart Quillon");
-} // namespace
-
 void Form1::storeField(Setting setting, const QString &text)
 {
     m_store.write(setting, text);
@@ -98,7 +93,7 @@ void Form1::CommandDefaultSettings_Click()
 
 void Form1::RestoreDefaultSettingsM_Click()
 {
-    if (!m_services.messages.askYesNo(kRestoreQuestion))
+    if (!m_services.messages.askYesNo(tr("Are you sure you want to restore the default settings?")))
         return;
     // The store refuses writes from the wipe on, so the focus changes that
     // the message box brings cannot put a key back.
@@ -109,6 +104,6 @@ void Form1::RestoreDefaultSettingsM_Click()
                                         .arg(removed.error));
         return;
     }
-    m_services.messages.information(kRestartNotice);
+    m_services.messages.information(tr("Please restart Quillon"));
     endProgram();
 }

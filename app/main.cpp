@@ -2,6 +2,7 @@
 #include "app/focusringstyle.h"
 #include "app/form1.h"
 #include "app/icon.h"
+#include "app/translations.h"
 #include "platform/clock.h"
 #include "platform/filesettingsbackend.h"
 #include "platform/qt/cupsprinttarget.h"
@@ -13,12 +14,15 @@
 #include "settings/settingkeys.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setStyle(new FocusRingStyle);
+    // Before anything that makes a text the user may see.
+    installTranslations(application, QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));

@@ -3,6 +3,7 @@
 
 #include "platform/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -130,15 +131,17 @@ void FileSettingsBackend::checkStore(const QString &application)
 
     const QString aside = renamedAside(appDir);
     if (!aside.isEmpty()) {
-        m_problem = QStringLiteral("The saved settings could not be read, so Quillon starts with its default "
-                                   "settings. The old settings were kept in:\n%1")
+        m_problem = QCoreApplication::translate("FileSettingsBackend",
+                                                "The saved settings could not be read, so Quillon starts with its "
+                                                "default settings. The old settings were kept in:\n%1")
                         .arg(QDir::toNativeSeparators(aside));
     } else {
         // Never write into a store we could not read: keep it for the user.
         m_unusable = true;
-        m_problem = QStringLiteral("The saved settings in %1 could not be read and could not be moved aside. "
-                                   "Quillon starts with its default settings and will not save settings "
-                                   "in this run.")
+        m_problem = QCoreApplication::translate("FileSettingsBackend",
+                                                "The saved settings in %1 could not be read and could not be moved "
+                                                "aside. Quillon starts with its default settings and will not save "
+                                                "settings in this run.")
                         .arg(QDir::toNativeSeparators(appDir));
     }
 }
@@ -153,13 +156,15 @@ void FileSettingsBackend::setAsideValues(const QStringList &damaged)
         if (renamedAside(path).isEmpty())
             m_heldFiles << path;
     }
-    m_problem = QStringLiteral("These saved settings could not be read and start with their defaults: %1.\n"
+    m_problem = QCoreApplication::translate("FileSettingsBackend",
+                                            "These saved settings could not be read and start with their defaults: %1.\n"
                                "The damaged values were kept beside the others, in:\n%2")
                     .arg(names.join(QStringLiteral(", ")),
                          QDir::toNativeSeparators(QFileInfo(damaged.first()).absolutePath()));
     if (!m_heldFiles.isEmpty())
-        m_problem += QStringLiteral("\nSome could not be renamed; Quillon leaves them as they are and will not "
-                                    "save those settings in this run.");
+        m_problem += QCoreApplication::translate("FileSettingsBackend",
+                                                 "\nSome could not be renamed; Quillon leaves them as they are and "
+                                                 "will not save those settings in this run.");
 }
 
 std::optional<QString> FileSettingsBackend::read(const QString &application, const QString &section,

@@ -50,11 +50,16 @@ public:
     QString problem(const QLocale &locale) const
     {
         if (m_text.trimmed().isEmpty())
-            return QStringLiteral("%1 is empty. Enter a number of %2. Nothing was printed.").arg(m_label, m_unit);
+            //: %1 names the field ("Return address X offset"), %2 is its unit ("centimetres").
+            return QCoreApplication::translate("Envelope", "%1 is empty. Enter a number of %2. Nothing was printed.")
+                .arg(m_label, m_unit);
         if (parseNumber(m_text, kAnyFiniteNumber, locale))
-            return QStringLiteral("%1 is out of range: '%2' (from %3 to %4 %5). Nothing was printed.")
+            //: %1 names the field, %2 is what was typed, %3 to %4 the range in the unit %5.
+            return QCoreApplication::translate("Envelope",
+                                               "%1 is out of range: '%2' (from %3 to %4 %5). Nothing was printed.")
                 .arg(m_label, m_text, QString::number(m_range.min), QString::number(m_range.max), m_unit);
-        return QStringLiteral("%1 is not a number: '%2'. Nothing was printed.").arg(m_label, m_text);
+        return QCoreApplication::translate("Envelope", "%1 is not a number: '%2'. Nothing was printed.")
+            .arg(m_label, m_text);
     }
 
 private:
@@ -70,12 +75,13 @@ struct Block
 {
     explicit Block(const EnvelopeBlock &fields)
         : fields(fields),
-          fontSize(fields.name + QStringLiteral(" print font size"), fields.fontSize, kFontSizeRange,
-                   QStringLiteral("points")),
-          offsetX(fields.name + QStringLiteral(" X offset"), fields.offsetX, kOffsetRange,
-                  QStringLiteral("centimetres")),
-          offsetY(fields.name + QStringLiteral(" Y offset"), fields.offsetY, kOffsetRange,
-                  QStringLiteral("centimetres"))
+          //: %1 names the block: "Return address" or "To address".
+          fontSize(QCoreApplication::translate("Envelope", "%1 print font size").arg(fields.name), fields.fontSize,
+                   kFontSizeRange, QCoreApplication::translate("Envelope", "points")),
+          offsetX(QCoreApplication::translate("Envelope", "%1 X offset").arg(fields.name), fields.offsetX,
+                  kOffsetRange, QCoreApplication::translate("Envelope", "centimetres")),
+          offsetY(QCoreApplication::translate("Envelope", "%1 Y offset").arg(fields.name), fields.offsetY,
+                  kOffsetRange, QCoreApplication::translate("Envelope", "centimetres"))
     {
     }
 
@@ -106,8 +112,6 @@ FieldText fixedText(const QString &text)
     return [text] { return text; };
 }
 
-QString setupLabel(const char *text) { return QCoreApplication::translate("EnvelopeSetup", text); }
-
 // The set-up's paper and shift, or the message about its first unusable number.
 struct SetupPage
 {
@@ -119,11 +123,15 @@ struct SetupPage
 
 SetupPage readSetup(const EnvelopeSetup &setup, const QLocale &locale)
 {
-    const QString mm = setupLabel("millimetres");
-    NumberField width(setupLabel("Envelope width"), fixedText(setup.widthMM), kEnvelopeEdgeRange, mm);
-    NumberField height(setupLabel("Envelope height"), fixedText(setup.heightMM), kEnvelopeEdgeRange, mm);
-    NumberField shiftX(setupLabel("Calibration shift X"), fixedText(setup.shiftXMM), kShiftRange, mm);
-    NumberField shiftY(setupLabel("Calibration shift Y"), fixedText(setup.shiftYMM), kShiftRange, mm);
+    const QString mm = QCoreApplication::translate("EnvelopeSetup", "millimetres");
+    NumberField width(QCoreApplication::translate("EnvelopeSetup", "Envelope width"), fixedText(setup.widthMM),
+                      kEnvelopeEdgeRange, mm);
+    NumberField height(QCoreApplication::translate("EnvelopeSetup", "Envelope height"), fixedText(setup.heightMM),
+                       kEnvelopeEdgeRange, mm);
+    NumberField shiftX(QCoreApplication::translate("EnvelopeSetup", "Calibration shift X"),
+                       fixedText(setup.shiftXMM), kShiftRange, mm);
+    NumberField shiftY(QCoreApplication::translate("EnvelopeSetup", "Calibration shift Y"),
+                       fixedText(setup.shiftYMM), kShiftRange, mm);
     QList<NumberField *> fields;
     if (setup.size == kCustomEnvelope)
         fields << &width << &height;

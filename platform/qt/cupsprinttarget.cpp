@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/cupsprinttarget.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -48,10 +49,13 @@ QMarginsF asLandscape(const QMarginsF &portrait)
     return {portrait.top(), portrait.right(), portrait.bottom(), portrait.left()};
 }
 
-const QString kNoPrinter = QStringLiteral(
-    "Quillon found no default printer, so nothing was printed.\n"
-    "Check that the print service (CUPS) is running and that a default printer is chosen "
-    "in the system's printer settings.");
+QString noPrinter()
+{
+    return QCoreApplication::translate("CupsDefaultPrinter",
+                                       "Quillon found no default printer, so nothing was printed.\n"
+                                       "Check that the print service (CUPS) is running and that a default "
+                                       "printer is chosen in the system's printer settings.");
+}
 
 } // namespace
 
@@ -63,7 +67,7 @@ PrinterStatus CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Or
     // first queue, or write a PDF file nobody asked for.
     const Destination dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
     if (!dest)
-        return PrinterStatus::failure(kNoPrinter);
+        return PrinterStatus::failure(noPrinter());
     m_destination = dest->name;
     const QString name = QString::fromLocal8Bit(m_destination);
 
@@ -71,13 +75,14 @@ PrinterStatus CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Or
     const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     if (accepting && qstrcmp(accepting, "false") == 0)
         return PrinterStatus::failure(
-            QStringLiteral("The default printer \"%1\" is not accepting jobs, so nothing was printed.\n"
-                           "Let it accept jobs in the system's printer settings and try again.")
+            QCoreApplication::translate("CupsDefaultPrinter",
+                                        "The default printer \"%1\" is not accepting jobs, so nothing was printed.\n"
+                                        "Let it accept jobs in the system's printer settings and try again.")
                 .arg(name));
 
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull())
-        return PrinterStatus::failure(kNoPrinter);
+        return PrinterStatus::failure(noPrinter());
     // The printer's own paper, or the one asked for; the margins are set to
     // the unprintable edges as the page lies, so that offsets count from
     // its printable corner. (Qt reports a landscape page's edges unturned.)
@@ -96,7 +101,8 @@ PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &
                                    title.toUtf8().constData(), m_media.isEmpty() ? 0 : 1, &media);
     if (job <= 0)
         return PrinterStatus::failure(
-            QStringLiteral("The print system refused the envelope for the printer \"%1\", so nothing was printed:\n%2")
+            QCoreApplication::translate("CupsDefaultPrinter", "The print system refused the envelope for the "
+                                                              "printer \"%1\", so nothing was printed:\n%2")
                 .arg(QString::fromLocal8Bit(m_destination), QString::fromUtf8(cupsLastErrorString())));
     m_lastJob = job;
     return {};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qtprinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -11,7 +12,11 @@
 
 namespace {
 constexpr double kCentimetresPerInch = 2.54;
-const QString kJobTitle = QStringLiteral("Quillon envelope");
+// The print job's name in the printer's queue.
+QString jobTitle()
+{
+    return QCoreApplication::translate("QtPrinter", "Quillon envelope");
+}
 } // namespace
 
 QtPrinter::QtPrinter(PrintTarget &target) : m_target(target) {}
@@ -47,14 +52,15 @@ PrinterStatus QtPrinter::openDocument()
         m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon-XXXXXX"));
     if (!m_folder->isValid())
         return PrinterStatus::failure(
-            QStringLiteral("Quillon cannot make a temporary folder for the envelope (%1), so nothing was printed.")
+            QCoreApplication::translate("QtPrinter", "Quillon cannot make a temporary folder for the envelope (%1), "
+                                                     "so nothing was printed.")
                 .arg(m_folder->errorString()));
     m_file = m_folder->filePath(QStringLiteral("envelope.pdf"));
 
     m_device = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_device->setOutputFormat(QPrinter::PdfFormat);
     m_device->setOutputFileName(m_file);
-    m_device->setDocName(kJobTitle);
+    m_device->setDocName(jobTitle());
     m_device->setCreator(QStringLiteral("Quillon"));
     m_painter = std::make_unique<QPainter>();
     if (!m_device->setPageLayout(layout) || !m_painter->begin(m_device.get())) {
@@ -62,7 +68,8 @@ PrinterStatus QtPrinter::openDocument()
         m_device.reset();
         QFile::remove(m_file);
         return PrinterStatus::failure(
-            QStringLiteral("Quillon cannot write the envelope's document (%1), so nothing was printed.")
+            QCoreApplication::translate("QtPrinter",
+                                        "Quillon cannot write the envelope's document (%1), so nothing was printed.")
                 .arg(QDir::toNativeSeparators(m_file)));
     }
     if (m_paper.turned) {
@@ -102,9 +109,9 @@ PrinterStatus QtPrinter::endDoc(DocumentEnd end)
     const bool written = m_painter->end();
     PrinterStatus status;
     if (end == DocumentEnd::Send) {
-        status = written ? m_target.submit(m_file, kJobTitle)
-                         : PrinterStatus::failure(QStringLiteral(
-                               "Quillon could not finish the envelope's document, so nothing was printed."));
+        status = written ? m_target.submit(m_file, jobTitle())
+                         : PrinterStatus::failure(QCoreApplication::translate(
+                               "QtPrinter", "Quillon could not finish the envelope's document, so nothing was printed."));
     }
     closeDocument();
     return status;
@@ -142,7 +149,8 @@ PrinterStatus PdfFileTarget::submit(const QString &pdfFile, const QString &)
     const QString kept = QDir(m_folder).filePath(QStringLiteral("envelope-%1.pdf").arg(files.size() + 1));
     QFile::remove(kept);
     if (!QFile::copy(pdfFile, kept))
-        return PrinterStatus::failure(QStringLiteral("Cannot keep the envelope as %1.").arg(kept));
+        return PrinterStatus::failure(
+            QCoreApplication::translate("PdfFileTarget", "Cannot keep the envelope as %1.").arg(kept));
     files << kept;
     return {};
 }
