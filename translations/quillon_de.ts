@@ -585,6 +585,20 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
         <source>The saved settings in %1 could not be read and could not be moved aside. Quillon starts with its default settings and will not save settings in this run.</source>
         <translation>Die gespeicherten Einstellungen in %1 konnten weder gelesen noch beiseitegelegt werden. Quillon startet mit seinen Standardeinstellungen und speichert in dieser Sitzung keine Einstellungen.</translation>
     </message>
+    <message>
+        <source>These saved settings could not be read and start with their defaults: %1.
+The damaged values were kept beside the others, in:
+%2</source>
+        <translation>Diese gespeicherten Einstellungen konnten nicht gelesen werden und beginnen mit ihren Standardwerten: %1.
+Die beschädigten Werte wurden neben den anderen aufbewahrt, in:
+%2</translation>
+    </message>
+    <message>
+        <source>
+Some could not be renamed; Quillon leaves them as they are and will not save those settings in this run.</source>
+        <translation>
+Einige konnten nicht umbenannt werden; Quillon lässt sie unverändert und speichert diese Einstellungen in dieser Sitzung nicht.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -715,44 +729,8 @@ Sie können weiterarbeiten, aber was Sie jetzt eingeben, ist beim nächsten Star
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Custom Programming</source>
-        <translation>Individuelle Programmierung</translation>
-    </message>
-    <message>
-        <source>Suggestions</source>
-        <translation>Vorschläge</translation>
-    </message>
-    <message>
-        <source>Sample 1</source>
-        <translation>Beispiel 1</translation>
-    </message>
-    <message>
-        <source>Sample 2</source>
-        <translation>Beispiel 2</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Restore Default Settings</source>
-        <translation>Standardeinstellungen wiederherstellen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
     </message>
     <message>
         <source>Quillon 2.1
@@ -801,12 +779,72 @@ Website: %3
         <translation>Importieren</translation>
     </message>
     <message>
-        <source>Envelope...</source>
-        <translation>Umschlag...</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Envelope Preview</source>
-        <translation>Umschlagvorschau</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save Addresses &amp;As</source>
+        <translation>Adressen speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Import Addresses</source>
+        <translation>Adressen &amp;importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Custom Programming</source>
+        <translation>Individuelle &amp;Programmierung</translation>
+    </message>
+    <message>
+        <source>S&amp;uggestions</source>
+        <translation>&amp;Vorschläge</translation>
+    </message>
+    <message>
+        <source>Sample &amp;1</source>
+        <translation>Beispiel &amp;1</translation>
+    </message>
+    <message>
+        <source>Sample &amp;2</source>
+        <translation>Beispiel &amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Font Settings</source>
+        <translation>&amp;Schrifteinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Default Settings</source>
+        <translation>Standardeinstellungen &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Envelope...</source>
+        <translation>&amp;Umschlag...</translation>
+    </message>
+    <message>
+        <source>Envelope &amp;Preview</source>
+        <translation>Umschlag&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>The saved settings could not be removed:
+%1
+They stay as they are, and Quillon goes on running.</source>
+        <translation>Die gespeicherten Einstellungen konnten nicht entfernt werden:
+%1
+Sie bleiben unverändert, und Quillon läuft weiter.</translation>
     </message>
 </context>
 <context>
