@@ -27,15 +27,20 @@ struct Envelope
     PreviewPrinter preview{&target};
     EnvelopeSetup setup;
 
+    EnvelopeFields fields(const QString &returnText, const QString &toText, const QString &toFace = kFace,
+                          const QString &toX = "12", const QString &toY = "8.25")
+    {
+        auto fixed = [](const QString &text) -> FieldText { return [text] { return text; }; };
+        return {{"Return address", fixed(returnText), fixed("12"), fixed(kFace), fixed("1.5"), fixed(".5")},
+                {"To address", fixed(toText), fixed("16"), fixed(toFace), fixed(toX), fixed(toY)},
+                [this] { return setup; }};
+    }
+
     EnvelopeResult print(const QString &returnText, const QString &toText, Printer *to = nullptr,
                          const QString &toFace = kFace, const QString &toX = "12", const QString &toY = "8.25")
     {
-        auto fixed = [](const QString &text) -> FieldText { return [text] { return text; }; };
-        return printEnvelope(
-            {{"Return address", fixed(returnText), fixed("12"), fixed(kFace), fixed("1.5"), fixed(".5")},
-             {"To address", fixed(toText), fixed("16"), fixed(toFace), fixed(toX), fixed(toY)},
-             [this] { return setup; }},
-            to ? *to : printer, [] {}, [] { return false; }, QLocale::c());
+        return printEnvelope(fields(returnText, toText, toFace, toX, toY), to ? *to : printer, [] {},
+                             [] { return false; }, QLocale::c());
     }
 };
 
@@ -59,6 +64,27 @@ private slots:
         QTest::newRow("printer paper") << "Printer paper" << "" << false << QSizeF(842, 595);
         QTest::newRow("C5, shifted 5 mm") << "C5" << "5" << false << QSizeF(649, 459);
         QTest::newRow("C4, turned") << "C4" << "" << true << QSizeF(918, 649);
+    }
+
+    // The test envelope, on a page whose edges differ: its outline is the
+    // printable area, a cross sits where the to-address starts, shifted,
+    // and the paper numbers its scale where the preview has it.
+    void testEnvelope()
+    {
+        Envelope envelope;
+        envelope.setup = {"C5", {}, {}, "5", "-5", false};
+        QCOMPARE(printTestEnvelope(envelope.fields("", ""), envelope.printer, QLocale::c()).outcome,
+                 EnvelopeResult::Outcome::Printed);
+        printTestEnvelope(envelope.fields("", ""), envelope.preview, QLocale::c());
+        const QList<QLineF> lines = envelope.preview.marks().lines;
+        const QRectF area = envelope.preview.printable();
+        QCOMPARE(QRectF(lines[0].p1(), lines[2].p1()), area);
+        QCOMPARE(area, envelope.preview.page().marginsRemoved(kUnprintable));
+        QCOMPARE(lines[lines.size() - 2].center(), area.topLeft() + QPointF(125, 77.5) * 72 / 25.4);
+        const QList<Word> words = wordsOf(envelope.target.files.value(0));
+        const auto ten = std::find_if(words.cbegin(), words.cend(), [](const Word &word) { return word.text == "10"; });
+        QVERIFY(ten != words.cend());
+        QVERIFY2(qAbs(ten->x - area.left() - 10 * 72 / 25.4) < 1, qPrintable(QString::number(ten->x)));
     }
 
     void linesLandWhereThePreviewShowsThem()

@@ -15,6 +15,16 @@ PrinterStatus RecordingPrinter::print(const QString &line)
     return {};
 }
 
+PrinterStatus RecordingPrinter::drawMarks(const std::function<PageMarks(const QSizeF &printable)> &layout)
+{
+    if (!open && !failOpening.isEmpty())
+        return PrinterStatus::failure(failOpening);
+    open = true;
+    calls << QStringLiteral("marks");
+    marks = layout(printable);
+    return {};
+}
+
 PrinterStatus RecordingPrinter::endDoc(DocumentEnd end)
 {
     calls << (end == DocumentEnd::Send ? "end send" : "end discard");
