@@ -142,7 +142,8 @@ private slots:
         QStringList numbers;
         for (const Word &word : wordsOf(QDir(m_spool).filePath(QStringLiteral("d%1-001").arg(job, 5, 10, QLatin1Char('0')))))
             numbers << word.text;
-        QVERIFY2(numbers.join(u' ').startsWith("10 20 30"), qPrintable(numbers.join(u' ')));
+        QVERIFY2(numbers.contains("10") && numbers.contains("110") && numbers.contains("210"),
+                 qPrintable(numbers.join(u' ')));
     }
 
     // What keeps an envelope from the printer is told, once, and no job
