@@ -147,31 +147,6 @@ private slots:
         }
     }
 
-    // The test envelope checks the offsets of both blocks, even an empty
-    // one's, and the set-up, like an envelope; a refused one is dropped.
-    void testEnvelopeRefused_data()
-    {
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("empty block's X") << "toX=abc" << "To address X offset is not a number: 'abc'. Nothing was printed.";
-        QTest::newRow("shift") << "shiftX=9e9" << "Calibration shift X is out of range: '9e9' (from -100 to 100 millimetres). Nothing was printed.";
-        QTest::newRow("printer refuses") << "" << "no printer";
-    }
-
-    void testEnvelopeRefused()
-    {
-        QFETCH(QString, edit);
-        QFETCH(QString, message);
-        Run run;
-        run.set({"toText=", edit});
-        run.printer.failOpening = "no printer";
-        const EnvelopeResult result = printTestEnvelope(
-            {run.block("Return address", "return"), run.block("To address", "to"), [&] { return run.setup; }},
-            run.printer, QLocale::c());
-        QCOMPARE(result.message, message);
-        QCOMPARE(run.printer.sent.size(), 0);
-    }
-
     // Events run before every line; what they change (here before the second
     // line) is read afresh, and a value turned invalid keeps its last valid
     // one. A job is never left half-printed: it is dropped, and that is told.

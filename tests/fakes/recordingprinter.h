@@ -27,15 +27,12 @@ public:
     void setCurrentX(double x) override { calls << QStringLiteral("x %1").arg(x); }
     void setCurrentY(double y) override { calls << QStringLiteral("y %1").arg(y); }
     PrinterStatus print(const QString &line) override;
-    // Logs "marks", and keeps them as laid out for `printable`.
-    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &layout) override;
+    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &) override; // logs "marks"
     PrinterStatus endDoc(DocumentEnd end) override;
 
     QStringList calls;
     QList<QStringList> sent; // the lines of each document sent
     bool open = false;
-    QSizeF printable{600, 300}; // the printable area the marks are laid out for, in points
-    PageMarks marks;            // the marks drawn last
     QString failOpening; // the error of every document opening, when set
     QString failSending; // the error of every document sent, when set
     std::function<void(const QString &line)> onPrint; // after a line is printed
