@@ -42,6 +42,10 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     preview = buttons->addButton(tr("&Preview"), QDialogButtonBox::ActionRole);
     preview->setAccessibleName(tr("Envelope preview"));
+    testPrint = buttons->addButton(tr("Print T&est Envelope"), QDialogButtonBox::ActionRole);
+    testPrint->setAccessibleName(tr("Print test envelope"));
+    testPrint->setAccessibleDescription(tr("Prints the printable area, a millimetre scale and a cross where each "
+                                           "block starts, to measure the calibration shift"));
     buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
 

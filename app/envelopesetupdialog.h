@@ -31,6 +31,7 @@ public:
     QLineEdit *shiftYMM = nullptr;
     QCheckBox *turned = nullptr;
     QPushButton *preview = nullptr;
+    QPushButton *testPrint = nullptr; // prints the test envelope
 
 signals:
     void changed(Setting setting, const QString &text);

@@ -6,6 +6,7 @@
 #include "app/addresstextbox.h"
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
+#include "platform/messagebox.h"
 #include "printing/envelope.h"
 
 #include <QAction>
@@ -44,6 +45,16 @@ void Form1::createEnvelopeWindows()
     connect(EnvelopeM, &QAction::triggered, this, &Form1::EnvelopeM_Click);
     connect(EnvelopePreviewM, &QAction::triggered, this, &Form1::EnvelopePreviewM_Click);
     connect(envelopeSetup->preview, &QPushButton::clicked, this, &Form1::EnvelopePreviewM_Click);
+    connect(envelopeSetup->testPrint, &QPushButton::clicked, this, [this] {
+        // Not inside an envelope's open document.
+        if (ending() || m_printingEnvelope)
+            return;
+        envelopeSetup->testPrint->setEnabled(false);
+        const EnvelopeResult result = printTestEnvelope(envelopeFields(), m_services.printer);
+        envelopeSetup->testPrint->setEnabled(true);
+        if (!result.succeeded() && !result.message.isEmpty())
+            m_services.messages.warning(result.message);
+    });
     connect(envelopeSetup, &EnvelopeSetupDialog::changed, this, [this](Setting setting, const QString &text) {
         storeField(setting, text);
         refreshPreview();

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLineF>
+#include <QSizeF>
+#include <QList>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // What went wrong at the printer, in words for the user; empty when nothing did.
@@ -24,6 +28,19 @@ struct Paper
     bool turned = false;           // the page is printed turned by 180 degrees
 
     bool operator==(const Paper &) const = default;
+};
+
+// Thin lines and small labels drawn on a page, in points from the top-left
+// corner of its printable area.
+struct PageMarks
+{
+    struct Label
+    {
+        QPointF topLeft;
+        QString text;
+    };
+    QList<QLineF> lines;
+    QList<Label> labels;
 };
 
 // Where a document's page comes from: the printer's paper or the paper
@@ -73,6 +90,10 @@ public:
     // line height of the font. Opens the document first if none is open;
     // an error means the line was not printed.
     virtual PrinterStatus print(const QString &line) = 0;
+    // Draws the marks laid out for the size of the page's printable area,
+    // in points. Opens the document first if none is open; an error means
+    // nothing was drawn.
+    virtual PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) = 0;
     // Closes the open document, if any: sends it as one job or drops it.
     // With no document open it does nothing and succeeds.
     virtual PrinterStatus endDoc(DocumentEnd end = DocumentEnd::Send) = 0;

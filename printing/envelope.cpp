@@ -3,6 +3,7 @@
 
 #include "addressbook/addresstext.h"
 #include "platform/printer.h"
+#include "printing/testenvelope.h"
 #include "settings/number.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ constexpr NumberRange kAnyFiniteNumber{std::numeric_limits<double>::lowest(), st
 constexpr NumberRange kEnvelopeEdgeRange{20.0, 1000.0};
 constexpr NumberRange kShiftRange{-100.0, 100.0};
 constexpr double kMillimetresPerCentimetre = 10.0;
+constexpr double kPointsPerCentimetre = 72.0 / 2.54;
 
 // One number field of a block, with the last value of this envelope that
 // could be used: a field edited into nonsense while the envelope prints
@@ -253,4 +255,34 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
     if (!run.printLines(returnBlock) || !run.printBlock(toBlock))
         return run.failure();
     return run.finish();
+}
+
+EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer, const QLocale &locale)
+{
+    const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
+    if (!page.problem.isEmpty())
+        return {EnvelopeResult::Outcome::BadField, page.problem};
+    Block returnBlock(fields.returnAddress);
+    Block toBlock(fields.toAddress);
+    QList<QPointF> origins;
+    for (Block *block : {&returnBlock, &toBlock}) {
+        for (NumberField *field : {&block->offsetX, &block->offsetY}) {
+            if (QString problem = field->check(locale); !problem.isEmpty())
+                return {EnvelopeResult::Outcome::BadField, problem};
+        }
+        origins << QPointF(*block->offsetX.current(locale) + page.shiftX, *block->offsetY.current(locale) + page.shiftY)
+                       * kPointsPerCentimetre;
+    }
+
+    printer.setOrientation(Printer::Orientation::Landscape);
+    printer.setPaper(page.paper);
+    if (const PrinterStatus status =
+            printer.drawMarks([&](const QSizeF &printable) { return testEnvelopeMarks(printable, origins); });
+        !status.ok()) {
+        printer.endDoc(Printer::DocumentEnd::Discard);
+        return {EnvelopeResult::Outcome::PrinterFailed, status.error};
+    }
+    if (const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send); !status.ok())
+        return {EnvelopeResult::Outcome::PrinterFailed, status.error};
+    return {EnvelopeResult::Outcome::Printed, {}};
 }

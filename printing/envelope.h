@@ -67,3 +67,10 @@ struct EnvelopeResult
 // always ended or dropped before this returns.
 EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
                              const std::function<bool()> &stopped, const QLocale &locale = QLocale::system());
+
+// Prints the test envelope (testEnvelopeMarks) on the set-up's paper, as an
+// envelope's page is set up, with a cross where each block starts: its
+// offsets plus the shift. Its numbers are checked like an envelope's, with
+// the same messages, and nothing is printed when one is unusable.
+EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer,
+                                 const QLocale &locale = QLocale::system());

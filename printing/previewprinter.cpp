@@ -57,6 +57,7 @@ PrinterStatus PreviewPrinter::openPage()
         edges = QMarginsF(edges.right(), edges.bottom(), edges.left(), edges.top());
     m_printable = m_page.marginsRemoved(edges);
     m_drawing.clear();
+    m_drawingMarks = {};
     m_open = true;
     return {};
 }
@@ -82,11 +83,27 @@ PrinterStatus PreviewPrinter::print(const QString &text)
     return {};
 }
 
+PrinterStatus PreviewPrinter::drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks)
+{
+    if (PrinterStatus status = openPage(); !status.ok())
+        return status;
+    PageMarks drawn = marks(m_printable.size());
+    const QPointF corner = m_printable.topLeft();
+    for (QLineF &line : drawn.lines)
+        line.translate(corner);
+    for (PageMarks::Label &label : drawn.labels)
+        label.topLeft += corner;
+    m_drawingMarks.lines += drawn.lines;
+    m_drawingMarks.labels += drawn.labels;
+    return {};
+}
+
 PrinterStatus PreviewPrinter::endDoc(DocumentEnd)
 {
     // An envelope with no line still shows its page.
     PrinterStatus status = openPage();
     m_lines = std::exchange(m_drawing, {});
+    m_marks = std::exchange(m_drawingMarks, {});
     m_open = false;
     return status;
 }

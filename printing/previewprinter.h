@@ -39,12 +39,15 @@ public:
     void setCurrentX(double x) override;
     void setCurrentY(double y) override;
     PrinterStatus print(const QString &line) override;
+    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
     // The last envelope laid out: its page, printable area and lines.
     QRectF page() const { return m_page; }
     QRectF printable() const { return m_printable; }
     const QList<Line> &lines() const { return m_lines; }
+    // The marks of the last page laid out, in points from the page's corner.
+    const PageMarks &marks() const { return m_marks; }
     // Asks the printer for its page again at the next envelope (its paper
     // may have changed); otherwise it is asked once per paper.
     void forgetPage() { m_known.reset(); }
@@ -72,6 +75,8 @@ private:
     QRectF m_printable;
     QList<Line> m_lines;
     QList<Line> m_drawing; // the envelope being laid out
+    PageMarks m_marks;
+    PageMarks m_drawingMarks;
     QImage m_metricsDevice; // measures fonts at the paper's resolution
 };
 

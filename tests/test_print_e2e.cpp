@@ -129,6 +129,21 @@ private slots:
         const QString problems = misplacedEnvelope(words, {edges.top(), edges.right()}, 1);
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
     }
+    // A DL test envelope asks for DL media, and its page is numbered.
+    void testEnvelope()
+    {
+        Window window;
+        window.form.envelopeSetup->size->setCurrentIndex(window.form.envelopeSetup->size->findData("DL"));
+        QTest::mouseClick(window.form.envelopeSetup->testPrint, Qt::LeftButton);
+        QVERIFY2(window.services.messages.shown.isEmpty(), qPrintable(window.services.messages.texts().join(u'\n')));
+        QVERIFY(window.form.envelopeSetup->testPrint->isEnabled());
+        const int job = window.target.lastJob();
+        QCOMPARE(jobAttribute(job, "media"), "iso_dl_110x220mm");
+        const QString page =
+            run("pdftotext", {QDir(m_spool).filePath(QStringLiteral("d%1-001").arg(job, 5, 10, QLatin1Char('0'))), "-"});
+        QVERIFY2(page.contains("110") && page.contains("210"), qPrintable(page));
+    }
+
     // What keeps an envelope from the printer is told, once, and no job
     // is sent; a window closed while the envelope prints sends none either.
     void nothingIsSent_data()

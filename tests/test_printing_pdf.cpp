@@ -27,15 +27,19 @@ struct Envelope
     PreviewPrinter preview{&target};
     EnvelopeSetup setup;
 
+    bool test = false; // the test envelope instead
+
     EnvelopeResult print(const QString &returnText, const QString &toText, Printer *to = nullptr,
                          const QString &toFace = kFace, const QString &toX = "12", const QString &toY = "8.25")
     {
         auto fixed = [](const QString &text) -> FieldText { return [text] { return text; }; };
-        return printEnvelope(
-            {{"Return address", fixed(returnText), fixed("12"), fixed(kFace), fixed("1.5"), fixed(".5")},
-             {"To address", fixed(toText), fixed("16"), fixed(toFace), fixed(toX), fixed(toY)},
-             [this] { return setup; }},
-            to ? *to : printer, [] {}, [] { return false; }, QLocale::c());
+        const EnvelopeFields fields{
+            {"Return address", fixed(returnText), fixed("12"), fixed(kFace), fixed("1.5"), fixed(".5")},
+            {"To address", fixed(toText), fixed("16"), fixed(toFace), fixed(toX), fixed(toY)},
+            [this] { return setup; }};
+        Printer &on = to ? *to : printer;
+        return test ? printTestEnvelope(fields, on, QLocale::c())
+                    : printEnvelope(fields, on, [] {}, [] { return false; }, QLocale::c());
     }
 };
 
@@ -59,6 +63,29 @@ private slots:
         QTest::newRow("printer paper") << "Printer paper" << "" << false << QSizeF(842, 595);
         QTest::newRow("C5, shifted 5 mm") << "C5" << "5" << false << QSizeF(649, 459);
         QTest::newRow("C4, turned") << "C4" << "" << true << QSizeF(918, 649);
+    }
+
+    // The test envelope's outline is the printable area (its edges differ),
+    // the to-address's cross is at its offsets plus the shift, and the paper
+    // numbers the scale. An empty block's offsets are checked too.
+    void testEnvelope()
+    {
+        Envelope envelope;
+        envelope.setup = {"C5", {}, {}, "5", "-5", false};
+        envelope.test = true;
+        envelope.print("", "");
+        envelope.print("", "", &envelope.preview);
+        const QList<QLineF> lines = envelope.preview.marks().lines;
+        const QRectF area = envelope.preview.printable();
+        QCOMPARE(QRectF(lines[0].p1(), lines[2].p1()), area);
+        QCOMPARE(lines[lines.size() - 2].center(), area.topLeft() + QPointF(125, 77.5) * 72 / 25.4);
+        const QList<Word> words = wordsOf(envelope.target.files.value(0));
+        const auto ten = std::find_if(words.cbegin(), words.cend(), [](const Word &word) { return word.text == "10"; });
+        QVERIFY(ten != words.cend());
+        QVERIFY2(qAbs(ten->x - area.left() - 10 * 72 / 25.4) < 1, qPrintable(QString::number(ten->x)));
+        QCOMPARE(envelope.print("", "", nullptr, kFace, "x").message,
+                 "To address X offset is not a number: 'x'. Nothing was printed.");
+        QCOMPARE(envelope.target.files.size(), 1);
     }
 
     void linesLandWhereThePreviewShowsThem()

@@ -7,11 +7,16 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 namespace {
 constexpr double kCentimetresPerInch = 2.54;
+constexpr double kPointsPerInch = 72.0;
+// The test envelope's lines and numbers: fine, but visible on any printer.
+constexpr double kMarkLineWidth = 0.3; // points
+constexpr double kMarkFontSize = 6;
 // The print job's name in the printer's queue.
 QString jobTitle()
 {
@@ -99,6 +104,31 @@ PrinterStatus QtPrinter::print(const QString &line)
     m_painter->drawText(topLeft + QPointF(0, metrics.ascent()), line);
     m_x = 0;
     m_y += metrics.lineSpacing() / dpiY * unitsPerInch();
+    return {};
+}
+
+PrinterStatus QtPrinter::drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks)
+{
+    if (!m_painter) {
+        if (PrinterStatus status = openDocument(); !status.ok())
+            return status;
+    }
+    // Points to device pixels; the painter's origin is the printable corner.
+    const double scaleX = m_device->logicalDpiX() / kPointsPerInch;
+    const double scaleY = m_device->logicalDpiY() / kPointsPerInch;
+    const auto toDevice = [&](const QPointF &point) { return QPointF(point.x() * scaleX, point.y() * scaleY); };
+    const PageMarks drawn = marks(QSizeF(m_device->width() / scaleX, m_device->height() / scaleY));
+    m_painter->save();
+    m_painter->setPen(QPen(Qt::black, kMarkLineWidth * scaleX));
+    for (const QLineF &line : drawn.lines)
+        m_painter->drawLine(QLineF(toDevice(line.p1()), toDevice(line.p2())));
+    QFont font;
+    font.setPointSizeF(kMarkFontSize);
+    const QFontMetricsF metrics(font, m_device.get());
+    m_painter->setFont(font);
+    for (const PageMarks::Label &label : drawn.labels)
+        m_painter->drawText(toDevice(label.topLeft) + QPointF(0, metrics.ascent()), label.text);
+    m_painter->restore();
     return {};
 }
 

@@ -40,6 +40,7 @@ public:
     void setCurrentX(double x) override;
     void setCurrentY(double y) override;
     PrinterStatus print(const QString &line) override;
+    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
 private:

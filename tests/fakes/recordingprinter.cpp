@@ -15,6 +15,15 @@ PrinterStatus RecordingPrinter::print(const QString &line)
     return {};
 }
 
+PrinterStatus RecordingPrinter::drawMarks(const std::function<PageMarks(const QSizeF &printable)> &)
+{
+    if (!open && !failOpening.isEmpty())
+        return PrinterStatus::failure(failOpening);
+    open = true;
+    calls << QStringLiteral("marks");
+    return {};
+}
+
 PrinterStatus RecordingPrinter::endDoc(DocumentEnd end)
 {
     calls << (end == DocumentEnd::Send ? "end send" : "end discard");

@@ -27,6 +27,7 @@ public:
     void setCurrentX(double x) override { calls << QStringLiteral("x %1").arg(x); }
     void setCurrentY(double y) override { calls << QStringLiteral("y %1").arg(y); }
     PrinterStatus print(const QString &line) override;
+    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &) override; // logs "marks"
     PrinterStatus endDoc(DocumentEnd end) override;
 
     QStringList calls;
