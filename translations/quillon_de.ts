@@ -529,6 +529,18 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Print T&amp;est Envelope</source>
+        <translation>T&amp;estumschlag drucken</translation>
+    </message>
+    <message>
+        <source>Print test envelope</source>
+        <translation>Testumschlag drucken</translation>
+    </message>
+    <message>
+        <source>Prints the printable area, a millimetre scale and a cross where each block starts, to measure the calibration shift</source>
+        <translation>Druckt den bedruckbaren Bereich, eine Millimeterskala und ein Kreuz am Anfang jedes Blocks, um den Kalibrierversatz zu messen</translation>
+    </message>
 </context>
 <context>
     <name>EnvelopeSize</name>
