@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     // Before anything that makes a text the user may see.
     installTranslations(application, QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Quillon"));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
     QApplication::setWindowIcon(quillonIcon());
     // The window ends the program itself, at once, when it is closed.
