@@ -4,23 +4,19 @@
 XVFB_PID=
 
 start_xvfb() {
-    local dir=$1 i n
-    # Xvfb picks a free display itself and writes its number: two runs
-    # starting at once never reach for the same one.
-    : >"$dir/xvfb.display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/xvfb.display" >"$dir/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for i in $(seq 100); do
-        n=$(tr -dc 0-9 <"$dir/xvfb.display")
-        if [ -n "$n" ] && [ -e "/tmp/.X11-unix/X$n" ]; then
-            export DISPLAY=":$n"
-            return 0
-        fi
-        kill -0 "$XVFB_PID" 2>/dev/null || break
-        sleep 0.1
+    local dir=$1 n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        local i
+        for i in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
     done
-    echo "Could not start Xvfb; its log:" >&2
-    cat "$dir/xvfb.log" >&2
+    echo "Could not start Xvfb" >&2
     return 1
 }
 
