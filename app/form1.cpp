@@ -424,23 +424,23 @@ void Form1::assignField(Setting setting, const QString &text)
     switch (setting) {
     case Setting::ReturnAddress: TextReturn->setText(text); break;
     case Setting::ToAddress: TextToAddress->setText(text); break;
-    case Setting::TextReturnOffX: TextReturnOffX->setText(text); break;
-    case Setting::TextReturnOffY: TextReturnOffY->setText(text); break;
-    case Setting::TextAddressToOffX: TextAddressToOffX->setText(text); break;
-    case Setting::TextAddressToOffY: TextAddressToOffY->setText(text); break;
-    case Setting::TextImport: TextImport->setText(text); break;
-    case Setting::ComboLine: ComboLine->setText(text); break;
-    case Setting::ComboAddress: ComboAddress->setText(text); break;
-    case Setting::TextLineD: TextLineD->setText(text); break;
-    case Setting::TextAddressD: TextAddressD->setText(text); break;
-    case Setting::TextToAddressPrintFontType: TextToAddressPrintFontType->setText(text); break;
-    case Setting::TextReturnDisplayFontSite: TextReturnDisplayFontSite->setText(text); break;
-    case Setting::TextReturnDisplayFontType: TextReturnDisplayFontType->setText(text); break;
-    case Setting::TextReturnPrintFontSize: TextReturnPrintFontSize->setText(text); break;
-    case Setting::TextToAddressDisplaySize: TextToAddressDisplaySize->setText(text); break;
-    case Setting::TextToAddressPrintFontSize: TextToAddressPrintFontSize->setText(text); break;
-    case Setting::TextReturnPrintFonttype: TextReturnPrintFonttype->setText(text); break;
-    case Setting::TextToAddressDisplayType: TextToAddressDisplayType->setText(text); break;
+    case Setting::ReturnOffsetX: TextReturnOffX->setText(text); break;
+    case Setting::ReturnOffsetY: TextReturnOffY->setText(text); break;
+    case Setting::ToAddressOffsetX: TextAddressToOffX->setText(text); break;
+    case Setting::ToAddressOffsetY: TextAddressToOffY->setText(text); break;
+    case Setting::ImportText: TextImport->setText(text); break;
+    case Setting::LineDelimiter: ComboLine->setText(text); break;
+    case Setting::AddressDelimiter: ComboAddress->setText(text); break;
+    case Setting::CustomLineDelimiter: TextLineD->setText(text); break;
+    case Setting::CustomAddressDelimiter: TextAddressD->setText(text); break;
+    case Setting::ToAddressPrintFont: TextToAddressPrintFontType->setText(text); break;
+    case Setting::ReturnDisplayFontSize: TextReturnDisplayFontSite->setText(text); break;
+    case Setting::ReturnDisplayFont: TextReturnDisplayFontType->setText(text); break;
+    case Setting::ReturnPrintFontSize: TextReturnPrintFontSize->setText(text); break;
+    case Setting::ToAddressDisplayFontSize: TextToAddressDisplaySize->setText(text); break;
+    case Setting::ToAddressPrintFontSize: TextToAddressPrintFontSize->setText(text); break;
+    case Setting::ReturnPrintFont: TextReturnPrintFonttype->setText(text); break;
+    case Setting::ToAddressDisplayFont: TextToAddressDisplayType->setText(text); break;
     default: assignEnvelopeSetting(setting, text); break;
     }
 }

@@ -17,64 +17,64 @@ void Form1::storeField(Setting setting, const QString &text)
 
 void Form1::TextReturn_Change() { storeField(Setting::ReturnAddress, TextReturn->text()); }
 void Form1::TextToAddress_Change() { storeField(Setting::ToAddress, TextToAddress->text()); }
-void Form1::TextReturnOffX_Change() { storeField(Setting::TextReturnOffX, TextReturnOffX->text()); }
-void Form1::TextReturnOffY_Change() { storeField(Setting::TextReturnOffY, TextReturnOffY->text()); }
-void Form1::TextAddressToOffX_Change() { storeField(Setting::TextAddressToOffX, TextAddressToOffX->text()); }
-void Form1::TextAddressToOffY_Change() { storeField(Setting::TextAddressToOffY, TextAddressToOffY->text()); }
-void Form1::TextImport_Change() { storeField(Setting::TextImport, TextImport->text()); }
-void Form1::TextLineD_Change() { storeField(Setting::TextLineD, TextLineD->text()); }
-void Form1::TextAddressD_Change() { storeField(Setting::TextAddressD, TextAddressD->text()); }
-void Form1::ComboLine_Change() { storeField(Setting::ComboLine, ComboLine->text()); }
-void Form1::ComboLine_Click() { storeField(Setting::ComboLine, ComboLine->text()); }
-void Form1::ComboLine_LostFocus() { storeField(Setting::ComboLine, ComboLine->text()); }
-void Form1::ComboAddress_Change() { storeField(Setting::ComboAddress, ComboAddress->text()); }
-void Form1::ComboAddress_Click() { storeField(Setting::ComboAddress, ComboAddress->text()); }
-void Form1::ComboAddress_LostFocus() { storeField(Setting::ComboAddress, ComboAddress->text()); }
+void Form1::TextReturnOffX_Change() { storeField(Setting::ReturnOffsetX, TextReturnOffX->text()); }
+void Form1::TextReturnOffY_Change() { storeField(Setting::ReturnOffsetY, TextReturnOffY->text()); }
+void Form1::TextAddressToOffX_Change() { storeField(Setting::ToAddressOffsetX, TextAddressToOffX->text()); }
+void Form1::TextAddressToOffY_Change() { storeField(Setting::ToAddressOffsetY, TextAddressToOffY->text()); }
+void Form1::TextImport_Change() { storeField(Setting::ImportText, TextImport->text()); }
+void Form1::TextLineD_Change() { storeField(Setting::CustomLineDelimiter, TextLineD->text()); }
+void Form1::TextAddressD_Change() { storeField(Setting::CustomAddressDelimiter, TextAddressD->text()); }
+void Form1::ComboLine_Change() { storeField(Setting::LineDelimiter, ComboLine->text()); }
+void Form1::ComboLine_Click() { storeField(Setting::LineDelimiter, ComboLine->text()); }
+void Form1::ComboLine_LostFocus() { storeField(Setting::LineDelimiter, ComboLine->text()); }
+void Form1::ComboAddress_Change() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
+void Form1::ComboAddress_Click() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
+void Form1::ComboAddress_LostFocus() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
 
 void Form1::TextReturnDisplayFontSite_Change()
 {
-    storeField(Setting::TextReturnDisplayFontSite, TextReturnDisplayFontSite->text());
+    storeField(Setting::ReturnDisplayFontSize, TextReturnDisplayFontSite->text());
     if (const auto font = withDisplaySize(TextReturn->font(), TextReturnDisplayFontSite->text()))
         TextReturn->setFont(*font);
 }
 
 void Form1::TextReturnDisplayFontType_Change()
 {
-    storeField(Setting::TextReturnDisplayFontType, TextReturnDisplayFontType->text());
+    storeField(Setting::ReturnDisplayFont, TextReturnDisplayFontType->text());
     TextReturn->setFont(withDisplayFace(TextReturn->font(), TextReturnDisplayFontType->text()));
 }
 
 void Form1::TextToAddressDisplaySize_Change()
 {
-    storeField(Setting::TextToAddressDisplaySize, TextToAddressDisplaySize->text());
+    storeField(Setting::ToAddressDisplayFontSize, TextToAddressDisplaySize->text());
     if (const auto font = withDisplaySize(TextToAddress->font(), TextToAddressDisplaySize->text()))
         TextToAddress->setFont(*font);
 }
 
 void Form1::TextToAddressDisplayType_Change()
 {
-    storeField(Setting::TextToAddressDisplayType, TextToAddressDisplayType->text());
+    storeField(Setting::ToAddressDisplayFont, TextToAddressDisplayType->text());
     TextToAddress->setFont(withDisplayFace(TextToAddress->font(), TextToAddressDisplayType->text()));
 }
 
 void Form1::TextReturnPrintFontSize_Change()
 {
-    storeField(Setting::TextReturnPrintFontSize, TextReturnPrintFontSize->text());
+    storeField(Setting::ReturnPrintFontSize, TextReturnPrintFontSize->text());
 }
 
 void Form1::TextReturnPrintFonttype_Change()
 {
-    storeField(Setting::TextReturnPrintFonttype, TextReturnPrintFonttype->text());
+    storeField(Setting::ReturnPrintFont, TextReturnPrintFonttype->text());
 }
 
 void Form1::TextToAddressPrintFontSize_Change()
 {
-    storeField(Setting::TextToAddressPrintFontSize, TextToAddressPrintFontSize->text());
+    storeField(Setting::ToAddressPrintFontSize, TextToAddressPrintFontSize->text());
 }
 
 void Form1::TextToAddressPrintFontType_Change()
 {
-    storeField(Setting::TextToAddressPrintFontType, TextToAddressPrintFontType->text());
+    storeField(Setting::ToAddressPrintFont, TextToAddressPrintFontType->text());
 }
 
 void Form1::CommandDefaultSettings_Click()
