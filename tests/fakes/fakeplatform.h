@@ -22,15 +22,32 @@ public:
         QString text;
     };
 
-    void information(const QString &text) override;
-    void warning(const QString &text) override;
-    bool askYesNo(const QString &text) override;
-
-    QStringList texts() const;
+    void information(const QString &text) override { show(Shown::Information, text); }
+    void warning(const QString &text) override { show(Shown::Warning, text); }
+    bool askYesNo(const QString &text) override
+    {
+        show(Shown::Question, text);
+        return answers.isEmpty() || answers.takeFirst();
+    }
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Shown &box : shown)
+            result << box.text;
+        return result;
+    }
 
     QList<Shown> shown;
     QList<bool> answers;
     std::function<void()> onShow;
+
+private:
+    void show(Shown::Kind kind, const QString &text)
+    {
+        shown.append({kind, text});
+        if (onShow)
+            onShow();
+    }
 };
 
 class FakeShell final : public Shell
@@ -38,24 +55,6 @@ class FakeShell final : public Shell
 public:
     void openUrl(const QString &url) override { opened << url; }
     QStringList opened;
-};
-
-// Counts the calls; `onProcess` stands for the events that would run then.
-// waitFor moves the fake clock on instead of waiting.
-class FakeClock;
-class FakeEventPump final : public EventPump
-{
-public:
-    explicit FakeEventPump(FakeClock *clock = nullptr) : m_clock(clock) {}
-    void processEvents() override;
-    void waitFor(std::chrono::milliseconds duration, const std::function<bool()> &stop) override;
-
-    int processCalls = 0;
-    QList<std::chrono::milliseconds> waits;
-    std::function<void()> onProcess;
-
-private:
-    FakeClock *m_clock;
 };
 
 class FakeClock final : public Clock
@@ -66,6 +65,35 @@ public:
 
 private:
     std::chrono::steady_clock::time_point m_now{};
+};
+
+// Counts the calls; `onProcess` stands for the events that would run then.
+// waitFor moves the fake clock on instead of waiting.
+class FakeEventPump final : public EventPump
+{
+public:
+    explicit FakeEventPump(FakeClock *clock = nullptr) : m_clock(clock) {}
+    void processEvents() override
+    {
+        ++processCalls;
+        if (onProcess)
+            onProcess();
+    }
+    void waitFor(std::chrono::milliseconds duration, const std::function<bool()> &stop) override
+    {
+        waits << duration;
+        if (onProcess)
+            onProcess();
+        if (m_clock && !(stop && stop()))
+            m_clock->advance(duration);
+    }
+
+    int processCalls = 0;
+    QList<std::chrono::milliseconds> waits;
+    std::function<void()> onProcess;
+
+private:
+    FakeClock *m_clock;
 };
 
 class FakeAppControl final : public AppControl

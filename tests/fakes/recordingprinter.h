@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 // Logs every call in order ("unit cm", "size 12", "font Verdana",
 // "orientation landscape", "paper printer", "y 0.5", "x 0.2", "print A", "end send") and
@@ -26,9 +27,36 @@ public:
     void setFontName(const QString &face) override { calls << QStringLiteral("font %1").arg(face); }
     void setCurrentX(double x) override { calls << QStringLiteral("x %1").arg(x); }
     void setCurrentY(double y) override { calls << QStringLiteral("y %1").arg(y); }
-    PrinterStatus print(const QString &line) override;
-    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &) override; // logs "marks"
-    PrinterStatus endDoc(DocumentEnd end) override;
+    PrinterStatus print(const QString &line) override
+    {
+        if (!open && !failOpening.isEmpty())
+            return PrinterStatus::failure(failOpening);
+        open = true;
+        calls << QStringLiteral("print %1").arg(line);
+        m_lines << line;
+        if (onPrint)
+            onPrint(line);
+        return {};
+    }
+    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &)> &) override
+    {
+        if (!open && !failOpening.isEmpty())
+            return PrinterStatus::failure(failOpening);
+        open = true;
+        calls << QStringLiteral("marks");
+        return {};
+    }
+    PrinterStatus endDoc(DocumentEnd end) override
+    {
+        calls << (end == DocumentEnd::Send ? "end send" : "end discard");
+        const QStringList lines = std::exchange(m_lines, {});
+        if (!std::exchange(open, false) || end == DocumentEnd::Discard)
+            return {};
+        if (!failSending.isEmpty())
+            return PrinterStatus::failure(failSending);
+        sent << lines;
+        return {};
+    }
 
     QStringList calls;
     QList<QStringList> sent; // the lines of each document sent

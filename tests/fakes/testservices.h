@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/form1.h"
 #include "app/form1services.h"
 #include "fakes/fakeplatform.h"
 #include "fakes/memorysettingsbackend.h"
 #include "fakes/recordingprinter.h"
 
 #include <QTemporaryDir>
+
+#include <memory>
 
 // Everything a Form1 under test works with, as fakes.
 struct TestServices
@@ -29,5 +32,13 @@ struct TestServices
     {
         SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
         return Form1Services{store, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()};
+    }
+
+    // The window over these services, started.
+    std::unique_ptr<Form1> start()
+    {
+        auto form = std::make_unique<Form1>(services());
+        form->Form_Load();
+        return form;
     }
 };
