@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The address book's files and its session: where the book lives, whole
-// saves, files that cannot be read, a kill in the middle of a save, loads
-// and saves in order, and two running copies sharing one book.
+// saves, files that cannot be read, a kill in the middle of a save, a full
+// disk, loads and saves in order, and two running copies sharing one book.
 #include "addressbook/addressbooksession.h"
 #include "addressbook/addresslistmodel.h"
+#include "platform/filesettingsbackend.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,14 +14,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 void writeAll(const QString &path, const QByteArray &bytes)
@@ -40,6 +46,22 @@ QStringList bigBook(const QString &tag, int count = 30000)
     for (int i = 0; i < count; ++i)
         entries << QStringLiteral("%1 Person %2\r\n%3 Long Street\r\n").arg(tag).arg(i, 6, 10, QLatin1Char('0')).arg(i * 7);
     return entries;
+}
+
+// A full disk: `write` runs in a child whose file-size limit makes writes
+// past it fail. 0 when it reported success, 1 when it reported a failure.
+int exitOfLimitedChild(qint64 limit, const std::function<bool()> &write)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{rlim_t(limit), rlim_t(limit)};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::_exit(write() ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 struct Session
@@ -202,6 +224,54 @@ private slots:
             const QByteArray left = readAll(book);
             QVERIFY2(left == a || left == b, qPrintable(QStringLiteral("%1 bytes after %2 ms").arg(left.size()).arg(delay)));
         }
+    }
+
+    void failedReplacementKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("a setting value") << 0 << qint64(10);
+        QTest::newRow("a small book, 12 bytes of room") << 100 << qint64(12);
+        QTest::newRow("a large book, 4 KiB of room") << 301 << qint64(4096);
+        QTest::newRow("a book larger than a write buffer") << 1000 << qint64(4096);
+    }
+
+    void failedReplacementKeepsTheOldFile()
+    {
+        QFETCH(int, records);
+        QFETCH(qint64, limit);
+        FileSettingsBackend settings(m_dir->path(), QStringLiteral("app"));
+        BookFiles books(BookPlaces{m_dir->path(), m_dir->path(), true});
+        const QString file = records ? books.places().defaultPath() : settings.pathOf("app", "s", "key");
+        QVERIFY(records ? books.save(file, bigBook("S", 3)).ok : settings.write("app", "s", "key", "Old"));
+        const QByteArray before = readAll(file);
+
+        const int exit = exitOfLimitedChild(limit, [&] {
+            if (!records)
+                return settings.write("app", "s", "key", QStringLiteral("A new value").repeated(3));
+            const BookSave saved = books.save(file, bigBook("S", records));
+            return saved.ok || saved.error.isEmpty();
+        });
+        QCOMPARE(exit, 1);
+        QCOMPARE(readAll(file), before);
+        QCOMPARE(QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(file).fileName()});
+    }
+
+    void aLoadRemovesOnlyOurLeftovers()
+    {
+        BookFiles books(BookPlaces{m_dir->path(), m_dir->path(), true});
+        QVERIFY(books.save(book(), bigBook("S", 2)).ok);
+        QStringList names{QStringLiteral("AddData.txt.backup"), QStringLiteral("AddData.txt.kept-20240101-120000"),
+                          QStringLiteral("AddData.txt.quillon-tmp-InUse1")};
+        for (const QString &name : names + QStringList{QStringLiteral("AddData.txt.quillon-tmp-Ab3dE9")})
+            QVERIFY(QFile(path(name)).open(QIODevice::WriteOnly));
+        QFile inUse(path(names.last())); // another copy's save, still being written
+        QVERIFY(inUse.open(QIODevice::ReadOnly) && ::flock(inUse.handle(), LOCK_EX) == 0);
+        QCOMPARE(books.read(book(), 10).content.entries, bigBook("S", 2));
+        names << QStringLiteral("AddData.txt");
+        names.sort();
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), names);
     }
 
     void savesDuringALoadWaitForIt()
