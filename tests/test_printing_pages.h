@@ -11,8 +11,6 @@
 #include <QSizeF>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace pages {
 
 constexpr double kPointsPerCm = 72.0 / 2.54;
@@ -22,10 +20,7 @@ const QString kFace = QStringLiteral("DejaVu Sans");
 struct Word
 {
     QString text;
-    double x = -1000;
-    double y = -1000;
-    double right = -1000;
-    double bottom = -1000;
+    double x = -1000, y = -1000, right = -1000, bottom = -1000;
 };
 
 inline QString run(const QString &program, const QStringList &arguments)
@@ -47,6 +42,14 @@ inline QList<Word> wordsOf(const QString &pdf)
                       match.captured(3).toDouble(), match.captured(4).toDouble()});
     }
     return words;
+}
+
+inline Word find(const QList<Word> &words, const QString &text)
+{
+    for (const Word &word : words)
+        if (word.text == text)
+            return word;
+    return {};
 }
 
 inline QSizeF pageSizeOf(const QString &pdf)
@@ -73,21 +76,16 @@ inline double lineHeightOf(double points)
 // place from `corner`, the printable area's, and where it is instead.
 inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap)
 {
-    const double returnX = corner.x() + 1.5 * kPointsPerCm, returnY = corner.y() + 0.5 * kPointsPerCm;
-    const double toX = corner.x() + 12 * kPointsPerCm, toY = corner.y() + 8.25 * kPointsPerCm;
-    const QList<Word> expected{{"Alpha", returnX, returnY},
-                               {"Bravo", returnX, returnY + gap * lineHeightOf(12)},
-                               {"Charlie", toX, toY},
-                               {"Delta", toX, toY + lineHeightOf(16)}};
+    const QPointF from = corner + QPointF(1.5, 0.5) * kPointsPerCm, to = corner + QPointF(12, 8.25) * kPointsPerCm;
+    const QList<std::pair<QString, QPointF>> expected{{"Alpha", from},
+                                                      {"Bravo", from + QPointF(0, gap * lineHeightOf(12))},
+                                                      {"Charlie", to},
+                                                      {"Delta", to + QPointF(0, lineHeightOf(16))}};
     QStringList problems;
-    for (const Word &want : expected) {
-        const auto found = std::find_if(words.cbegin(), words.cend(), [&](const Word &word) {
-            return word.text == want.text;
-        });
-        const Word got = found == words.cend() ? Word{} : *found;
-        if (qAbs(got.x - want.x) > 0.05 * kPointsPerCm || qAbs(got.y - want.y) > 0.05 * kPointsPerCm)
-            problems << QStringLiteral("%1 at %2, %3 instead of %4, %5")
-                            .arg(want.text).arg(got.x).arg(got.y).arg(want.x).arg(want.y);
+    for (const auto &[text, want] : expected) {
+        const Word got = find(words, text);
+        if (qAbs(got.x - want.x()) > 0.05 * kPointsPerCm || qAbs(got.y - want.y()) > 0.05 * kPointsPerCm)
+            problems << QStringLiteral("%1 at %2, %3 instead of %4, %5").arg(text).arg(got.x).arg(got.y).arg(want.x()).arg(want.y());
     }
     return problems.join(u'\n');
 }
