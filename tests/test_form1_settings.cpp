@@ -22,13 +22,6 @@ namespace {
 const QString kApp = QString::fromLatin1(kSettingsApplication);
 const QString kSection = QString::fromLatin1(kSettingsSection);
 
-std::unique_ptr<Form1> started(TestServices &services)
-{
-    auto form = std::make_unique<Form1>(services.services());
-    form->Form_Load();
-    return form;
-}
-
 QString textOf(const QWidget *field)
 {
     if (auto *line = qobject_cast<const QLineEdit *>(field))
@@ -80,7 +73,7 @@ private slots:
         TestServices services;
         if (!key.isEmpty())
             services.settings.write(kApp, kSection, key, value);
-        auto form = started(services);
+        auto form = services.start();
         QCOMPARE(textOf(form->findChild<QWidget *>(field)), value);
         QCOMPARE(services.settings.value(key.isEmpty() ? field : key), value);
         QCOMPARE(items(form->ComboAddress), (QStringList{",", "-Other-", "[BLANK LINE]", "[LINE BREAK]", "[TAB]", "|"}));
@@ -91,7 +84,7 @@ private slots:
     void everyChangeIsStored()
     {
         TestServices services;
-        auto form = started(services);
+        auto form = services.start();
         form->TextReturnOffY->clear();
         services.settings.writes.clear();
         QTest::keyClicks(form->TextReturnOffY, QStringLiteral("1.25"));
@@ -119,7 +112,7 @@ private slots:
     void displayFontsFollowTheirFields()
     {
         TestServices services;
-        auto form = started(services);
+        auto form = services.start();
         form->TextReturnDisplayFontSite->clear();
         QTest::keyClicks(form->TextReturnDisplayFontSite, QStringLiteral("14"));
         for (const char *bad : {"", "abc", "0", "inf", "1e30"}) {
@@ -164,7 +157,7 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(bool, removable);
         TestServices services;
-        auto form = started(services);
+        auto form = services.start();
         form->TextToAddress->setText(QStringLiteral("kept"));
         services.messages.answers = {yes};
         services.settings.refuseDelete = !removable;
@@ -199,7 +192,7 @@ private slots:
         TestServices services;
         FileSettingsBackend store(root.path(), kApp);
         services.settingsOnDisk = &store;
-        auto form = started(services);
+        auto form = services.start();
         QCOMPARE(form->TextToAddress->text(), QStringLiteral("kept"));
         QCOMPARE(form->TextImport->text(), QString());
         QCOMPARE(services.messages.shown.size(), 1);
