@@ -222,6 +222,11 @@ private slots:
         setup.shiftYMM->setText("10");
         QTest::mouseClick(form.CommandPrint, Qt::LeftButton);
         QVERIFY(window.printer.calls.join(u'|').contains("paper custom_110x250mm_110x250mm turned|y 1.5|x 0.7|"));
+        // The test envelope: the same page, its marks, one job.
+        window.printer.calls.clear();
+        QTest::mouseClick(setup.testPrint, Qt::LeftButton);
+        QCOMPARE(window.printer.calls.join(u'|'), "orientation landscape|paper custom_110x250mm_110x250mm turned|marks|end send");
+        QVERIFY(setup.testPrint->isEnabled() && window.messages.shown.isEmpty());
 
         // The preview follows every keystroke in the fields printing reads,
         // and remembers that it is open.
