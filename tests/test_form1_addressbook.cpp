@@ -36,12 +36,10 @@ void writeAll(const QString &path, const QByteArray &bytes)
 // A window started over a program folder whose "AddData.txt" holds `book`.
 struct Window
 {
-    explicit Window(const QByteArray &book = QByteArray())
+    explicit Window(const QByteArray &book)
     {
-        if (!book.isNull())
-            writeAll(path(), book);
-        form = std::make_unique<Form1>(services.services());
-        form->Form_Load();
+        writeAll(path(), book);
+        form = services.start();
     }
 
     QString path(const QString &name = QStringLiteral("AddData.txt")) const
@@ -49,12 +47,6 @@ struct Window
         return QDir(services.programDir.path()).filePath(name);
     }
     AddressListModel &book() const { return *form->addressBook(); }
-
-    void saveAddress(const QString &text)
-    {
-        form->TextToAddress->setText(text);
-        QTest::mouseClick(form->CommandKeepToAddress, Qt::LeftButton);
-    }
 
     void panel(QAction *menuItem, const QString &name)
     {
@@ -113,7 +105,8 @@ private slots:
         QVERIFY(!window.form->Frame1->isVisibleTo(window.form.get()));
         const QByteArray saved = encodeBook(window.book().texts());
         QCOMPARE(readAll(other), saved);
-        window.saveAddress(QStringLiteral("Zed"));
+        window.form->TextToAddress->setText(QStringLiteral("Zed"));
+        QTest::mouseClick(window.form->CommandKeepToAddress, Qt::LeftButton);
         QCOMPARE(readAll(other), saved + "Zed*|||||*\r\n");
         QCOMPARE(readAll(window.path()), kWorkedExample);
 

@@ -64,6 +64,8 @@ class TestPrinting : public QObject
     Q_OBJECT
 
 private slots:
+    // Offsets and font sizes as typed; the envelope's rows below check
+    // what the same numbers print as, or the message they give.
     void numberText_data()
     {
         QTest::addColumn<QString>("locale");
@@ -73,19 +75,15 @@ private slots:
         const double no = qQNaN();
         QTest::newRow("leading point, C") << "C" << ".2" << false << 0.2;
         QTest::newRow("leading point falls back under German") << "de_DE" << ".5" << false << 0.5;
-        QTest::newRow("comma under German") << "de_DE" << "1,5" << false << 1.5;
         QTest::newRow("leading comma under German") << "de_DE" << ",2" << false << 0.2;
         QTest::newRow("spaces around") << "en_US" << "  12 " << true << 12.0;
-        QTest::newRow("negative offset") << "en_US" << "-1.25" << false << -1.25;
         QTest::newRow("grouped under German") << "de_DE" << "1.500" << false << no;
         QTest::newRow("grouped under English") << "en_US" << "1,500" << false << no;
         QTest::newRow("inf") << "en_US" << "inf" << false << no;
         QTest::newRow("nan") << "de_DE" << "nan" << false << no;
-        QTest::newRow("out of range") << "en_US" << "1e30" << false << no;
         QTest::newRow("empty") << "en_US" << "" << false << no;
         QTest::newRow("only spaces") << "en_US" << "   " << false << no;
         QTest::newRow("trailing junk") << "en_US" << "12pt" << true << no;
-        QTest::newRow("zero font size") << "C" << "0" << true << no;
         QTest::newRow("negative font size") << "C" << "-3" << true << no;
         QTest::newRow("fractional font size") << "C" << "9.75" << true << 9.75;
     }
