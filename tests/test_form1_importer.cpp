@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The import parser and its delimiter choices, and the importer on the
-// window: samples, "Import Addresses", "Clear Addresses".
+// The import parser and its delimiter choices; the importer on the window
+// (samples, "Import Addresses", "Clear Addresses"); and the address book
+// through the window: start-up load, its commands, Save and the Save-As panel.
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/bookcodec.h"
 #include "app/addresstextbox.h"
@@ -11,10 +12,14 @@
 #include "importer/samples.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
 
 const QStringList kKept{QStringLiteral("Kept\r\n")};
 // kKept and the four sample addresses, in the list's order.
@@ -31,6 +36,51 @@ static void row(const char *name, QStringView text, QStringView line, QStringVie
 {
     QTest::newRow(name) << text.toString() << line.toString() << address.toString() << specify << expected;
 }
+
+namespace {
+
+const QByteArray kWorkedExample = "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\n"
+                                  "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n*|||||*\r\n";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A window started over a program folder whose "AddData.txt" holds `book`.
+struct Window
+{
+    explicit Window(const QByteArray &book)
+    {
+        writeAll(path(), book);
+        form = services.start();
+    }
+
+    QString path(const QString &name = QStringLiteral("AddData.txt")) const
+    {
+        return QDir(services.programDir.path()).filePath(name);
+    }
+    AddressListModel &book() const { return *form->addressBook(); }
+
+    void panel(QAction *menuItem, const QString &name)
+    {
+        menuItem->trigger();
+        form->Text1->setText(name);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+    }
+
+    TestServices services;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
 
 class TestForm1Importer : public QObject
 {
@@ -177,6 +227,70 @@ private slots:
         QTest::mouseClick(form.CommandClearImport, Qt::LeftButton);
         fields[0].clear();
         QCOMPARE(stored(), fields);
+    }
+
+    void workedExampleThroughTheWindow()
+    {
+        Window window(kWorkedExample);
+        QCOMPARE(window.form->AddressFileName(), window.path());
+        // Read back normalised: a final CR LF on the first entry now.
+        QCOMPARE(window.book().texts(), QStringList({"Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777\r\n",
+                                                     "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n"}));
+        QVERIFY(window.services.messages.shown.isEmpty());
+
+        window.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+        const auto click = [&](int row, int x = -1) {
+            const QRect at = window.form->List1->visualRect(window.book().index(row));
+            QTest::mouseClick(window.form->List1->viewport(), Qt::LeftButton, {},
+                              x < 0 ? at.center() : QPoint(at.left() + x, at.center().y()));
+        };
+        click(1);
+        QCOMPARE(window.form->TextToAddress->text(), window.book().text(1));
+        // While "Select All" runs (its button disabled) a click copies nothing.
+        window.form->CommandSelectAll->setEnabled(false);
+        click(0);
+        QCOMPARE(window.form->TextToAddress->text(), window.book().text(1));
+        window.form->CommandSelectAll->setEnabled(true);
+        // The tick box ticks; the click still copies the entry.
+        click(0, 10);
+        QVERIFY(window.book().isTicked(0));
+        QCOMPARE(window.form->TextToAddress->text(), window.book().text(0));
+
+        // Save As, then Save Address: the other file takes it, "AddData.txt" stays.
+        window.form->ImportMenu->trigger();
+        QCOMPARE(window.form->Text1->text(), QDir::toNativeSeparators(window.path()));
+        QTest::mouseClick(window.form->Command2, Qt::LeftButton); // "Cancel It"
+        QVERIFY(!window.form->Frame1->isVisibleTo(window.form.get()));
+        const QString other = window.path(QStringLiteral("other.txt"));
+        window.panel(window.form->SaveMenuAs, other);
+        QCOMPARE(window.services.messages.texts(), QStringList{"Complete"});
+        QVERIFY(!window.form->Frame1->isVisibleTo(window.form.get()));
+        const QByteArray saved = encodeBook(window.book().texts());
+        QCOMPARE(readAll(other), saved);
+        window.form->TextToAddress->setText(QStringLiteral("Zed"));
+        QTest::mouseClick(window.form->CommandKeepToAddress, Qt::LeftButton);
+        QCOMPARE(readAll(other), saved + "Zed*|||||*\r\n");
+        QCOMPARE(readAll(window.path()), kWorkedExample);
+
+        // "Clear Selected": No removes nothing, yet the book is rewritten
+        // (here from the reader's form); Yes after "Select All" empties it.
+        const QByteArray before = readAll(other);
+        writeAll(other, encodeBook(decodeBook(before, 10).entries));
+        window.services.messages.answers = {false, true};
+        QTest::mouseClick(window.form->CommandClearData, Qt::LeftButton);
+        QCOMPARE(readAll(other), before);
+        QTest::mouseClick(window.form->CommandSelectAll, Qt::LeftButton);
+        QTest::mouseClick(window.form->CommandClearData, Qt::LeftButton);
+        QCOMPARE(window.book().count(), 0);
+        QCOMPARE(readAll(other), QByteArray("<missing>"));
+        QCOMPARE(window.services.messages.texts().mid(1),
+                 QStringList(2, QStringLiteral("Are you sure you want to clear the select addresses?")));
+
+        // The panel opened for an import imports, whatever it did before.
+        window.panel(window.form->ImportMenu, window.path(QStringLiteral("missing.txt")));
+        QCOMPARE(window.form->AddressFileName(), window.path(QStringLiteral("missing.txt")));
+        QVERIFY(window.services.messages.texts().last().contains(QStringLiteral("does not exist")));
     }
 };
 
