@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The address list (sorted insertion, ticks, removal), the address book's
 // files and its session: where the book lives, whole saves, files that
-// cannot be read, a kill in the middle of a save, a full disk, loads and
-// saves in order, and two running copies sharing one book.
+// cannot be read, a full disk, loads and saves in order, and two running
+// copies sharing one book.
 #include "addressbook/addressbooksession.h"
 #include "addressbook/addresslistmodel.h"
 #include "platform/filesettingsbackend.h"
@@ -45,7 +45,7 @@ QStringList onDisk(const QString &path)
     return decodeBook(readAll(path), 100000).entries;
 }
 
-QStringList bigBook(const QString &tag, int count = 30000)
+QStringList bigBook(const QString &tag, int count)
 {
     QStringList entries;
     for (int i = 0; i < count; ++i)
@@ -111,22 +111,6 @@ void runOtherCopy(const QString &folder, const QString &command, const QString &
     copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copy"), folder, command, entry});
     QVERIFY(copy.waitForFinished(60'000));
     QCOMPARE(copy.exitCode(), 0);
-}
-
-// The child's part of the kill test: save two books in turn until killed;
-// a line on stdout tells that a whole book is there.
-int keepSaving(const QString &path)
-{
-    BookFiles files(BookPlaces{QFileInfo(path).absolutePath(), QString(), true});
-    const QStringList books[2] = {bigBook(QStringLiteral("A")), bigBook(QStringLiteral("B"))};
-    for (int turn = 0;; turn ^= 1) {
-        if (!files.save(path, books[turn]).ok)
-            return 1;
-        if (turn == 0) {
-            fputs("saving\n", stdout);
-            fflush(stdout);
-        }
-    }
 }
 
 QStringList numbered(int count, const QString &prefix = QStringLiteral("entry "))
@@ -220,23 +204,6 @@ private slots:
         session.book.add({QStringLiteral("Late")});
         QVERIFY(texts(session.book.saveConfirmed()).isEmpty());
         QCOMPARE(onDisk(book), QStringList{"A\r\n"});
-    }
-
-    void killedWhileSavingLeavesAWholeBook()
-    {
-        const QString book = path(QStringLiteral("AddData.txt"));
-        const QByteArray a = encodeBook(bigBook(QStringLiteral("A")));
-        const QByteArray b = encodeBook(bigBook(QStringLiteral("B")));
-        for (int delay : {0, 3, 7, 15, 30, 60}) {
-            QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--keep-saving"), book});
-            QVERIFY(child.waitForReadyRead(60'000));
-            QTest::qSleep(delay);
-            child.kill();
-            QVERIFY(child.waitForFinished());
-            const QByteArray left = readAll(book);
-            QVERIFY2(left == a || left == b, qPrintable(QStringLiteral("%1 bytes after %2 ms").arg(left.size()).arg(delay)));
-        }
     }
 
     void failedReplacementKeepsTheOldFile_data()
@@ -493,8 +460,6 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], "--keep-saving") == 0)
-        return keepSaving(QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv);
     if (argc == 5 && qstrcmp(argv[1], "--copy") == 0)
         return otherCopy(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
