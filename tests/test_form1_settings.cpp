@@ -72,7 +72,6 @@ private slots:
         QTest::newRow("40,000 characters, one-line box") << "TextLineD" << "TextLineD" << QString(40000, u'x');
         QTest::newRow("40,000 characters, combo") << "ComboAddress" << "ComboAddress" << QString(40000, u'y');
         QTest::newRow("empty middle line") << "TextReturn" << "ReturnAddress" << "A\r\n\r\nB";
-        QTest::newRow("read as TextReturnOffy") << "TextReturnOffY" << "TextReturnOffY" << "1.25";
     }
 
     void startShowsTheStoredTexts()

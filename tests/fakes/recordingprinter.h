@@ -29,9 +29,8 @@ public:
     void setCurrentY(double y) override { calls << QStringLiteral("y %1").arg(y); }
     PrinterStatus print(const QString &line) override
     {
-        if (!open && !failOpening.isEmpty())
+        if (!opened())
             return PrinterStatus::failure(failOpening);
-        open = true;
         calls << QStringLiteral("print %1").arg(line);
         m_lines << line;
         if (onPrint)
@@ -40,9 +39,8 @@ public:
     }
     PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &)> &) override
     {
-        if (!open && !failOpening.isEmpty())
+        if (!opened())
             return PrinterStatus::failure(failOpening);
-        open = true;
         calls << QStringLiteral("marks");
         return {};
     }
@@ -66,5 +64,6 @@ public:
     std::function<void(const QString &line)> onPrint; // after a line is printed
 
 private:
+    bool opened() { return open || failOpening.isEmpty() ? (open = true) : false; }
     QStringList m_lines;
 };
