@@ -21,6 +21,8 @@
 
 #include <memory>
 
+namespace {
+
 const QStringList kKept{QStringLiteral("Kept\r\n")};
 // kKept and the four sample addresses, in the list's order.
 const QStringList kWithSamples = kKept + QStringList{
@@ -31,13 +33,11 @@ const QStringList kWithSamples = kKept + QStringList{
 };
 
 // `specify` goes into both "Specify:" boxes, which count only with "-Other-".
-static void row(const char *name, QStringView text, QStringView line, QStringView address,
+void row(const char *name, QStringView text, QStringView line, QStringView address,
                 const QStringList &expected, const QString &specify = QStringLiteral("|"))
 {
     QTest::newRow(name) << text.toString() << line.toString() << address.toString() << specify << expected;
 }
-
-namespace {
 
 const QByteArray kWorkedExample = "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\n"
                                   "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n*|||||*\r\n";
