@@ -22,9 +22,10 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 constexpr char kBom[] = "\xEF\xBB\xBF";
 
-// Books are mostly ASCII, and the code page conversions around QtCore's
-// vectorised Latin-1 ones look only at the other characters. A block of
-// fixed length with no early exit is a loop the compiler vectorises.
+// Books are mostly ASCII. Around QtCore's vectorised Latin-1 conversions
+// only the other characters need a second look; QtCore keeps its ASCII scan
+// to itself, but a block of fixed length with no early exit is a loop the
+// compiler vectorises.
 constexpr qsizetype kBlock = 16;
 
 template<typename Char>
