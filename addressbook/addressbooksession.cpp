@@ -5,9 +5,13 @@
 #include "addressbook/bookmerge.h"
 #include "addressbook/booktexts.h"
 
+#include "platform/folderlock.h"
+
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -33,7 +37,8 @@ AddressBookSession::AddressBookSession(BookPlaces places, ProcessEvents events, 
       m_stopped(std::move(stopped))
 {
     // A save by another copy is a burst of changes (temporary file, rename,
-    // lock file); the list follows once it has settled.
+    // a lock file where the folder takes no flock); the list follows once it
+    // has settled.
     m_settle.setSingleShot(true);
     m_settle.setInterval(200);
     connect(&m_settle, &QTimer::timeout, this, &AddressBookSession::refresh);
@@ -161,11 +166,23 @@ BookResult AddressBookSession::saveNow(const QString &afterFailure)
         return result;
     }
 
-    // Other copies take the same lock before they read and write the file.
-    // Where no lock file can be made at all, the save fails too and says why.
-    QLockFile lock(m_path + QStringLiteral(".lock"));
+    // Other copies take the same lock before they read and write the file:
+    // an flock on its folder, which costs nothing to make or remove. Where
+    // the folder refuses one (NFS), a lock file beside the book serves, as
+    // it does while one is there: older versions take only that. Where no
+    // lock file can be made at all, the save fails too and says why.
+    const QDeadlineTimer deadline(m_lockWait);
+    FolderLock folderLock;
+    const FolderLock::Status folder = folderLock.lock(QFileInfo(m_path).absolutePath(), deadline);
+    const QString lockFileName = m_path + QStringLiteral(".lock");
+    std::optional<QLockFile> lockFile;
+    bool busy = folder == FolderLock::Busy;
+    if (!busy && (folder == FolderLock::Unsupported || QFileInfo::exists(lockFileName))) {
+        lockFile.emplace(lockFileName);
+        busy = !lockFile->tryLock(int(deadline.remainingTime())) && lockFile->error() == QLockFile::LockFailedError;
+    }
     QString problem;
-    if (!lock.tryLock(int(m_lockWait.count())) && lock.error() == QLockFile::LockFailedError) {
+    if (busy) {
         problem = BookTexts::lockedByAnotherCopy(m_path);
     } else {
         if (BookFiles::sameFile(m_basePath, m_path) && m_files.changedOnDisk(m_path))

@@ -41,8 +41,8 @@ struct BookResult
 // order of loads and saves. Events run inside a load, so a save asked for
 // meanwhile waits until the load is done.
 //
-// Other copies may share the file. Each save takes a lock beside it, takes
-// in what they saved since this copy last read or wrote it, adds and
+// Other copies may share the file. Each save takes a lock on its folder,
+// takes in what they saved since this copy last read or wrote it, adds and
 // removes this copy's own changes, and writes the result; while idle, the
 // list follows the file as they change it.
 class AddressBookSession final : public QObject
