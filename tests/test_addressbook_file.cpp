@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -332,12 +333,17 @@ private slots:
             session.book.add({added});
         session.book.model()->removeTicked();
         if (QTest::currentDataTag() == QByteArrayView("one removes, one adds, lock held a while")) {
-            // Held as another copy's save holds it: this save fails, the next one takes the change.
-            QLockFile held(this->book() + QStringLiteral(".lock"));
-            QVERIFY(held.lock());
+            // Held as another copy's save holds it (an flock on the folder; a lock file
+            // from an older copy): this save fails, the next one takes the change.
             session.book.setLockWait(std::chrono::milliseconds(0));
-            const BookResult refused = session.book.save();
-            QVERIFY(refused.status == BookResult::Failed && texts(refused).first().contains(u"another running copy"));
+            for (const bool byFolder : {true, false}) {
+                const int folder = ::open(QFile::encodeName(m_dir->path()).constData(), O_RDONLY | O_DIRECTORY);
+                QLockFile file(this->book() + QStringLiteral(".lock"));
+                QVERIFY(byFolder ? ::flock(folder, LOCK_EX) == 0 : file.lock());
+                const BookResult refused = session.book.save();
+                ::close(folder);
+                QVERIFY(refused.status == BookResult::Failed && texts(refused).first().contains(u"another running copy"));
+            }
         }
         QCOMPARE(session.book.save().status, BookResult::Done);
         QCOMPARE(onDisk(this->book()), book);
