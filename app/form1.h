@@ -4,6 +4,7 @@
 #include "addressbook/addressbooksession.h"
 #include "app/addresslistview.h"
 #include "app/form1services.h"
+#include "app/form1ui.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
@@ -11,23 +12,13 @@
 #include <QString>
 
 class AddressListModel;
-class AddressTextBox;
-class EnvelopePreview;
-class EnvelopeSetupDialog;
 struct EnvelopeFields;
-class HeadingLabel;
-class QAction;
-class QGroupBox;
-class QLineEdit;
-class QListView;
-class QMenu;
-class QPushButton;
-class SortedComboBox;
 
-// The program's one window. It holds the controls under their design names
-// and one reaction per event; each reaction reads the fields, hands the
-// work to a unit outside the window and writes the result back.
-class Form1 final : public QMainWindow
+// The program's one window. Its controls, made by Form1Ui, keep their
+// design names; the window adds one reaction per event: each reads the
+// fields, hands the work to a unit outside the window and writes the
+// result back.
+class Form1 final : public QMainWindow, public Form1Ui
 {
     Q_OBJECT
 
@@ -37,86 +28,6 @@ public:
 
     // Start-up: the saved fields, the delimiter lists, the address book.
     void Form_Load();
-
-    // --- Controls (public so that the tests can drive them) ---
-    // Main panel
-    HeadingLabel *Label2 = nullptr;
-    AddressTextBox *TextReturn = nullptr;
-    AddressTextBox *TextToAddress = nullptr;
-    AddressListView *List1 = nullptr;
-    HeadingLabel *Label5 = nullptr;
-    QLineEdit *TextReturnOffX = nullptr;
-    QLineEdit *TextReturnOffY = nullptr;
-    QLineEdit *TextAddressToOffX = nullptr;
-    QLineEdit *TextAddressToOffY = nullptr;
-    QPushButton *CommandKeepToAddress = nullptr;
-    QPushButton *CommandSelectAll = nullptr;
-    QPushButton *CommandClearData = nullptr;
-    QPushButton *CommandPrint = nullptr;
-    QPushButton *CommandClear = nullptr;
-    QPushButton *CommandPrintAll = nullptr;
-    QGroupBox *FrameAddressImporter = nullptr;
-    // Importer panel
-    AddressTextBox *TextImport = nullptr;
-    HeadingLabel *Label1 = nullptr;
-    SortedComboBox *ComboLine = nullptr;
-    HeadingLabel *Label8 = nullptr;
-    QLineEdit *TextLineD = nullptr;
-    HeadingLabel *Label4 = nullptr;
-    SortedComboBox *ComboAddress = nullptr;
-    HeadingLabel *Label14 = nullptr;
-    QLineEdit *TextAddressD = nullptr;
-    QPushButton *CommandImport = nullptr;
-    QPushButton *CommandClearImport = nullptr;
-    // Font panel
-    QGroupBox *FrameFontOptions = nullptr;
-    HeadingLabel *LabelRAPrint = nullptr;
-    QLineEdit *TextReturnDisplayFontSite = nullptr;
-    QLineEdit *TextReturnDisplayFontType = nullptr;
-    HeadingLabel *LabelFontRAPrint = nullptr;
-    QLineEdit *TextReturnPrintFontSize = nullptr;
-    QLineEdit *TextReturnPrintFonttype = nullptr;
-    HeadingLabel *LabelAddressDisplay = nullptr;
-    QLineEdit *TextToAddressDisplaySize = nullptr;
-    QLineEdit *TextToAddressDisplayType = nullptr;
-    HeadingLabel *LabelAddressPrint = nullptr;
-    QLineEdit *TextToAddressPrintFontSize = nullptr;
-    QLineEdit *TextToAddressPrintFontType = nullptr;
-    QPushButton *CommandHide = nullptr;
-    QPushButton *CommandDefaultSettings = nullptr;
-    // Save-as panel
-    QGroupBox *Frame1 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    // Never shown
-    AddressTextBox *Text2 = nullptr;
-    AddressTextBox *Text5 = nullptr;
-    QPushButton *CommandShowGrid = nullptr;
-    QPushButton *CommandTakeAddress = nullptr;
-
-    // Menus
-    QMenu *MFile = nullptr;
-    QAction *HelpM = nullptr;
-    QAction *SaveMenu = nullptr;
-    QAction *SaveMenuAs = nullptr;
-    QAction *ImportMenu = nullptr;
-    QAction *CustomProgrammingMenu = nullptr;
-    QAction *SuggestionsMenu = nullptr;
-    QAction *Sample1Menu = nullptr;
-    QAction *Sample2Menu = nullptr;
-    QAction *ExitM = nullptr;
-    QMenu *MOptions = nullptr;
-    QAction *FontSettingsM = nullptr;
-    QAction *RestoreDefaultSettingsM = nullptr;
-    QAction *EnvelopeM = nullptr;
-    QAction *EnvelopePreviewM = nullptr;
-    // The envelope set-up and the preview window (form1_envelope.cpp).
-    EnvelopeSetupDialog *envelopeSetup = nullptr;
-    EnvelopePreview *envelopePreview = nullptr;
-    QMenu *MHelp = nullptr;
-    QAction *AboutMMMM = nullptr;
-    QAction *HelpMMMM = nullptr;
 
     // True once the program is ending: every loop stops, nothing is stored.
     bool ending() const { return m_ending; }
@@ -215,11 +126,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createControls();
-    void createMenus();
-    void connectReactions();
-    void setFocusOrder();
-    void fitHeadingLabels();
+    using Reaction = void (Form1::*)();
+    void connectFields();
+    void connectCommands();
     void fillDelimiterLists();
     void assignStartupValues();
     void assignField(Setting setting, const QString &text);
@@ -248,7 +157,7 @@ private:
     // --- Envelope set-up and preview (form1_envelope.cpp) ---
     // The fields printing reads, read when used.
     EnvelopeFields envelopeFields() const;
-    void createEnvelopeWindows();
+    void connectEnvelopeWindows();
     void assignEnvelopeSetting(Setting setting, const QString &text);
     void refreshPreview();
     // Waits the given number of seconds with the window responsive; stops

@@ -38,10 +38,8 @@ EnvelopeFields Form1::envelopeFields() const
     };
 }
 
-void Form1::createEnvelopeWindows()
+void Form1::connectEnvelopeWindows()
 {
-    envelopeSetup = new EnvelopeSetupDialog(this);
-    envelopePreview = new EnvelopePreview(m_services.pages, this);
     connect(EnvelopeM, &QAction::triggered, this, &Form1::EnvelopeM_Click);
     connect(EnvelopePreviewM, &QAction::triggered, this, &Form1::EnvelopePreviewM_Click);
     connect(envelopeSetup->preview, &QPushButton::clicked, this, &Form1::EnvelopePreviewM_Click);
