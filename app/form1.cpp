@@ -31,51 +31,15 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     setupUi(this, m_services.pages);
     List1->setModel(m_book.model());
     connectEnvelopeWindows();
-    connectFields();
-    connectCommands();
+    persistFields();
+    connectButtons();
+    connectMenus();
     nameForScreenReaders(*this);
 }
 
 Form1::~Form1() = default;
 
-void Form1::connectFields()
-{
-    const std::pair<AddressTextBox *, Reaction> addressBoxes[] = {
-        {TextReturn, &Form1::TextReturn_Change},
-        {TextToAddress, &Form1::TextToAddress_Change},
-        {TextImport, &Form1::TextImport_Change},
-    };
-    for (const auto &[box, reaction] : addressBoxes)
-        connect(box, &AddressTextBox::changed, this, reaction);
-
-    const std::pair<QLineEdit *, Reaction> lineBoxes[] = {
-        {TextReturnOffX, &Form1::TextReturnOffX_Change},
-        {TextReturnOffY, &Form1::TextReturnOffY_Change},
-        {TextAddressToOffX, &Form1::TextAddressToOffX_Change},
-        {TextAddressToOffY, &Form1::TextAddressToOffY_Change},
-        {TextLineD, &Form1::TextLineD_Change},
-        {TextAddressD, &Form1::TextAddressD_Change},
-        {TextReturnDisplayFontSite, &Form1::TextReturnDisplayFontSite_Change},
-        {TextReturnDisplayFontType, &Form1::TextReturnDisplayFontType_Change},
-        {TextToAddressDisplaySize, &Form1::TextToAddressDisplaySize_Change},
-        {TextToAddressDisplayType, &Form1::TextToAddressDisplayType_Change},
-        {TextReturnPrintFontSize, &Form1::TextReturnPrintFontSize_Change},
-        {TextReturnPrintFonttype, &Form1::TextReturnPrintFonttype_Change},
-        {TextToAddressPrintFontSize, &Form1::TextToAddressPrintFontSize_Change},
-        {TextToAddressPrintFontType, &Form1::TextToAddressPrintFontType_Change},
-    };
-    for (const auto &[box, reaction] : lineBoxes)
-        connect(box, &QLineEdit::textChanged, this, reaction);
-
-    connect(ComboLine, &QComboBox::editTextChanged, this, &Form1::ComboLine_Change);
-    connect(ComboLine, &QComboBox::activated, this, &Form1::ComboLine_Click);
-    connect(ComboLine, &SortedComboBox::lostFocus, this, &Form1::ComboLine_LostFocus);
-    connect(ComboAddress, &QComboBox::editTextChanged, this, &Form1::ComboAddress_Change);
-    connect(ComboAddress, &QComboBox::activated, this, &Form1::ComboAddress_Click);
-    connect(ComboAddress, &SortedComboBox::lostFocus, this, &Form1::ComboAddress_LostFocus);
-}
-
-void Form1::connectCommands()
+void Form1::connectButtons()
 {
     const std::pair<QPushButton *, Reaction> buttons[] = {
         {CommandKeepToAddress, &Form1::CommandKeepToAddress_Click},
@@ -94,7 +58,11 @@ void Form1::connectCommands()
     };
     for (const auto &[b, reaction] : buttons)
         connect(b, &QPushButton::clicked, this, reaction);
+    connect(List1, &QListView::clicked, this, &Form1::List1_Click);
+}
 
+void Form1::connectMenus()
+{
     const std::pair<QAction *, Reaction> items[] = {
         {HelpM, &Form1::HelpM_Click},
         {SaveMenu, &Form1::SaveMenu_Click},
@@ -113,34 +81,6 @@ void Form1::connectCommands()
     };
     for (const auto &[action, reaction] : items)
         connect(action, &QAction::triggered, this, reaction);
-
-    connect(List1, &QListView::clicked, this, &Form1::List1_Click);
-}
-
-void Form1::assignField(Setting setting, const QString &text)
-{
-    switch (setting) {
-    case Setting::ReturnAddress: TextReturn->setText(text); break;
-    case Setting::ToAddress: TextToAddress->setText(text); break;
-    case Setting::ReturnOffsetX: TextReturnOffX->setText(text); break;
-    case Setting::ReturnOffsetY: TextReturnOffY->setText(text); break;
-    case Setting::ToAddressOffsetX: TextAddressToOffX->setText(text); break;
-    case Setting::ToAddressOffsetY: TextAddressToOffY->setText(text); break;
-    case Setting::ImportText: TextImport->setText(text); break;
-    case Setting::LineDelimiter: ComboLine->setText(text); break;
-    case Setting::AddressDelimiter: ComboAddress->setText(text); break;
-    case Setting::CustomLineDelimiter: TextLineD->setText(text); break;
-    case Setting::CustomAddressDelimiter: TextAddressD->setText(text); break;
-    case Setting::ToAddressPrintFont: TextToAddressPrintFontType->setText(text); break;
-    case Setting::ReturnDisplayFontSize: TextReturnDisplayFontSite->setText(text); break;
-    case Setting::ReturnDisplayFont: TextReturnDisplayFontType->setText(text); break;
-    case Setting::ReturnPrintFontSize: TextReturnPrintFontSize->setText(text); break;
-    case Setting::ToAddressDisplayFontSize: TextToAddressDisplaySize->setText(text); break;
-    case Setting::ToAddressPrintFontSize: TextToAddressPrintFontSize->setText(text); break;
-    case Setting::ReturnPrintFont: TextReturnPrintFonttype->setText(text); break;
-    case Setting::ToAddressDisplayFont: TextToAddressDisplayType->setText(text); break;
-    default: assignEnvelopeSetting(setting, text); break;
-    }
 }
 
 void Form1::Form_Load()

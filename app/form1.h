@@ -11,6 +11,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+#include <map>
+
 class AddressListModel;
 struct EnvelopeFields;
 
@@ -41,7 +44,7 @@ public:
     // tick. A loop that lets events run between entries (Print All) holds
     // QPersistentModelIndex values of it: they follow their entries through
     // insertions and removals, and turn invalid when the entry is removed.
-    AddressListModel *addressBook() const;
+    AddressListModel *addressBook() const { return m_book.model(); }
     // Adds entries at their sorted places, unticked, and tells the user of
     // those refused. Does not save. Returns how many were added.
     int addToAddressBook(const QStringList &entries);
@@ -55,33 +58,14 @@ public slots:
     void Form_Resize();
     void ExitM_Click();
 
-    // Settings: the persisted fields' change reactions
-    void TextReturn_Change();
-    void TextToAddress_Change();
-    void TextReturnOffX_Change();
-    void TextReturnOffY_Change();
-    void TextAddressToOffX_Change();
-    void TextAddressToOffY_Change();
-    void TextImport_Change();
-    void TextLineD_Change();
-    void TextAddressD_Change();
-    void ComboLine_Change();
-    void ComboLine_Click();
-    void ComboLine_LostFocus();
-    void ComboAddress_Change();
-    void ComboAddress_Click();
-    void ComboAddress_LostFocus();
+    // Settings
     void RestoreDefaultSettingsM_Click();
 
-    // Fonts
+    // Fonts: the display-font fields apply their font
     void TextReturnDisplayFontSite_Change();
     void TextReturnDisplayFontType_Change();
     void TextToAddressDisplaySize_Change();
     void TextToAddressDisplayType_Change();
-    void TextReturnPrintFontSize_Change();
-    void TextReturnPrintFonttype_Change();
-    void TextToAddressPrintFontSize_Change();
-    void TextToAddressPrintFontType_Change();
     void CommandDefaultSettings_Click();
 
     // Panels
@@ -127,13 +111,20 @@ protected:
 
 private:
     using Reaction = void (Form1::*)();
-    void connectFields();
-    void connectCommands();
+    void connectButtons();
+    void connectMenus();
     void fillDelimiterLists();
-    void assignStartupValues();
+    void endProgram();
+
+    // --- Settings (form1_settings.cpp) ---
+    // Each persisted field stores its text under its setting at every
+    // change, and takes the stored text at start-up (assignField).
+    void persistFields();
+    template <typename Box, typename... Signals>
+    void persist(Setting setting, Box *box, Signals... changes);
     void assignField(Setting setting, const QString &text);
     void storeField(Setting setting, const QString &text);
-    void endProgram();
+    std::map<Setting, std::function<void(const QString &)>> m_fieldSetters;
 
     // --- Address book (form1_addressbook.cpp) ---
     enum class Frame1Mode { Save, Import };
@@ -158,11 +149,10 @@ private:
     // The fields printing reads, read when used.
     EnvelopeFields envelopeFields() const;
     void connectEnvelopeWindows();
+    // The set-up's "test envelope" button.
+    void testPrint_Click();
     void assignEnvelopeSetting(Setting setting, const QString &text);
     void refreshPreview();
-    // Waits the given number of seconds with the window responsive; stops
-    // early once the program is ending.
-    void Sleep1(int seconds);
     // An envelope's document is open: a second one must not start inside it.
     bool m_printingEnvelope = false;
 };

@@ -5,7 +5,6 @@
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
 #include "app/busycommand.h"
-#include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/messagebox.h"
 #include "printing/envelope.h"
@@ -17,6 +16,8 @@
 
 #include <chrono>
 #include <memory>
+
+using namespace std::chrono_literals;
 
 void Form1::CommandPrint_Click()
 {
@@ -52,24 +53,15 @@ void Form1::CommandPrintAll_Click()
     }
 
     const BusyCommand busy(CommandPrintAll);
+    const auto stopped = [this] { return ending(); };
     printAllTicked(*addressBook(), PrintAllSteps{
                                        [this] { m_services.events.processEvents(); },
-                                       [this] { return ending(); },
+                                       stopped,
                                        [this](const QString &entry) { TextToAddress->setText(entry); },
                                        [this] { return printCurrentEnvelope(); },
-                                       [this] { Sleep1(2); },
+                                       // Two seconds after each envelope, with the window responsive.
+                                       [this, stopped] {
+                                           waitOnClock(m_services.events, m_services.clock, 2s, stopped);
+                                       },
                                    });
-}
-
-void Form1::Sleep1(int seconds)
-{
-    // On the monotonic clock, so that a pause across midnight lasts as long
-    // as any other; the event loop sleeps between events instead of spinning.
-    const auto length = std::chrono::seconds(seconds);
-    const auto start = m_services.clock.now();
-    const auto stop = [this] { return ending(); };
-    for (auto elapsed = m_services.clock.now() - start; elapsed < length && !ending();
-         elapsed = m_services.clock.now() - start) {
-        m_services.events.waitFor(std::chrono::ceil<std::chrono::milliseconds>(length - elapsed), stop);
-    }
 }

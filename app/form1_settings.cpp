@@ -10,71 +10,78 @@
 
 #include <QLineEdit>
 
+#include <utility>
+
+template <typename Box, typename... Signals>
+void Form1::persist(Setting setting, Box *box, Signals... changes)
+{
+    m_fieldSetters.emplace(setting, [box](const QString &text) { box->setText(text); });
+    (connect(box, changes, this, [this, setting, box] { storeField(setting, box->text()); }), ...);
+}
+
+void Form1::persistFields()
+{
+    persist(Setting::ReturnAddress, TextReturn, &AddressTextBox::changed);
+    persist(Setting::ToAddress, TextToAddress, &AddressTextBox::changed);
+    persist(Setting::ImportText, TextImport, &AddressTextBox::changed);
+    for (const auto &[setting, box] : {
+             std::pair{Setting::ReturnOffsetX, TextReturnOffX}, {Setting::ReturnOffsetY, TextReturnOffY},
+             {Setting::ToAddressOffsetX, TextAddressToOffX}, {Setting::ToAddressOffsetY, TextAddressToOffY},
+             {Setting::CustomLineDelimiter, TextLineD}, {Setting::CustomAddressDelimiter, TextAddressD},
+             {Setting::ReturnDisplayFontSize, TextReturnDisplayFontSite},
+             {Setting::ReturnDisplayFont, TextReturnDisplayFontType},
+             {Setting::ToAddressDisplayFontSize, TextToAddressDisplaySize},
+             {Setting::ToAddressDisplayFont, TextToAddressDisplayType},
+             {Setting::ReturnPrintFontSize, TextReturnPrintFontSize},
+             {Setting::ReturnPrintFont, TextReturnPrintFonttype},
+             {Setting::ToAddressPrintFontSize, TextToAddressPrintFontSize},
+             {Setting::ToAddressPrintFont, TextToAddressPrintFontType}})
+        persist(setting, box, &QLineEdit::textChanged);
+    // Typed, picked from the list, or left: each stores the text.
+    for (const auto &[setting, combo] :
+         {std::pair{Setting::LineDelimiter, ComboLine}, {Setting::AddressDelimiter, ComboAddress}})
+        persist(setting, combo, &QComboBox::editTextChanged, &QComboBox::activated, &SortedComboBox::lostFocus);
+
+    // After the store, as the field's one reaction used to do both.
+    connect(TextReturnDisplayFontSite, &QLineEdit::textChanged, this, &Form1::TextReturnDisplayFontSite_Change);
+    connect(TextReturnDisplayFontType, &QLineEdit::textChanged, this, &Form1::TextReturnDisplayFontType_Change);
+    connect(TextToAddressDisplaySize, &QLineEdit::textChanged, this, &Form1::TextToAddressDisplaySize_Change);
+    connect(TextToAddressDisplayType, &QLineEdit::textChanged, this, &Form1::TextToAddressDisplayType_Change);
+}
+
+void Form1::assignField(Setting setting, const QString &text)
+{
+    if (const auto field = m_fieldSetters.find(setting); field != m_fieldSetters.end())
+        field->second(text);
+    else
+        assignEnvelopeSetting(setting, text);
+}
+
 void Form1::storeField(Setting setting, const QString &text)
 {
     m_store.write(setting, text);
 }
 
-void Form1::TextReturn_Change() { storeField(Setting::ReturnAddress, TextReturn->text()); }
-void Form1::TextToAddress_Change() { storeField(Setting::ToAddress, TextToAddress->text()); }
-void Form1::TextReturnOffX_Change() { storeField(Setting::ReturnOffsetX, TextReturnOffX->text()); }
-void Form1::TextReturnOffY_Change() { storeField(Setting::ReturnOffsetY, TextReturnOffY->text()); }
-void Form1::TextAddressToOffX_Change() { storeField(Setting::ToAddressOffsetX, TextAddressToOffX->text()); }
-void Form1::TextAddressToOffY_Change() { storeField(Setting::ToAddressOffsetY, TextAddressToOffY->text()); }
-void Form1::TextImport_Change() { storeField(Setting::ImportText, TextImport->text()); }
-void Form1::TextLineD_Change() { storeField(Setting::CustomLineDelimiter, TextLineD->text()); }
-void Form1::TextAddressD_Change() { storeField(Setting::CustomAddressDelimiter, TextAddressD->text()); }
-void Form1::ComboLine_Change() { storeField(Setting::LineDelimiter, ComboLine->text()); }
-void Form1::ComboLine_Click() { storeField(Setting::LineDelimiter, ComboLine->text()); }
-void Form1::ComboLine_LostFocus() { storeField(Setting::LineDelimiter, ComboLine->text()); }
-void Form1::ComboAddress_Change() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
-void Form1::ComboAddress_Click() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
-void Form1::ComboAddress_LostFocus() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
-
 void Form1::TextReturnDisplayFontSite_Change()
 {
-    storeField(Setting::ReturnDisplayFontSize, TextReturnDisplayFontSite->text());
     if (const auto font = withDisplaySize(TextReturn->font(), TextReturnDisplayFontSite->text()))
         TextReturn->setFont(*font);
 }
 
 void Form1::TextReturnDisplayFontType_Change()
 {
-    storeField(Setting::ReturnDisplayFont, TextReturnDisplayFontType->text());
     TextReturn->setFont(withDisplayFace(TextReturn->font(), TextReturnDisplayFontType->text()));
 }
 
 void Form1::TextToAddressDisplaySize_Change()
 {
-    storeField(Setting::ToAddressDisplayFontSize, TextToAddressDisplaySize->text());
     if (const auto font = withDisplaySize(TextToAddress->font(), TextToAddressDisplaySize->text()))
         TextToAddress->setFont(*font);
 }
 
 void Form1::TextToAddressDisplayType_Change()
 {
-    storeField(Setting::ToAddressDisplayFont, TextToAddressDisplayType->text());
     TextToAddress->setFont(withDisplayFace(TextToAddress->font(), TextToAddressDisplayType->text()));
-}
-
-void Form1::TextReturnPrintFontSize_Change()
-{
-    storeField(Setting::ReturnPrintFontSize, TextReturnPrintFontSize->text());
-}
-
-void Form1::TextReturnPrintFonttype_Change()
-{
-    storeField(Setting::ReturnPrintFont, TextReturnPrintFonttype->text());
-}
-
-void Form1::TextToAddressPrintFontSize_Change()
-{
-    storeField(Setting::ToAddressPrintFontSize, TextToAddressPrintFontSize->text());
-}
-
-void Form1::TextToAddressPrintFontType_Change()
-{
-    storeField(Setting::ToAddressPrintFont, TextToAddressPrintFontType->text());
 }
 
 void Form1::CommandDefaultSettings_Click()
