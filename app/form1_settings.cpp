@@ -42,7 +42,7 @@ void Form1::persistFields()
          {std::pair{Setting::LineDelimiter, ComboLine}, {Setting::AddressDelimiter, ComboAddress}})
         persist(setting, combo, &QComboBox::editTextChanged, &QComboBox::activated, &SortedComboBox::lostFocus);
 
-    // After the store, as the field's one reaction used to do both.
+    // The display-font fields also apply their font, once it is stored.
     connect(TextReturnDisplayFontSite, &QLineEdit::textChanged, this, &Form1::TextReturnDisplayFontSite_Change);
     connect(TextReturnDisplayFontType, &QLineEdit::textChanged, this, &Form1::TextReturnDisplayFontType_Change);
     connect(TextToAddressDisplaySize, &QLineEdit::textChanged, this, &Form1::TextToAddressDisplaySize_Change);
