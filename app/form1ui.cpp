@@ -96,6 +96,19 @@ QFont designFont(const char *face, bool bold = false)
 
 QString spaces(int n) { return QString(n, u' '); }
 
+// A caption wider than its button is drawn condensed rather than cut; the
+// envelope windows, made by then, are the window's children too.
+void condenseWideCaptions(QWidget *window)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->fontMetrics().horizontalAdvance(button->text()) > button->width() - 8) {
+            QFont condensed = button->font();
+            condensed.setStretch(QFont::Condensed);
+            button->setFont(condensed);
+        }
+    }
+}
+
 } // namespace
 
 void Form1Ui::setupUi(QMainWindow *window, PageSource *pages)
@@ -122,7 +135,8 @@ void Form1Ui::setupUi(QMainWindow *window, PageSource *pages)
     envelopeSetup = new EnvelopeSetupDialog(window);
     envelopePreview = new EnvelopePreview(pages, window);
     setFocusOrder(window);
-    fitHeadingLabels(window);
+    fitHeadingLabels();
+    condenseWideCaptions(window);
     // The inner (client) area as designed: 12165 by 6120 twips.
     window->resize(px(12165), px(6120) + window->menuBar()->sizeHint().height());
 }
@@ -308,7 +322,7 @@ void Form1Ui::setFocusOrder(QWidget *window)
     }
 }
 
-void Form1Ui::fitHeadingLabels(QWidget *window)
+void Form1Ui::fitHeadingLabels()
 {
     // Slots in the window's twips: where each heading starts and the edge
     // it must not pass (the next box).
@@ -335,13 +349,4 @@ void Form1Ui::fitHeadingLabels(QWidget *window)
     }
     for (HeadingLabel *label : fontRows)
         label->setFont(rowFont);
-
-    // A caption wider than its button is drawn condensed rather than cut.
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (button->fontMetrics().horizontalAdvance(button->text()) > button->width() - 8) {
-            QFont condensed = button->font();
-            condensed.setStretch(QFont::Condensed);
-            button->setFont(condensed);
-        }
-    }
 }

@@ -127,5 +127,5 @@ private:
     void createSaveAsPanel(QWidget *client);
     void createMenus(QMainWindow *window);
     void setFocusOrder(QWidget *window);
-    void fitHeadingLabels(QWidget *window);
+    void fitHeadingLabels();
 };
