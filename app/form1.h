@@ -61,7 +61,28 @@ public slots:
     // Settings
     void RestoreDefaultSettingsM_Click();
 
-    // Fonts: the display-font fields apply their font
+    // The persisted fields: each stores its text at every change
+    void TextReturn_Change();
+    void TextToAddress_Change();
+    void TextReturnOffX_Change();
+    void TextReturnOffY_Change();
+    void TextAddressToOffX_Change();
+    void TextAddressToOffY_Change();
+    void TextImport_Change();
+    void TextLineD_Change();
+    void TextAddressD_Change();
+    void ComboLine_Change();
+    void ComboLine_Click();
+    void ComboLine_LostFocus();
+    void ComboAddress_Change();
+    void ComboAddress_Click();
+    void ComboAddress_LostFocus();
+    void TextReturnPrintFontSize_Change();
+    void TextReturnPrintFonttype_Change();
+    void TextToAddressPrintFontSize_Change();
+    void TextToAddressPrintFontType_Change();
+
+    // Fonts: the display-font fields also apply their font
     void TextReturnDisplayFontSite_Change();
     void TextReturnDisplayFontType_Change();
     void TextToAddressDisplaySize_Change();
@@ -121,7 +142,7 @@ private:
     // change, and takes the stored text at start-up (assignField).
     void persistFields();
     template <typename Box, typename... Signals>
-    void persist(Setting setting, Box *box, Signals... changes);
+    void persist(Setting setting, Box *box, Reaction changed, Signals... changes);
     void assignField(Setting setting, const QString &text);
     void storeField(Setting setting, const QString &text);
     std::map<Setting, std::function<void(const QString &)>> m_fieldSetters;
