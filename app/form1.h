@@ -166,6 +166,7 @@ private:
     // One envelope from the fields as they stand now. Tells the user, once,
     // what kept it from the printer; true when nothing did.
     bool printCurrentEnvelope();
+    void Sleep1(int seconds);
     // --- Envelope set-up and preview (form1_envelope.cpp) ---
     // The fields printing reads, read when used.
     EnvelopeFields envelopeFields() const;

@@ -17,8 +17,6 @@
 #include <chrono>
 #include <memory>
 
-using namespace std::chrono_literals;
-
 void Form1::CommandPrint_Click()
 {
     printCurrentEnvelope();
@@ -53,15 +51,17 @@ void Form1::CommandPrintAll_Click()
     }
 
     const BusyCommand busy(CommandPrintAll);
-    const auto stopped = [this] { return ending(); };
     printAllTicked(*addressBook(), PrintAllSteps{
                                        [this] { m_services.events.processEvents(); },
-                                       stopped,
+                                       [this] { return ending(); },
                                        [this](const QString &entry) { TextToAddress->setText(entry); },
                                        [this] { return printCurrentEnvelope(); },
-                                       // Two seconds after each envelope, with the window responsive.
-                                       [this, stopped] {
-                                           waitOnClock(m_services.events, m_services.clock, 2s, stopped);
-                                       },
+                                       [this] { Sleep1(2); },
                                    });
+}
+
+// The pause after each envelope, with the window responsive.
+void Form1::Sleep1(int seconds)
+{
+    waitOnClock(m_services.events, m_services.clock, std::chrono::seconds(seconds), [this] { return ending(); });
 }
