@@ -4,30 +4,24 @@
 #include "addressbook/addressbooksession.h"
 #include "app/addresslistview.h"
 #include "app/form1services.h"
+#include "app/form1ui.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
 #include <QMainWindow>
 #include <QString>
 
-class AddressListModel;
-class AddressTextBox;
-class EnvelopePreview;
-class EnvelopeSetupDialog;
-struct EnvelopeFields;
-class HeadingLabel;
-class QAction;
-class QGroupBox;
-class QLineEdit;
-class QListView;
-class QMenu;
-class QPushButton;
-class SortedComboBox;
+#include <functional>
+#include <map>
 
-// The program's one window. It holds the controls under their design names
-// and one reaction per event; each reaction reads the fields, hands the
-// work to a unit outside the window and writes the result back.
-class Form1 final : public QMainWindow
+class AddressListModel;
+struct EnvelopeFields;
+
+// The program's one window. Its controls, made by Form1Ui, keep their
+// design names; the window adds one reaction per event: each reads the
+// fields, hands the work to a unit outside the window and writes the
+// result back.
+class Form1 final : public QMainWindow, public Form1Ui
 {
     Q_OBJECT
 
@@ -37,86 +31,6 @@ public:
 
     // Start-up: the saved fields, the delimiter lists, the address book.
     void Form_Load();
-
-    // --- Controls (public so that the tests can drive them) ---
-    // Main panel
-    HeadingLabel *Label2 = nullptr;
-    AddressTextBox *TextReturn = nullptr;
-    AddressTextBox *TextToAddress = nullptr;
-    AddressListView *List1 = nullptr;
-    HeadingLabel *Label5 = nullptr;
-    QLineEdit *TextReturnOffX = nullptr;
-    QLineEdit *TextReturnOffY = nullptr;
-    QLineEdit *TextAddressToOffX = nullptr;
-    QLineEdit *TextAddressToOffY = nullptr;
-    QPushButton *CommandKeepToAddress = nullptr;
-    QPushButton *CommandSelectAll = nullptr;
-    QPushButton *CommandClearData = nullptr;
-    QPushButton *CommandPrint = nullptr;
-    QPushButton *CommandClear = nullptr;
-    QPushButton *CommandPrintAll = nullptr;
-    QGroupBox *FrameAddressImporter = nullptr;
-    // Importer panel
-    AddressTextBox *TextImport = nullptr;
-    HeadingLabel *Label1 = nullptr;
-    SortedComboBox *ComboLine = nullptr;
-    HeadingLabel *Label8 = nullptr;
-    QLineEdit *TextLineD = nullptr;
-    HeadingLabel *Label4 = nullptr;
-    SortedComboBox *ComboAddress = nullptr;
-    HeadingLabel *Label14 = nullptr;
-    QLineEdit *TextAddressD = nullptr;
-    QPushButton *CommandImport = nullptr;
-    QPushButton *CommandClearImport = nullptr;
-    // Font panel
-    QGroupBox *FrameFontOptions = nullptr;
-    HeadingLabel *LabelRAPrint = nullptr;
-    QLineEdit *TextReturnDisplayFontSite = nullptr;
-    QLineEdit *TextReturnDisplayFontType = nullptr;
-    HeadingLabel *LabelFontRAPrint = nullptr;
-    QLineEdit *TextReturnPrintFontSize = nullptr;
-    QLineEdit *TextReturnPrintFonttype = nullptr;
-    HeadingLabel *LabelAddressDisplay = nullptr;
-    QLineEdit *TextToAddressDisplaySize = nullptr;
-    QLineEdit *TextToAddressDisplayType = nullptr;
-    HeadingLabel *LabelAddressPrint = nullptr;
-    QLineEdit *TextToAddressPrintFontSize = nullptr;
-    QLineEdit *TextToAddressPrintFontType = nullptr;
-    QPushButton *CommandHide = nullptr;
-    QPushButton *CommandDefaultSettings = nullptr;
-    // Save-as panel
-    QGroupBox *Frame1 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    // Never shown
-    AddressTextBox *Text2 = nullptr;
-    AddressTextBox *Text5 = nullptr;
-    QPushButton *CommandShowGrid = nullptr;
-    QPushButton *CommandTakeAddress = nullptr;
-
-    // Menus
-    QMenu *MFile = nullptr;
-    QAction *HelpM = nullptr;
-    QAction *SaveMenu = nullptr;
-    QAction *SaveMenuAs = nullptr;
-    QAction *ImportMenu = nullptr;
-    QAction *CustomProgrammingMenu = nullptr;
-    QAction *SuggestionsMenu = nullptr;
-    QAction *Sample1Menu = nullptr;
-    QAction *Sample2Menu = nullptr;
-    QAction *ExitM = nullptr;
-    QMenu *MOptions = nullptr;
-    QAction *FontSettingsM = nullptr;
-    QAction *RestoreDefaultSettingsM = nullptr;
-    QAction *EnvelopeM = nullptr;
-    QAction *EnvelopePreviewM = nullptr;
-    // The envelope set-up and the preview window (form1_envelope.cpp).
-    EnvelopeSetupDialog *envelopeSetup = nullptr;
-    EnvelopePreview *envelopePreview = nullptr;
-    QMenu *MHelp = nullptr;
-    QAction *AboutMMMM = nullptr;
-    QAction *HelpMMMM = nullptr;
 
     // True once the program is ending: every loop stops, nothing is stored.
     bool ending() const { return m_ending; }
@@ -130,7 +44,7 @@ public:
     // tick. A loop that lets events run between entries (Print All) holds
     // QPersistentModelIndex values of it: they follow their entries through
     // insertions and removals, and turn invalid when the entry is removed.
-    AddressListModel *addressBook() const;
+    AddressListModel *addressBook() const { return m_book.model(); }
     // Adds entries at their sorted places, unticked, and tells the user of
     // those refused. Does not save. Returns how many were added.
     int addToAddressBook(const QStringList &entries);
@@ -144,7 +58,10 @@ public slots:
     void Form_Resize();
     void ExitM_Click();
 
-    // Settings: the persisted fields' change reactions
+    // Settings
+    void RestoreDefaultSettingsM_Click();
+
+    // The persisted fields: each stores its text at every change
     void TextReturn_Change();
     void TextToAddress_Change();
     void TextReturnOffX_Change();
@@ -160,17 +77,16 @@ public slots:
     void ComboAddress_Change();
     void ComboAddress_Click();
     void ComboAddress_LostFocus();
-    void RestoreDefaultSettingsM_Click();
-
-    // Fonts
-    void TextReturnDisplayFontSite_Change();
-    void TextReturnDisplayFontType_Change();
-    void TextToAddressDisplaySize_Change();
-    void TextToAddressDisplayType_Change();
     void TextReturnPrintFontSize_Change();
     void TextReturnPrintFonttype_Change();
     void TextToAddressPrintFontSize_Change();
     void TextToAddressPrintFontType_Change();
+
+    // Fonts: the display-font fields also apply their font
+    void TextReturnDisplayFontSite_Change();
+    void TextReturnDisplayFontType_Change();
+    void TextToAddressDisplaySize_Change();
+    void TextToAddressDisplayType_Change();
     void CommandDefaultSettings_Click();
 
     // Panels
@@ -215,16 +131,21 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createControls();
-    void createMenus();
-    void connectReactions();
-    void setFocusOrder();
-    void fitHeadingLabels();
+    using Reaction = void (Form1::*)();
+    void connectButtons();
+    void connectMenus();
     void fillDelimiterLists();
-    void assignStartupValues();
+    void endProgram();
+
+    // --- Settings (form1_settings.cpp) ---
+    // Each persisted field stores its text under its setting at every
+    // change, and takes the stored text at start-up (assignField).
+    void persistFields();
+    template <typename Box, typename... Signals>
+    void persist(Setting setting, Box *box, Reaction changed, Signals... changes);
     void assignField(Setting setting, const QString &text);
     void storeField(Setting setting, const QString &text);
-    void endProgram();
+    std::map<Setting, std::function<void(const QString &)>> m_fieldSetters;
 
     // --- Address book (form1_addressbook.cpp) ---
     enum class Frame1Mode { Save, Import };
@@ -245,15 +166,15 @@ private:
     // One envelope from the fields as they stand now. Tells the user, once,
     // what kept it from the printer; true when nothing did.
     bool printCurrentEnvelope();
+    void Sleep1(int seconds);
     // --- Envelope set-up and preview (form1_envelope.cpp) ---
     // The fields printing reads, read when used.
     EnvelopeFields envelopeFields() const;
-    void createEnvelopeWindows();
+    void connectEnvelopeWindows();
+    // The set-up's "test envelope" button.
+    void testPrint_Click();
     void assignEnvelopeSetting(Setting setting, const QString &text);
     void refreshPreview();
-    // Waits the given number of seconds with the window responsive; stops
-    // early once the program is ending.
-    void Sleep1(int seconds);
     // An envelope's document is open: a second one must not start inside it.
     bool m_printingEnvelope = false;
 };

@@ -14,11 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-AddressListModel *Form1::addressBook() const
-{
-    return m_book.model();
-}
-
 int Form1::addToAddressBook(const QStringList &entries)
 {
     const BookResult added = m_book.add(entries);

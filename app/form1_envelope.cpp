@@ -15,12 +15,8 @@
 
 namespace {
 
-FieldText textOf(const QLineEdit *box)
-{
-    return [box] { return box->text(); };
-}
-
-FieldText textOf(const AddressTextBox *box)
+template <typename Box>
+FieldText textOf(const Box *box)
 {
     return [box] { return box->text(); };
 }
@@ -38,23 +34,12 @@ EnvelopeFields Form1::envelopeFields() const
     };
 }
 
-void Form1::createEnvelopeWindows()
+void Form1::connectEnvelopeWindows()
 {
-    envelopeSetup = new EnvelopeSetupDialog(this);
-    envelopePreview = new EnvelopePreview(m_services.pages, this);
     connect(EnvelopeM, &QAction::triggered, this, &Form1::EnvelopeM_Click);
     connect(EnvelopePreviewM, &QAction::triggered, this, &Form1::EnvelopePreviewM_Click);
     connect(envelopeSetup->preview, &QPushButton::clicked, this, &Form1::EnvelopePreviewM_Click);
-    connect(envelopeSetup->testPrint, &QPushButton::clicked, this, [this] {
-        // Not inside an envelope's open document.
-        if (ending() || m_printingEnvelope)
-            return;
-        envelopeSetup->testPrint->setEnabled(false);
-        const EnvelopeResult result = printTestEnvelope(envelopeFields(), m_services.printer);
-        envelopeSetup->testPrint->setEnabled(true);
-        if (!result.succeeded() && !result.message.isEmpty())
-            m_services.messages.warning(result.message);
-    });
+    connect(envelopeSetup->testPrint, &QPushButton::clicked, this, &Form1::testPrint_Click);
     connect(envelopeSetup, &EnvelopeSetupDialog::changed, this, [this](Setting setting, const QString &text) {
         storeField(setting, text);
         refreshPreview();
@@ -74,6 +59,18 @@ void Form1::createEnvelopeWindows()
                            TextReturnPrintFontSize, TextReturnPrintFonttype, TextToAddressPrintFontSize,
                            TextToAddressPrintFontType})
         connect(box, &QLineEdit::textChanged, this, &Form1::refreshPreview);
+}
+
+void Form1::testPrint_Click()
+{
+    // Not inside an envelope's open document.
+    if (ending() || m_printingEnvelope)
+        return;
+    envelopeSetup->testPrint->setEnabled(false);
+    const EnvelopeResult result = printTestEnvelope(envelopeFields(), m_services.printer);
+    envelopeSetup->testPrint->setEnabled(true);
+    if (!result.succeeded() && !result.message.isEmpty())
+        m_services.messages.warning(result.message);
 }
 
 void Form1::assignEnvelopeSetting(Setting setting, const QString &text)

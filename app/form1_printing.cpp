@@ -5,7 +5,6 @@
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
 #include "app/busycommand.h"
-#include "platform/clock.h"
 #include "platform/eventpump.h"
 #include "platform/messagebox.h"
 #include "printing/envelope.h"
@@ -61,15 +60,8 @@ void Form1::CommandPrintAll_Click()
                                    });
 }
 
+// The pause after each envelope, with the window responsive.
 void Form1::Sleep1(int seconds)
 {
-    // On the monotonic clock, so that a pause across midnight lasts as long
-    // as any other; the event loop sleeps between events instead of spinning.
-    const auto length = std::chrono::seconds(seconds);
-    const auto start = m_services.clock.now();
-    const auto stop = [this] { return ending(); };
-    for (auto elapsed = m_services.clock.now() - start; elapsed < length && !ending();
-         elapsed = m_services.clock.now() - start) {
-        m_services.events.waitFor(std::chrono::ceil<std::chrono::milliseconds>(length - elapsed), stop);
-    }
+    waitOnClock(m_services.events, m_services.clock, std::chrono::seconds(seconds), [this] { return ending(); });
 }

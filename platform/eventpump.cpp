@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/eventpump.h"
 
+#include "platform/clock.h"
+
 #include <utility>
 
 ThrottledEvents::ThrottledEvents(ProcessEvents pump, std::chrono::milliseconds interval)
@@ -17,4 +19,12 @@ void ThrottledEvents::operator()()
         return;
     m_last = now;
     m_pump();
+}
+
+void waitOnClock(EventPump &events, const Clock &clock, std::chrono::milliseconds length,
+                 const std::function<bool()> &stop)
+{
+    const auto start = clock.now();
+    for (auto elapsed = clock.now() - start; elapsed < length && !stop(); elapsed = clock.now() - start)
+        events.waitFor(std::chrono::ceil<std::chrono::milliseconds>(length - elapsed), stop);
 }

@@ -243,8 +243,8 @@ private slots:
         QCOMPARE(window.settings.value("EnvelopePreviewOpen"), std::optional<QString>("0"));
     }
 
-    // Sleep1 counts on the monotonic clock: an event loop that wakes early
-    // (the clock moves 700 ms per wait) still pauses for two seconds.
+    // The pause between envelopes counts on the monotonic clock: a loop that
+    // wakes early (the clock moves 700 ms per wait) still pauses two seconds.
     void pauseLastsTwoSecondsOnTheClock()
     {
         TestServices services;
