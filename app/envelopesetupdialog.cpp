@@ -63,8 +63,10 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
         {shiftXMM, Setting::ShiftXMM},
         {shiftYMM, Setting::ShiftYMM},
     };
-    for (const auto &[box, setting] : boxes)
+    for (const auto &[box, key] : boxes) {
+        const Setting setting = key; // Clang before 16 cannot capture a structured binding
         connect(box, &QLineEdit::textChanged, this, [this, setting](const QString &text) { emit changed(setting, text); });
+    }
     connect(turned, &QCheckBox::toggled, this,
             [this](bool on) { emit changed(Setting::Rotate180, on ? QStringLiteral("1") : QStringLiteral("0")); });
     enableCustomSize();
