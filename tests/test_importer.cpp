@@ -82,7 +82,7 @@ struct Window
 
 } // namespace
 
-class TestForm1Importer : public QObject
+class TestImporter : public QObject
 {
     Q_OBJECT
 
@@ -292,5 +292,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm1Importer)
-#include "test_form1_importer.moc"
+QTEST_MAIN(TestImporter)
+#include "test_importer.moc"

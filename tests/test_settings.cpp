@@ -51,7 +51,7 @@ QStringList items(const QComboBox *combo)
 
 } // namespace
 
-class TestForm1Settings : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 
@@ -289,5 +289,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm1Settings)
-#include "test_form1_settings.moc"
+QTEST_MAIN(TestSettings)
+#include "test_settings.moc"
