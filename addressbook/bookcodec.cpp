@@ -67,43 +67,58 @@ QStringView withoutLeadingSpaces(QStringView text)
     return text.sliced(at);
 }
 
-// The book as one text: each entry less its leading spaces, the separator, CR LF.
-QString bookText(const QStringList &entries)
+// Calls `put` with each entry less its leading spaces, the separator and
+// CR LF, in turn: the record as the writer lays it down.
+template<typename Put>
+void forEachRecordPiece(const QStringList &entries, Put put)
 {
-    qsizetype size = 0;
-    for (const QString &entry : entries)
-        size += withoutLeadingSpaces(entry).size() + kRecordSeparator.size() + kCrLf.size();
-    QString text;
-    text.reserve(size);
     for (const QString &entry : entries) {
-        text += withoutLeadingSpaces(entry);
-        text += kRecordSeparator;
-        text += kCrLf;
+        put(withoutLeadingSpaces(entry));
+        put(kRecordSeparator);
+        put(kCrLf);
     }
-    return text;
 }
 
-// The Windows-1252 bytes of the text, or an empty array when a character
-// does not fit or the bytes would be read back as UTF-8.
-QByteArray encodeWindows1252(QStringView text)
+// The Windows-1252 bytes of the entries, or an empty array when a
+// character does not fit or the bytes would be read back as UTF-8.
+QByteArray encodeWindows1252(const QStringList &entries, qsizetype size)
 {
-    // Characters past Latin-1 come out as '?' here; the table mends them,
-    // and those from 0x80 to 0x9F, or tells that they do not fit.
-    QByteArray bytes = text.toLatin1();
-    char *out = bytes.data();
+    QByteArray bytes;
+    bytes.reserve(size);
+    // A few thousand characters at a time: each piece is converted and
+    // mended while it is still in the cache, and no copy of the whole book
+    // as text is made.
+    constexpr qsizetype kChunk = 16 * 1024;
+    QString chunk;
+    chunk.reserve(kChunk + 1024);
     bool ascii = true;
-    const bool fits = forEachNonAscii(text.utf16(), text.size(), [&](qsizetype i) {
-        ascii = false;
-        const char16_t c = text[i].unicode();
-        if (c >= 0xA0 && c <= 0xFF)
+    const auto convert = [&] {
+        const qsizetype at = bytes.size();
+        // Characters past Latin-1 come out as '?' here; the table mends
+        // them, and those from 0x80 to 0x9F, or tells that they do not fit.
+        bytes += chunk.toLatin1();
+        char *out = bytes.data() + at;
+        const bool fits = forEachNonAscii(chunk.utf16(), chunk.size(), [&](qsizetype i) {
+            ascii = false;
+            const char16_t c = chunk[i].unicode();
+            if (c >= 0xA0 && c <= 0xFF)
+                return true;
+            const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
+            if (it == kHighControls.end())
+                return false;
+            out[i] = char(0x80 + (it - kHighControls.begin()));
             return true;
-        const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
-        if (it == kHighControls.end())
-            return false;
-        out[i] = char(0x80 + (it - kHighControls.begin()));
-        return true;
+        });
+        chunk.resize(0); // keeps its room
+        return fits;
+    };
+    bool fits = true;
+    forEachRecordPiece(entries, [&](QStringView piece) {
+        chunk += piece;
+        if (fits && chunk.size() >= kChunk)
+            fits = convert();
     });
-    if (!fits)
+    if (!fits || !convert())
         return {};
     // ASCII reads back as itself; other bytes must not form UTF-8 or a mark.
     if (!ascii && (startsWithBom(bytes) || bytes.isValidUtf8()))
@@ -111,8 +126,11 @@ QByteArray encodeWindows1252(QStringView text)
     return bytes;
 }
 
-QByteArray encodeUtf8(QStringView text)
+QByteArray encodeUtf8(const QStringList &entries, qsizetype size)
 {
+    QString text;
+    text.reserve(size);
+    forEachRecordPiece(entries, [&text](QStringView piece) { text += piece; });
     QByteArray bytes = text.toUtf8();
     // A first entry that starts with U+FEFF would pass for a byte-order mark
     // and be dropped by the reader; a mark of our own in front keeps it.
@@ -138,11 +156,12 @@ bool canBeStored(QStringView entry)
 
 QByteArray encodeBook(const QStringList &entries, BookEncoding *used)
 {
-    const QString text = bookText(entries);
-    QByteArray bytes = encodeWindows1252(text);
-    const bool utf8 = bytes.isEmpty() && !text.isEmpty();
+    qsizetype size = 0;
+    forEachRecordPiece(entries, [&size](QStringView piece) { size += piece.size(); });
+    QByteArray bytes = encodeWindows1252(entries, size);
+    const bool utf8 = bytes.isEmpty() && size > 0;
     if (utf8)
-        bytes = encodeUtf8(text);
+        bytes = encodeUtf8(entries, size);
     if (used)
         *used = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
     return bytes;

@@ -62,6 +62,8 @@ private slots:
         row("refused: holds the separator", "a*|||||*b", cp1252, "", QString());
         row("refused: ends in the separator less its last star", "a*|||||", cp1252, "", QString());
         row("Windows-1252 letters", "Jos\u00e9 \u20ac", cp1252, "Jos\xe9 \x80");
+        row("longer than the writer's piece of work", QString(20000, u'a') + QStringLiteral("\u00e9\u20ac"), cp1252,
+            QByteArray(20000, 'a') + "\xe9\x80");
         row("bytes Windows-1252 leaves undefined stand for themselves", "\u0081\u008d\u008f\u0090\u009d", cp1252,
             "\x81\x8d\x8f\x90\x9d");
         QByteArray all;
