@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Print" and "Print All Selected Address" on the window, against the
-// recording printer: what reaches the printer, the buttons, the messages,
-// the pauses, and what the user may do while a run goes on.
+// "Print" and "Print All Selected Address" on the window, against the recording
+// printer: what is sent, the buttons, messages, pauses, and edits during a run.
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
 #include "app/form1.h"
@@ -23,14 +22,13 @@ namespace {
 
 const QStringList kEntries{"Entry0\r\nFirst Street\r\n", "Entry1\r\n", "Entry2\r\n", "Entry3\r\n", "Entry4\r\n"};
 
-// The window with a two-line return address and the given entries ticked.
+// The window with a two-line return address (in the default 12-point Verdana)
+// and the given entries ticked.
 std::unique_ptr<Form1> makeForm(const Form1Services &services, const QStringList &entries, const QList<int> &ticked)
 {
     auto form = std::make_unique<Form1>(services);
     form->Form_Load();
     form->TextReturn->setText("Sender\r\nHome");
-    form->TextReturnPrintFontSize->setText("12");
-    form->TextReturnPrintFonttype->setText("Verdana");
     form->TextToAddressPrintFontSize->setText("10");
     form->TextToAddressPrintFontType->setText("Arial");
     form->addToAddressBook(entries);
@@ -82,8 +80,7 @@ private slots:
         form.TextToAddress->setText("Name\r\nStreet");
         form.TextReturnOffX->setText(situation == u"offset" ? "abc" : "1");
         form.TextReturnOffY->setText("2");
-        form.TextAddressToOffX->setText("3");
-        form.TextAddressToOffY->setText("4");
+        form.TextAddressToOffX->setText("3"); // Y stays at 4
         window.printer.failOpening = situation == u"open" ? message : QString();
         window.printer.failSending = situation == u"send" ? message : QString();
         QList<bool> enabledWhilePrinting;
