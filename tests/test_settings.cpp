@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings store on disk; start-up, the persisted fields, the display
-// fonts and Restore Default Settings, driven through the window; and the
-// catalogues as main() installs them: German for a German locale, English
-// for any other.
+// The settings store on disk; start-up, stored fields, display fonts and
+// Restore Default Settings through the window; German or English texts.
 #include "app/addresstextbox.h"
 #include "app/form1.h"
 #include "app/sortedcombobox.h"
@@ -11,7 +9,6 @@
 #include "platform/filesettingsbackend.h"
 #include "settings/settingkeys.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -25,7 +22,6 @@
 #include <QTest>
 #include <QTranslator>
 
-#include <memory>
 
 namespace {
 
@@ -65,8 +61,6 @@ private slots:
         QTest::addColumn<QString>("key"); // empty: nothing stored
         QTest::addColumn<QString>("value");
         QTest::newRow("empty store, offset") << "TextReturnOffY" << "" << ".5";
-        QTest::newRow("empty store, delimiter") << "ComboAddress" << "" << "[LINE BREAK]";
-        QTest::newRow("empty store, font") << "TextToAddressPrintFontType" << "" << "Verdana";
         QTest::newRow("list item") << "ComboLine" << "ComboLine" << "-Other-";
         QTest::newRow("typed delimiter") << "ComboAddress" << "ComboAddress" << "; ";
         QTest::newRow("40,000 characters, one-line box") << "TextLineD" << "TextLineD" << QString(40000, u'x');
