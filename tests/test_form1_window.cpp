@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window: menus and keys, focus, headings, the resize rule, help, ending;
-// and the windows as a screen reader reads them: every control it can reach
-// is named, no two alike; list entries read as addresses; questions default to No.
+// and what a screen reader reads: named controls, list entries, questions.
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
 #include "app/form1.h"
@@ -89,28 +88,34 @@ class TestForm1Window : public QObject
     Q_OBJECT
 
 private slots:
+    // Every test starts with the window shown and active, over fresh fakes.
+    void init()
+    {
+        m_fakes = std::make_unique<TestServices>();
+        m_form = shownForm(*m_fakes);
+    }
+    void cleanup() { m_form.reset(), m_fakes.reset(); }
+
     void menusAndKeys()
     {
-        TestServices services;
-        auto form = shownForm(services);
-        QCOMPARE(form->windowTitle(), QStringLiteral("Quillon 2.1 - By: Tarvik "));
-        compareMenu(form->menuBar()->actions(), {"File", "Options", "Help"});
-        compareMenu(form->MFile->actions(), {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses",
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Quillon 2.1 - By: Tarvik "));
+        compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
+        compareMenu(m_form->MFile->actions(), {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses",
                                              "Custom Programming", "Suggestions", "Sample 1", "Sample 2", "Exit"});
-        compareMenu(form->MOptions->actions(),
+        compareMenu(m_form->MOptions->actions(),
                     {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
-        compareMenu(form->MHelp->actions(), {"About", "Help"});
+        compareMenu(m_form->MHelp->actions(), {"About", "Help"});
 
-        form->TextToAddress->setText(QStringLiteral("To"));
-        form->TextToAddress->setFocus();
+        m_form->TextToAddress->setText(QStringLiteral("To"));
+        m_form->TextToAddress->setFocus();
         press(Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(services.printer.sent.size(), 1);
+        QCOMPARE(m_fakes->printer.sent.size(), 1);
         press(Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(services.messages.texts(), QStringList{"Complete"});
+        QCOMPARE(m_fakes->messages.texts(), QStringList{"Complete"});
         // Alt+F in an address box opens File instead of typing an "f".
         press(Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(form->MFile->isVisible());
-        QCOMPARE(form->TextToAddress->text(), QStringLiteral("To"));
+        QTRY_VERIFY(m_form->MFile->isVisible());
+        QCOMPARE(m_form->TextToAddress->text(), QStringLiteral("To"));
     }
 
     // Qt moves the focus off a button it disables; the next Space must not
@@ -129,43 +134,39 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(bool, userMovesFocus);
-        TestServices services;
-        auto form = shownForm(services);
-        form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n")});
-        form->addressBook()->tickAll();
-        form->TextReturn->setText(QStringLiteral("From"));
+        m_form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n")});
+        m_form->addressBook()->tickAll();
+        m_form->TextReturn->setText(QStringLiteral("From"));
         if (userMovesFocus)
-            services.events.onProcess = [&] { form->TextImport->setFocus(); };
-        auto *command = form->findChild<QPushButton *>(button);
+            m_fakes->events.onProcess = [&] { m_form->TextImport->setFocus(); };
+        auto *command = m_form->findChild<QPushButton *>(button);
         command->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), userMovesFocus ? static_cast<QWidget *>(form->TextImport) : command);
-        const QString to = form->TextToAddress->text();
-        const qsizetype sent = services.printer.sent.size();
+        QCOMPARE(QApplication::focusWidget(), userMovesFocus ? static_cast<QWidget *>(m_form->TextImport) : command);
+        const QString to = m_form->TextToAddress->text();
+        const qsizetype sent = m_fakes->printer.sent.size();
         QVERIFY(sent > 0 || button == "CommandSelectAll");
         press(Qt::Key_Space);
-        QCOMPARE(services.printer.sent.size(), userMovesFocus ? sent : sent * 2);
-        QCOMPARE(form->TextReturn->text(), QStringLiteral("From"));
-        QCOMPARE(form->TextToAddress->text(), to);
-        QCOMPARE(form->TextReturnOffX->text(), QStringLiteral(".2"));
-        QVERIFY(form->addressBook()->count() == 2 && services.messages.shown.isEmpty());
+        QCOMPARE(m_fakes->printer.sent.size(), userMovesFocus ? sent : sent * 2);
+        QCOMPARE(m_form->TextReturn->text(), QStringLiteral("From"));
+        QCOMPARE(m_form->TextToAddress->text(), to);
+        QCOMPARE(m_form->TextReturnOffX->text(), QStringLiteral(".2"));
+        QVERIFY(m_form->addressBook()->count() == 2 && m_fakes->messages.shown.isEmpty());
     }
 
     void listKeysRecallAnAddressAndSpaceTicks()
     {
-        TestServices services;
-        auto form = shownForm(services);
-        form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n"), QStringLiteral("C\r\n")});
-        form->List1->setFocus();
+        m_form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n"), QStringLiteral("C\r\n")});
+        m_form->List1->setFocus();
         for (auto [key, entry] : {std::pair{Qt::Key_Home, "A\r\n"}, {Qt::Key_Down, "B\r\n"}, {Qt::Key_End, "C\r\n"},
                                   {Qt::Key_Up, "B\r\n"}, {Qt::Key_PageUp, "A\r\n"}}) {
             press(key);
-            QCOMPARE(form->TextToAddress->text(), QString::fromLatin1(entry));
+            QCOMPARE(m_form->TextToAddress->text(), QString::fromLatin1(entry));
         }
-        form->TextToAddress->setText(QStringLiteral("kept"));
+        m_form->TextToAddress->setText(QStringLiteral("kept"));
         press(Qt::Key_Space);
-        QVERIFY(form->addressBook()->isTicked(0));
-        QCOMPARE(form->TextToAddress->text(), QStringLiteral("kept"));
+        QVERIFY(m_form->addressBook()->isTicked(0));
+        QCOMPARE(m_form->TextToAddress->text(), QStringLiteral("kept"));
     }
 
     void focusOrderFollowsTheTabColumn_data()
@@ -181,15 +182,13 @@ private slots:
     void focusOrderFollowsTheTabColumn()
     {
         QFETCH(QStringList, chain);
-        TestServices services;
-        auto form = shownForm(services);
-        form->findChild<QWidget *>(chain.first())->setFocus(Qt::TabFocusReason);
+        m_form->findChild<QWidget *>(chain.first())->setFocus(Qt::TabFocusReason);
         for (const QString &name : chain) {
             const QWidget *focus = QApplication::focusWidget();
             QCOMPARE((focus->focusProxy() ? focus->focusProxy() : focus)->objectName(), name);
             press(Qt::Key_Tab);
         }
-        QCOMPARE(form->TextReturn->text(), QString()); // Tab moved on instead of typing
+        QCOMPARE(m_form->TextReturn->text(), QString()); // Tab moved on instead of typing
     }
 
     // Headings fit their slots; a click where Label2 overlaps the
@@ -197,65 +196,57 @@ private slots:
     // follows the window's right edge, but never shrinks below its design.
     void layoutFollowsTheWindow()
     {
-        TestServices services;
-        auto form = shownForm(services);
-        QCOMPARE(form->Label2->headings(), (QStringList{"From Addres:", "To Address:", "Saved Addresses:"}));
-        for (HeadingLabel *label : form->findChildren<HeadingLabel *>()) {
+        QCOMPARE(m_form->Label2->headings(), (QStringList{"From Addres:", "To Address:", "Saved Addresses:"}));
+        for (HeadingLabel *label : m_form->findChildren<HeadingLabel *>()) {
             const QFontMetricsF metrics(label->fittedFont());
             for (qsizetype i = 0; i < label->headingSlots().size(); ++i)
                 QVERIFY(label->headingSlots()[i].start + metrics.horizontalAdvance(label->headings()[i])
                         <= label->headingSlots()[i].end);
         }
-        QCOMPARE(form->centralWidget()->childAt(form->TextToAddress->geometry().center())->parentWidget(),
-                 form->TextToAddress);
-        for (QWidget *hidden : std::initializer_list<QWidget *>{form->Text2, form->Text5, form->CommandTakeAddress})
+        QCOMPARE(m_form->centralWidget()->childAt(m_form->TextToAddress->geometry().center())->parentWidget(),
+                 m_form->TextToAddress);
+        for (QWidget *hidden : std::initializer_list<QWidget *>{m_form->Text2, m_form->Text5,
+                                                                m_form->CommandTakeAddress})
             QVERIFY(!hidden->isVisible());
-        const QRect designed = form->List1->geometry();
-        form->resize(form->width() + 100, form->height());
-        QCOMPARE(form->List1->geometry(), designed.adjusted(0, 0, 100, 0));
-        form->resize(designed.left(), form->height());
-        QCOMPARE(form->List1->geometry(), designed.adjusted(0, 0, 100, 0));
+        const QRect designed = m_form->List1->geometry();
+        m_form->resize(m_form->width() + 100, m_form->height());
+        QCOMPARE(m_form->List1->geometry(), designed.adjusted(0, 0, 100, 0));
+        m_form->resize(designed.left(), m_form->height());
+        QCOMPARE(m_form->List1->geometry(), designed.adjusted(0, 0, 100, 0));
     }
 
     void helpMenu()
     {
-        TestServices services;
-        auto form = shownForm(services);
-        for (QAction *item : {form->AboutMMMM, form->SuggestionsMenu, form->HelpMMMM, form->HelpM,
-                              form->CustomProgrammingMenu})
+        for (QAction *item : {m_form->AboutMMMM, m_form->SuggestionsMenu, m_form->HelpMMMM, m_form->HelpM,
+                              m_form->CustomProgrammingMenu})
             item->trigger();
-        QCOMPARE(services.messages.texts(),
+        QCOMPARE(m_fakes->messages.texts(),
                  (QStringList{"Quillon 2.1\r\n\r\nWritten By: Tarvik\r\nEmail: tarvik@example.org \r\n"
                               "Web Site: www.example.org \r\n",
                               "Could you please mail any suggestions to suggestions@example.org"}));
-        QCOMPARE(services.shell.opened,
+        QCOMPARE(m_fakes->shell.opened,
                  (QStringList{"www.example.org", "www.example.org", "www.example.org/customprogramming.htm"}));
     }
 
     void closingAndExitEndTheProgramAtOnce()
     {
-        TestServices services, other;
-        auto form = shownForm(services);
-        form->ExitM->trigger();
-        QVERIFY(form->ending() && services.app.quitCalls == 1 && services.messages.shown.isEmpty());
-        services.settings.writes.clear();
-        form->TextReturnOffX->setText(QStringLiteral("5")); // nothing is stored once ending
-        QVERIFY(services.settings.writes.isEmpty());
+        TestServices other;
+        m_form->ExitM->trigger();
+        QVERIFY(m_form->ending() && m_fakes->app.quitCalls == 1 && m_fakes->messages.shown.isEmpty());
+        m_fakes->settings.writes.clear();
+        m_form->TextReturnOffX->setText(QStringLiteral("5")); // nothing is stored once ending
+        QVERIFY(m_fakes->settings.writes.isEmpty());
         QVERIFY(shownForm(other)->close());
         QVERIFY(other.app.quitCalls == 1 && other.messages.shown.isEmpty());
     }
 
     void everyControlNamedOnce()
     {
-        TestServices services;
-        Form1 form(services.services());
-        form.Form_Load();
-        form.ComboLine->setText(QString()); // named by its label, whatever it holds
-        form.addToAddressBook({QStringLiteral("Ann Lee\r\n  \r\n1 Elm St\r\n"), QString()});
-        form.addressBook()->setTicked(1, true); // "Ann Lee", after the empty entry
-        form.show();
-        form.FontSettingsM_Click();
-        form.SaveMenuAs_Click();
+        m_form->ComboLine->setText(QString()); // named by its label, whatever it holds
+        m_form->addToAddressBook({QStringLiteral("Ann Lee\r\n  \r\n1 Elm St\r\n"), QString()});
+        m_form->addressBook()->setTicked(1, true); // "Ann Lee", after the empty entry
+        m_form->FontSettingsM_Click();
+        m_form->SaveMenuAs_Click();
 
         // Every window open now, so that later windows are held to the same rule.
         QStringList names;
@@ -278,7 +269,7 @@ private slots:
         QVERIFY(names.size() >= 30);
 
         // An entry reads as its lines, one after another, and says whether it is ticked.
-        QAccessibleTableInterface *list = QAccessible::queryAccessibleInterface(form.List1)->tableInterface();
+        QAccessibleTableInterface *list = QAccessible::queryAccessibleInterface(m_form->List1)->tableInterface();
         QAccessibleInterface *blank = list->cellAt(0, 0), *ann = list->cellAt(1, 0);
         QCOMPARE(ann->text(QAccessible::Name), QStringLiteral("Ann Lee, 1 Elm St"));
         QVERIFY(ann->state().checkable && ann->state().checked && !blank->state().checked);
@@ -300,6 +291,10 @@ private slots:
         QVERIFY(read.contains(QStringLiteral("Clear them?")) && read.contains(QStringLiteral("Yes"))
                 && read.contains(QStringLiteral("No")));
     }
+
+private:
+    std::unique_ptr<TestServices> m_fakes;
+    std::unique_ptr<Form1> m_form;
 };
 
 QTEST_MAIN(TestForm1Window)
