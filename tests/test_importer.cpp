@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The import parser and its delimiter choices; the importer on the window
-// (samples, "Import Addresses", "Clear Addresses"); and the address book
-// through the window: start-up load, its commands, Save and the Save-As panel.
+// The import parser; the importer on the window; the address book through the
+// window: start-up load, its commands, Save and the Save-As panel.
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/bookcodec.h"
 #include "app/addresstextbox.h"
@@ -176,10 +175,9 @@ private slots:
         QTest::newRow("the program ending stops the import") << 2 << QString() << kKept << false << "" << 5;
     }
 
-    // A sample sets the import text and both delimiters, each stored at
-    // once, the "Specify:" boxes untouched; the import changes no field;
-    // "Clear Addresses" empties the import text alone. A program ending
-    // during the import adds and saves nothing.
+    // A sample sets (and stores) the text and both delimiters, not "Specify:";
+    // the import changes none; "Clear Addresses" empties the text alone; an
+    // import the program's ending stops saves nothing.
     void import()
     {
         QFETCH(int, sample);
