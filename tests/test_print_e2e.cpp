@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window printing through a real CUPS server that belongs to the test
-// run (scripts/test starts it): the jobs it records, the documents it
-// receives and those its filters make, read back with poppler's tools.
+// The window printing through the test run's own CUPS server (scripts/test
+// starts it): its jobs, and the documents it gets and makes, read with poppler.
 #include "app/addresstextbox.h"
 #include "app/envelopesetupdialog.h"
 #include "app/form1.h"

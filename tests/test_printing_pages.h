@@ -69,11 +69,10 @@ inline double lineHeightOf(double points)
     return QFontMetricsF(font, &printer).lineSpacing() / printer.logicalDpiY() * 72.0;
 }
 
-// The envelope both geometry tests print: "Alpha" and, `gap` lines lower,
-// "Bravo" at (1.5, 0.5) cm in 12 points; "Charlie" and, a line lower,
-// "Delta" at (12, 8.25) cm in 16 points; all in kFace. Each word whose
-// top-left corner among `words` is not within half a millimetre of its
-// place from `corner`, the printable area's, and where it is instead.
+// The envelope both geometry tests print, in kFace: "Alpha", and `gap` lines lower
+// "Bravo", at (1.5, 0.5) cm in 12 points; "Charlie", and a line lower "Delta", at
+// (12, 8.25) cm in 16 points. Each word more than half a millimetre from its place
+// from `corner` (the printable area's), and where it is instead.
 inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap)
 {
     const QPointF from = corner + QPointF(1.5, 0.5) * kPointsPerCm, to = corner + QPointF(12, 8.25) * kPointsPerCm;

@@ -7,9 +7,8 @@
 #include <functional>
 #include <utility>
 
-// Logs every call in order ("unit cm", "size 12", "font Verdana",
-// "orientation landscape", "paper printer", "y 0.5", "x 0.2", "print A", "end send") and
-// keeps the lines of every document sent. Failures can be scripted.
+// Logs every call in order ("unit cm", "size 12", "paper printer", "x 0.2", "print A",
+// "end send", ...) and keeps the lines of every document sent. Failures can be scripted.
 class RecordingPrinter final : public Printer
 {
 public:
