@@ -26,6 +26,32 @@ BookMessage information(const QString &text)
     return {BookMessage::Information, text};
 }
 
+// The lock that copies take before they read and write a book: an flock on
+// its folder, which costs nothing to make or remove. Where the folder
+// refuses one (NFS), a lock file beside the book serves, as it does while
+// one is there: older versions take only that. Held while the object lives.
+class BookLock
+{
+public:
+    // False when another copy held it until the deadline. A lock file that
+    // cannot be made at all does not stop the save, which then says why.
+    bool take(const QString &book, const QDeadlineTimer &deadline)
+    {
+        const FolderLock::Status folder = m_folder.lock(QFileInfo(book).absolutePath(), deadline);
+        if (folder == FolderLock::Busy)
+            return false;
+        const QString lockFileName = book + QStringLiteral(".lock");
+        if (folder == FolderLock::Held && !QFileInfo::exists(lockFileName))
+            return true;
+        m_file.emplace(lockFileName);
+        return m_file->tryLock(int(deadline.remainingTime())) || m_file->error() != QLockFile::LockFailedError;
+    }
+
+private:
+    FolderLock m_folder;
+    std::optional<QLockFile> m_file;
+};
+
 } // namespace
 
 AddressBookSession::AddressBookSession(BookPlaces places, ProcessEvents events, std::function<bool()> stopped,
@@ -166,27 +192,12 @@ BookResult AddressBookSession::saveNow(const QString &afterFailure)
         return result;
     }
 
-    // Other copies take the same lock before they read and write the file:
-    // an flock on its folder, which costs nothing to make or remove. Where
-    // the folder refuses one (NFS), a lock file beside the book serves, as
-    // it does while one is there: older versions take only that. Where no
-    // lock file can be made at all, the save fails too and says why.
-    const QDeadlineTimer deadline(m_lockWait);
-    FolderLock folderLock;
-    const FolderLock::Status folder = folderLock.lock(QFileInfo(m_path).absolutePath(), deadline);
-    const QString lockFileName = m_path + QStringLiteral(".lock");
-    std::optional<QLockFile> lockFile;
-    bool busy = folder == FolderLock::Busy;
-    if (!busy && (folder == FolderLock::Unsupported || QFileInfo::exists(lockFileName))) {
-        lockFile.emplace(lockFileName);
-        busy = !lockFile->tryLock(int(deadline.remainingTime())) && lockFile->error() == QLockFile::LockFailedError;
-    }
+    BookLock lock;
     QString problem;
-    if (busy) {
+    if (!lock.take(m_path, QDeadlineTimer(m_lockWait))) {
         problem = BookTexts::lockedByAnotherCopy(m_path);
     } else {
-        if (BookFiles::sameFile(m_basePath, m_path) && m_files.changedOnDisk(m_path))
-            takeInDisk();
+        takeInDiskIfChanged();
         const QStringList entries = m_model->texts();
         const BookSave saved = m_files.save(m_path, entries);
         if (!saved.keptCopy.isEmpty())
@@ -227,12 +238,13 @@ void AddressBookSession::refresh()
         return;
     }
     watch();
-    if (BookFiles::sameFile(m_basePath, m_path) && m_files.changedOnDisk(m_path))
-        takeInDisk();
+    takeInDiskIfChanged();
 }
 
-void AddressBookSession::takeInDisk()
+void AddressBookSession::takeInDiskIfChanged()
 {
+    if (!BookFiles::sameFile(m_basePath, m_path) || !m_files.changedOnDisk(m_path))
+        return;
     // No events run here: the lock may be held, and a nested save would wait for it.
     const BookRead read = m_files.read(m_path, AddressListModel::kCapacity);
     if (read.status == BookRead::Unreadable)

@@ -83,7 +83,8 @@ public:
 private:
     void useDefaultIfUnset();
     BookResult saveNow(const QString &afterFailure);
-    void takeInDisk();
+    // Takes in what another copy saved since this one last read or wrote the file.
+    void takeInDiskIfChanged();
     void finishDeferredSave(BookResult &result);
     void watch();
 
