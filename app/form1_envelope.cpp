@@ -4,6 +4,7 @@
 #include "app/form1.h"
 
 #include "app/addresstextbox.h"
+#include "app/busycommand.h"
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
 #include "platform/messagebox.h"
@@ -66,9 +67,10 @@ void Form1::testPrint_Click()
     // Not inside an envelope's open document.
     if (ending() || m_printingEnvelope)
         return;
-    envelopeSetup->testPrint->setEnabled(false);
-    const EnvelopeResult result = printTestEnvelope(envelopeFields(), m_services.printer);
-    envelopeSetup->testPrint->setEnabled(true);
+    const EnvelopeResult result = [this] {
+        const BusyCommand busy(envelopeSetup->testPrint);
+        return printTestEnvelope(envelopeFields(), m_services.printer);
+    }();
     if (!result.succeeded() && !result.message.isEmpty())
         m_services.messages.warning(result.message);
 }
