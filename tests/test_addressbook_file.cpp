@@ -128,7 +128,6 @@ private slots:
         QTest::newRow("read-only program folder, its book copied") << false << true;
         QTest::newRow("read-only program folder without a book") << false << false;
     }
-
     void defaultBookSavedAndDeleted()
     {
         QFETCH(bool, programDirWritable);
@@ -159,7 +158,6 @@ private slots:
         QTest::newRow("a folder") << false;
         QTest::newRow("a named pipe") << true;
     }
-
     void unreadableBookIsNeverReplaced()
     {
         QFETCH(bool, pipe);
@@ -201,7 +199,6 @@ private slots:
         QTest::newRow("a large book, 4 KiB of room") << 301 << qint64(4096);
         QTest::newRow("a book larger than a write buffer") << 1000 << qint64(4096);
     }
-
     void failedReplacementKeepsTheOldFile()
     {
         QFETCH(int, records);
@@ -296,7 +293,6 @@ private slots:
         QTest::newRow("idle: the list follows, ticks kept") << QStringList{"remove", "Anne\r\n", "add", "Cleo\r\n"}
                                                             << QString() << QString() << QStringList{"Bob\r\n", "Cleo\r\n"};
     }
-
     void twoCopiesLoseNothing()
     {
         QFETCH(QStringList, other);
@@ -350,7 +346,6 @@ private slots:
         QTest::newRow("C locale, still without case")
             << QLocale::c() << QStringList{"b", "B", "a", "A"} << QStringList{"a", "A", "b", "B"};
     }
-
     void sortedOrder()
     {
         QFETCH(QLocale, locale);
@@ -387,7 +382,6 @@ private slots:
         QTest::newRow("every other of 40, gathered at once") << 40 << odd << QStringList();
         QTest::newRow("a batch merged among ticked ones") << 5 << QList<int>{1, 3} << numbered(40, "entry 00002 x");
     }
-
     void removingTickedKeepsTheRest()
     {
         QFETCH(int, count);

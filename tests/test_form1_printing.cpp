@@ -65,7 +65,6 @@ private slots:
         QTest::newRow("no printer") << "open" << "No default printer.";
         QTest::newRow("job refused") << "send" << "Refused.";
     }
-
     void print()
     {
         QFETCH(QString, situation);
@@ -126,7 +125,6 @@ private slots:
         QTest::newRow("window closed in a pause") << "close" << first << 1;
         QTest::newRow("window closed while an envelope prints: it is dropped") << "close midway" << first << 1;
     }
-
     void printAll()
     {
         QFETCH(QString, action);

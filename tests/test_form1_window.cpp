@@ -129,7 +129,6 @@ private slots:
         QTest::newRow("Select All") << "CommandSelectAll" << false;
         QTest::newRow("Print, focus moved meanwhile") << "CommandPrint" << true;
     }
-
     void focusComesBackToTheBusyCommand()
     {
         QFETCH(QString, button);
@@ -178,7 +177,6 @@ private slots:
         QTest::newRow("importer") << QStringList{"CommandClearImport", "TextAddressD", "TextLineD", "ComboAddress",
                                                  "ComboLine", "CommandImport", "TextImport"};
     }
-
     void focusOrderFollowsTheTabColumn()
     {
         QFETCH(QStringList, chain);

@@ -107,7 +107,6 @@ private slots:
         row("other, long: leftmost occurrence first", "x" + longOne + "bay", u"|", other, {"x\r\n", "bay\r\n"},
             longOne);
     }
-
     void parse()
     {
         QFETCH(QString, text);

@@ -96,7 +96,6 @@ private slots:
         QTest::newRow("No. 10") << "No10" << "na_number-10_4.125x9.5in" << QSizeF(684, 297)
                                 << QMarginsF(6, 21, 15, 30);
     }
-
     void printableCorner()
     {
         QFETCH(QString, size);
@@ -138,7 +137,6 @@ private slots:
         QTest::newRow("queue stops accepting while the envelope prints") << "rejects midway" << "refused the envelope";
         QTest::newRow("no print server") << "no server" << "found no default printer";
     }
-
     void nothingIsSent()
     {
         QFETCH(QString, situation);

@@ -67,7 +67,6 @@ private slots:
         QTest::newRow("40,000 characters, combo") << "ComboAddress" << "ComboAddress" << QString(40000, u'y');
         QTest::newRow("empty middle line") << "TextReturn" << "ReturnAddress" << "A\r\n\r\nB";
     }
-
     void startShowsTheStoredTexts()
     {
         QFETCH(QString, field);
@@ -154,7 +153,6 @@ private slots:
         QTest::newRow("Yes") << true << true;
         QTest::newRow("Yes, but the store cannot be removed") << true << false;
     }
-
     void restoreDefaultSettings()
     {
         QFETCH(bool, yes);
@@ -190,7 +188,6 @@ private slots:
             "To address print font size is empty. Enter a number of points. Nothing was printed.",
             "Are you sure you want to restore the default settings?"};
     }
-
     void textsFollowTheLocale()
     {
         QFETCH(QString, locale);
