@@ -33,15 +33,12 @@ class TestPrintE2e : public QObject
         {
             form.Form_Load();
             form.TextReturn->setText("Alpha\r\nBravo");
-            form.TextReturnPrintFonttype->setText(kFace);
-            form.TextReturnPrintFontSize->setText("12");
-            form.TextReturnOffX->setText("1.5");
-            form.TextReturnOffY->setText(".5");
             form.TextToAddress->setText("Charlie\r\nDelta\r\n");
-            form.TextToAddressPrintFontType->setText(kFace);
-            form.TextToAddressPrintFontSize->setText("16");
-            form.TextAddressToOffX->setText("12");
-            form.TextAddressToOffY->setText("8.25");
+            for (const auto &[box, text] : {std::pair{form.TextReturnPrintFonttype, kFace}, {form.TextReturnPrintFontSize, "12"},
+                                            {form.TextReturnOffX, "1.5"}, {form.TextReturnOffY, ".5"},
+                                            {form.TextToAddressPrintFontType, kFace}, {form.TextToAddressPrintFontSize, "16"},
+                                            {form.TextAddressToOffX, "12"}, {form.TextAddressToOffY, "8.25"}})
+                box->setText(text);
         }
 
         TestServices services;
