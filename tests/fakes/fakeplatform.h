@@ -72,7 +72,7 @@ private:
 class FakeEventPump final : public EventPump
 {
 public:
-    explicit FakeEventPump(FakeClock *clock = nullptr) : m_clock(clock) {}
+    explicit FakeEventPump(FakeClock *clock = nullptr) : clock(clock) {}
     void processEvents() override
     {
         ++processCalls;
@@ -84,16 +84,14 @@ public:
         waits << duration;
         if (onProcess)
             onProcess();
-        if (m_clock && !(stop && stop()))
-            m_clock->advance(duration);
+        if (clock && !(stop && stop()))
+            clock->advance(duration);
     }
 
     int processCalls = 0;
     QList<std::chrono::milliseconds> waits;
     std::function<void()> onProcess;
-
-private:
-    FakeClock *m_clock;
+    FakeClock *clock; // moved on by every wait, when set
 };
 
 class FakeAppControl final : public AppControl
