@@ -21,7 +21,8 @@ QLocale collationLocale(const QLocale &locale)
 } // namespace
 
 AddressListModel::AddressListModel(QObject *parent, const QLocale &locale)
-    : QAbstractListModel(parent), m_collator(collationLocale(locale))
+    : QAbstractListModel(parent),
+      m_collator(collationLocale(locale))
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
@@ -37,17 +38,14 @@ QVariant AddressListModel::data(const QModelIndex &index, int role) const
         return {};
     const Row &row = m_rows[size_t(index.row())];
     switch (role) {
-    case Qt::DisplayRole:
-        return oneLine(row.text);
+    case Qt::DisplayRole: return oneLine(row.text);
     case Qt::ToolTipRole: {
         QString lines = row.text;
         lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         return lines.trimmed();
     }
-    case EntryTextRole:
-        return row.text;
-    case Qt::CheckStateRole:
-        return row.ticked ? Qt::Checked : Qt::Unchecked;
+    case EntryTextRole: return row.text;
+    case Qt::CheckStateRole: return row.ticked ? Qt::Checked : Qt::Unchecked;
     // What a screen reader says for the entry: its lines one after another
     // (not the drawn row's separator marks), and its tick.
     case Qt::AccessibleTextRole: {
@@ -56,10 +54,8 @@ QVariant AddressListModel::data(const QModelIndex &index, int role) const
         lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
         return lines.isEmpty() ? tr("Empty address") : lines.join(tr(", ", "between the lines of an address read out"));
     }
-    case Qt::AccessibleDescriptionRole:
-        return row.ticked ? tr("Ticked") : tr("Not ticked");
-    default:
-        return {};
+    case Qt::AccessibleDescriptionRole: return row.ticked ? tr("Ticked") : tr("Not ticked");
+    default: return {};
     }
 }
 

@@ -28,7 +28,7 @@ constexpr char kBom[] = "\xEF\xBB\xBF";
 // compiler vectorises.
 constexpr qsizetype kBlock = 16;
 
-template<typename Char>
+template <typename Char>
 bool blockIsAscii(const Char *block)
 {
     unsigned bits = 0;
@@ -39,7 +39,7 @@ bool blockIsAscii(const Char *block)
 
 // Calls `visit` with the position of each character from 0x80 on, in
 // order, until it returns false; returns whether it went to the end.
-template<typename Char, typename Visit>
+template <typename Char, typename Visit>
 bool forEachNonAscii(const Char *data, qsizetype size, Visit visit)
 {
     for (qsizetype block = 0; block < size; block += kBlock) {
@@ -69,7 +69,7 @@ QStringView withoutLeadingSpaces(QStringView text)
 
 // Calls `put` with each entry less its leading spaces, the separator and
 // CR LF, in turn: the record as the writer lays it down.
-template<typename Put>
+template <typename Put>
 void forEachRecordPiece(const QStringList &entries, Put put)
 {
     for (const QString &entry : entries) {
@@ -204,7 +204,7 @@ namespace {
 
 // An entry from the lines of its record: the non-empty ones, each
 // followed by CR LF.
-template<typename Lines>
+template <typename Lines>
 QString entryOfLines(const Lines &lines)
 {
     qsizetype size = 0;

@@ -28,8 +28,9 @@ IoResult readWhole(const QString &path, QByteArray *bytes)
     if (!info.isFile())
         return {false, QCoreApplication::translate("BookFiles", "it is not a regular file")};
     if (info.size() > BookFiles::kMaxFileSize)
-        return {false, QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
-                           .arg(info.size() >> 20)};
+        return {false,
+                QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
+                    .arg(info.size() >> 20)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, file.errorString()};
@@ -68,10 +69,7 @@ bool BookFiles::sameFile(const QString &a, const QString &b)
     return !a.isEmpty() && !b.isEmpty() && keyOf(a) == keyOf(b);
 }
 
-BookFiles::BookFiles(BookPlaces places)
-    : m_places(std::move(places))
-{
-}
+BookFiles::BookFiles(BookPlaces places) : m_places(std::move(places)) {}
 
 void BookFiles::seedDataBook()
 {
@@ -207,8 +205,8 @@ BookFiles::FileStamp BookFiles::stampOf(const QString &path)
     struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return {};
-    return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
-            qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_nsec)};
+    return {qint64(st.st_dev),         qint64(st.st_ino),          qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_nsec)};
 }
 
 bool BookFiles::changedOnDisk(const QString &path) const

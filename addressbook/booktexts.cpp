@@ -103,8 +103,7 @@ QString BookTexts::notSaved(const QString &path, const QString &error, bool unre
              "Quillon does not replace it. To keep your addresses, save them to another file with "
              "File, \"Save Addresses As\".")
               .arg(shown(path), error)
-        : tr("The address book could not be saved to %1: %2.\nThat file was left as it was.")
-              .arg(shown(path), error);
+        : tr("The address book could not be saved to %1: %2.\nThat file was left as it was.").arg(shown(path), error);
 }
 
 QString BookTexts::stillInUse(const QString &path)

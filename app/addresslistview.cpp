@@ -25,8 +25,7 @@ private:
 
 } // namespace
 
-AddressListView::AddressListView(QWidget *parent)
-    : QListView(parent)
+AddressListView::AddressListView(QWidget *parent) : QListView(parent)
 {
     // Every row is one line high: the view lays out tens of thousands of
     // entries without asking each one for its size.

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/addresstextbox.h"
 
-AddressTextBox::AddressTextBox(QWidget *parent)
-    : QPlainTextEdit(parent)
+AddressTextBox::AddressTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);

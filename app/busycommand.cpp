@@ -4,7 +4,8 @@
 #include <QAbstractButton>
 
 BusyCommand::BusyCommand(QAbstractButton *button)
-    : m_button(button), m_hadFocus(button->window()->focusWidget() == button)
+    : m_button(button),
+      m_hadFocus(button->window()->focusWidget() == button)
 {
     button->setEnabled(false);
     // The window's own focus widget: it stays put while a message box has

@@ -61,8 +61,7 @@ private:
 
 } // namespace
 
-EnvelopePreview::EnvelopePreview(PageSource *pages, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_printer(pages)
+EnvelopePreview::EnvelopePreview(PageSource *pages, QWidget *parent) : QWidget(parent, Qt::Window), m_printer(pages)
 {
     setObjectName(QStringLiteral("EnvelopePreview"));
     setWindowTitle(tr("Envelope Preview"));
@@ -92,7 +91,10 @@ void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
     m_drawing->update();
 }
 
-QString EnvelopePreview::summary() const { return m_summary->text(); }
+QString EnvelopePreview::summary() const
+{
+    return m_summary->text();
+}
 
 QString EnvelopePreview::place() const
 {

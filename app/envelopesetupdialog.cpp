@@ -65,7 +65,8 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
     };
     for (const auto &[box, key] : boxes) {
         const Setting setting = key; // Clang before 16 cannot capture a structured binding
-        connect(box, &QLineEdit::textChanged, this, [this, setting](const QString &text) { emit changed(setting, text); });
+        connect(box, &QLineEdit::textChanged, this,
+                [this, setting](const QString &text) { emit changed(setting, text); });
     }
     connect(turned, &QCheckBox::toggled, this,
             [this](bool on) { emit changed(Setting::Rotate180, on ? QStringLiteral("1") : QStringLiteral("0")); });
@@ -74,7 +75,11 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
 
 EnvelopeSetup EnvelopeSetupDialog::setup() const
 {
-    return {size->currentData().toString(), widthMM->text(), heightMM->text(), shiftXMM->text(), shiftYMM->text(),
+    return {size->currentData().toString(),
+            widthMM->text(),
+            heightMM->text(),
+            shiftXMM->text(),
+            shiftYMM->text(),
             turned->isChecked()};
 }
 

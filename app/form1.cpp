@@ -21,12 +21,11 @@
 Form1::Form1(const Form1Services &services, QWidget *parent)
     : QMainWindow(parent),
       m_services(services),
-      m_store(services.settings,
-              [this] {
-                  m_services.messages.warning(
-                      tr("Quillon cannot save your settings: the settings store cannot be written.\n"
-                         "You can go on working, but what you type now will not come back at the next start."));
-              })
+      m_store(services.settings, [this] {
+          m_services.messages.warning(
+              tr("Quillon cannot save your settings: the settings store cannot be written.\n"
+                 "You can go on working, but what you type now will not come back at the next start."));
+      })
 {
     setupUi(this, m_services.pages);
     List1->setModel(m_book.model());

@@ -56,9 +56,9 @@ void Form1::connectEnvelopeWindows()
 
     for (AddressTextBox *box : {TextReturn, TextToAddress})
         connect(box, &AddressTextBox::changed, this, &Form1::refreshPreview);
-    for (QLineEdit *box : {TextReturnOffX, TextReturnOffY, TextAddressToOffX, TextAddressToOffY,
-                           TextReturnPrintFontSize, TextReturnPrintFonttype, TextToAddressPrintFontSize,
-                           TextToAddressPrintFontType})
+    for (QLineEdit *box :
+         {TextReturnOffX, TextReturnOffY, TextAddressToOffX, TextAddressToOffY, TextReturnPrintFontSize,
+          TextReturnPrintFonttype, TextToAddressPrintFontSize, TextToAddressPrintFontType})
         connect(box, &QLineEdit::textChanged, this, &Form1::refreshPreview);
 }
 

@@ -29,7 +29,8 @@ bool Form1::printCurrentEnvelope()
     const BusyCommand busy(CommandPrint);
     m_printingEnvelope = true;
     const EnvelopeResult result = printEnvelope(
-        envelopeFields(), m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
+        envelopeFields(), m_services.printer, [this] { m_services.events.processEvents(); },
+        [this] { return ending(); });
     m_printingEnvelope = false;
 
     if (!result.succeeded() && !result.message.isEmpty() && !ending())
@@ -51,13 +52,14 @@ void Form1::CommandPrintAll_Click()
     }
 
     const BusyCommand busy(CommandPrintAll);
-    printAllTicked(*addressBook(), PrintAllSteps{
-                                       [this] { m_services.events.processEvents(); },
-                                       [this] { return ending(); },
-                                       [this](const QString &entry) { TextToAddress->setText(entry); },
-                                       [this] { return printCurrentEnvelope(); },
-                                       [this] { Sleep1(2); },
-                                   });
+    printAllTicked(*addressBook(),
+                   PrintAllSteps{
+                       [this] { m_services.events.processEvents(); },
+                       [this] { return ending(); },
+                       [this](const QString &entry) { TextToAddress->setText(entry); },
+                       [this] { return printCurrentEnvelope(); },
+                       [this] { Sleep1(2); },
+                   });
 }
 
 // The pause after each envelope, with the window responsive.

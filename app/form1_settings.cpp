@@ -24,21 +24,21 @@ void Form1::persistFields()
     persist(Setting::ReturnAddress, TextReturn, &Form1::TextReturn_Change, &AddressTextBox::changed);
     persist(Setting::ToAddress, TextToAddress, &Form1::TextToAddress_Change, &AddressTextBox::changed);
     persist(Setting::ImportText, TextImport, &Form1::TextImport_Change, &AddressTextBox::changed);
-    for (const auto &[setting, box, changed] : {
-             std::tuple{Setting::ReturnOffsetX, TextReturnOffX, &Form1::TextReturnOffX_Change},
-             {Setting::ReturnOffsetY, TextReturnOffY, &Form1::TextReturnOffY_Change},
-             {Setting::ToAddressOffsetX, TextAddressToOffX, &Form1::TextAddressToOffX_Change},
-             {Setting::ToAddressOffsetY, TextAddressToOffY, &Form1::TextAddressToOffY_Change},
-             {Setting::CustomLineDelimiter, TextLineD, &Form1::TextLineD_Change},
-             {Setting::CustomAddressDelimiter, TextAddressD, &Form1::TextAddressD_Change},
-             {Setting::ReturnDisplayFontSize, TextReturnDisplayFontSite, &Form1::TextReturnDisplayFontSite_Change},
-             {Setting::ReturnDisplayFont, TextReturnDisplayFontType, &Form1::TextReturnDisplayFontType_Change},
-             {Setting::ToAddressDisplayFontSize, TextToAddressDisplaySize, &Form1::TextToAddressDisplaySize_Change},
-             {Setting::ToAddressDisplayFont, TextToAddressDisplayType, &Form1::TextToAddressDisplayType_Change},
-             {Setting::ReturnPrintFontSize, TextReturnPrintFontSize, &Form1::TextReturnPrintFontSize_Change},
-             {Setting::ReturnPrintFont, TextReturnPrintFonttype, &Form1::TextReturnPrintFonttype_Change},
-             {Setting::ToAddressPrintFontSize, TextToAddressPrintFontSize, &Form1::TextToAddressPrintFontSize_Change},
-             {Setting::ToAddressPrintFont, TextToAddressPrintFontType, &Form1::TextToAddressPrintFontType_Change}})
+    for (const auto &[setting, box, changed] :
+         {std::tuple{Setting::ReturnOffsetX, TextReturnOffX, &Form1::TextReturnOffX_Change},
+          {Setting::ReturnOffsetY, TextReturnOffY, &Form1::TextReturnOffY_Change},
+          {Setting::ToAddressOffsetX, TextAddressToOffX, &Form1::TextAddressToOffX_Change},
+          {Setting::ToAddressOffsetY, TextAddressToOffY, &Form1::TextAddressToOffY_Change},
+          {Setting::CustomLineDelimiter, TextLineD, &Form1::TextLineD_Change},
+          {Setting::CustomAddressDelimiter, TextAddressD, &Form1::TextAddressD_Change},
+          {Setting::ReturnDisplayFontSize, TextReturnDisplayFontSite, &Form1::TextReturnDisplayFontSite_Change},
+          {Setting::ReturnDisplayFont, TextReturnDisplayFontType, &Form1::TextReturnDisplayFontType_Change},
+          {Setting::ToAddressDisplayFontSize, TextToAddressDisplaySize, &Form1::TextToAddressDisplaySize_Change},
+          {Setting::ToAddressDisplayFont, TextToAddressDisplayType, &Form1::TextToAddressDisplayType_Change},
+          {Setting::ReturnPrintFontSize, TextReturnPrintFontSize, &Form1::TextReturnPrintFontSize_Change},
+          {Setting::ReturnPrintFont, TextReturnPrintFonttype, &Form1::TextReturnPrintFonttype_Change},
+          {Setting::ToAddressPrintFontSize, TextToAddressPrintFontSize, &Form1::TextToAddressPrintFontSize_Change},
+          {Setting::ToAddressPrintFont, TextToAddressPrintFontType, &Form1::TextToAddressPrintFontType_Change}})
         persist(setting, box, changed, &QLineEdit::textChanged);
     // Typed, picked from the list, or left: each stores the text.
     persist(Setting::LineDelimiter, ComboLine, &Form1::ComboLine_Change, &QComboBox::editTextChanged);
@@ -62,25 +62,82 @@ void Form1::storeField(Setting setting, const QString &text)
     m_store.write(setting, text);
 }
 
-void Form1::TextReturn_Change() { storeField(Setting::ReturnAddress, TextReturn->text()); }
-void Form1::TextToAddress_Change() { storeField(Setting::ToAddress, TextToAddress->text()); }
-void Form1::TextReturnOffX_Change() { storeField(Setting::ReturnOffsetX, TextReturnOffX->text()); }
-void Form1::TextReturnOffY_Change() { storeField(Setting::ReturnOffsetY, TextReturnOffY->text()); }
-void Form1::TextAddressToOffX_Change() { storeField(Setting::ToAddressOffsetX, TextAddressToOffX->text()); }
-void Form1::TextAddressToOffY_Change() { storeField(Setting::ToAddressOffsetY, TextAddressToOffY->text()); }
-void Form1::TextImport_Change() { storeField(Setting::ImportText, TextImport->text()); }
-void Form1::TextLineD_Change() { storeField(Setting::CustomLineDelimiter, TextLineD->text()); }
-void Form1::TextAddressD_Change() { storeField(Setting::CustomAddressDelimiter, TextAddressD->text()); }
-void Form1::ComboLine_Change() { storeField(Setting::LineDelimiter, ComboLine->text()); }
-void Form1::ComboLine_Click() { storeField(Setting::LineDelimiter, ComboLine->text()); }
-void Form1::ComboLine_LostFocus() { storeField(Setting::LineDelimiter, ComboLine->text()); }
-void Form1::ComboAddress_Change() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
-void Form1::ComboAddress_Click() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
-void Form1::ComboAddress_LostFocus() { storeField(Setting::AddressDelimiter, ComboAddress->text()); }
-void Form1::TextReturnPrintFontSize_Change() { storeField(Setting::ReturnPrintFontSize, TextReturnPrintFontSize->text()); }
-void Form1::TextReturnPrintFonttype_Change() { storeField(Setting::ReturnPrintFont, TextReturnPrintFonttype->text()); }
-void Form1::TextToAddressPrintFontSize_Change() { storeField(Setting::ToAddressPrintFontSize, TextToAddressPrintFontSize->text()); }
-void Form1::TextToAddressPrintFontType_Change() { storeField(Setting::ToAddressPrintFont, TextToAddressPrintFontType->text()); }
+void Form1::TextReturn_Change()
+{
+    storeField(Setting::ReturnAddress, TextReturn->text());
+}
+void Form1::TextToAddress_Change()
+{
+    storeField(Setting::ToAddress, TextToAddress->text());
+}
+void Form1::TextReturnOffX_Change()
+{
+    storeField(Setting::ReturnOffsetX, TextReturnOffX->text());
+}
+void Form1::TextReturnOffY_Change()
+{
+    storeField(Setting::ReturnOffsetY, TextReturnOffY->text());
+}
+void Form1::TextAddressToOffX_Change()
+{
+    storeField(Setting::ToAddressOffsetX, TextAddressToOffX->text());
+}
+void Form1::TextAddressToOffY_Change()
+{
+    storeField(Setting::ToAddressOffsetY, TextAddressToOffY->text());
+}
+void Form1::TextImport_Change()
+{
+    storeField(Setting::ImportText, TextImport->text());
+}
+void Form1::TextLineD_Change()
+{
+    storeField(Setting::CustomLineDelimiter, TextLineD->text());
+}
+void Form1::TextAddressD_Change()
+{
+    storeField(Setting::CustomAddressDelimiter, TextAddressD->text());
+}
+void Form1::ComboLine_Change()
+{
+    storeField(Setting::LineDelimiter, ComboLine->text());
+}
+void Form1::ComboLine_Click()
+{
+    storeField(Setting::LineDelimiter, ComboLine->text());
+}
+void Form1::ComboLine_LostFocus()
+{
+    storeField(Setting::LineDelimiter, ComboLine->text());
+}
+void Form1::ComboAddress_Change()
+{
+    storeField(Setting::AddressDelimiter, ComboAddress->text());
+}
+void Form1::ComboAddress_Click()
+{
+    storeField(Setting::AddressDelimiter, ComboAddress->text());
+}
+void Form1::ComboAddress_LostFocus()
+{
+    storeField(Setting::AddressDelimiter, ComboAddress->text());
+}
+void Form1::TextReturnPrintFontSize_Change()
+{
+    storeField(Setting::ReturnPrintFontSize, TextReturnPrintFontSize->text());
+}
+void Form1::TextReturnPrintFonttype_Change()
+{
+    storeField(Setting::ReturnPrintFont, TextReturnPrintFonttype->text());
+}
+void Form1::TextToAddressPrintFontSize_Change()
+{
+    storeField(Setting::ToAddressPrintFontSize, TextToAddressPrintFontSize->text());
+}
+void Form1::TextToAddressPrintFontType_Change()
+{
+    storeField(Setting::ToAddressPrintFont, TextToAddressPrintFontType->text());
+}
 
 // The display-font fields store their text and apply their font.
 void Form1::TextReturnDisplayFontSite_Change()

@@ -54,8 +54,7 @@ QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int wid
     return box;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
-                    int height)
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
     auto *b = named(new QPushButton(caption, parent), name);
     b->setAutoDefault(false);
@@ -94,7 +93,10 @@ QFont designFont(const char *face, bool bold = false)
     return font;
 }
 
-QString spaces(int n) { return QString(n, u' '); }
+QString spaces(int n)
+{
+    return QString(n, u' ');
+}
 
 // A caption wider than its button is drawn condensed rather than cut; the
 // envelope windows, made by then, are the window's children too.
@@ -144,17 +146,17 @@ void Form1Ui::setupUi(QMainWindow *window, PageSource *pages)
 void Form1Ui::createMainPanel(QWidget *client)
 {
     Label2 = makeLabel(client, "Label2",
-                   tr("From Addres:") + spaces(75) + tr("To Address:") + spaces(83) + tr("Saved Addresses:"), 120,
-                   120, 11655, 975);
+                       tr("From Addres:") + spaces(75) + tr("To Address:") + spaces(83) + tr("Saved Addresses:"), 120,
+                       120, 11655, 975);
     TextReturn = addressBox(client, "TextReturn", 120, 360, 4215, 1575);
     TextToAddress = addressBox(client, "TextToAddress", 4440, 360, 4215, 1575);
     TextReturn->setFont(designFont("Verdana"));
     TextToAddress->setFont(designFont("Verdana"));
     List1 = named(new AddressListView(client), "List1");
     place(List1, 9000, 360, 3015, 1635);
-    Label5 = makeLabel(client, "Label5",
-                   tr("X:") + spaces(15) + tr("Y:") + spaces(48) + tr("X:") + spaces(15) + tr("Y:"), 360, 2040,
-                   5535, 255);
+    Label5 =
+        makeLabel(client, "Label5", tr("X:") + spaces(15) + tr("Y:") + spaces(48) + tr("X:") + spaces(15) + tr("Y:"),
+                  360, 2040, 5535, 255);
     Label5->setFont(designFont("MS Sans Serif", true));
     TextReturnOffX = textBox(client, "TextReturnOffX", 600, 2040, 615, 285);
     TextReturnOffY = textBox(client, "TextReturnOffY", 1680, 2040, 615, 285);
@@ -225,13 +227,15 @@ void Form1Ui::createFontPanel(QWidget *client)
     };
     const FontRow rows[] = {
         {LabelRAPrint, "LabelRAPrint", QT_TR_NOOP("Return Address Display Font Size:"), 22, 240, 4455,
-         TextReturnDisplayFontSite, "TextReturnDisplayFontSite", TextReturnDisplayFontType, "TextReturnDisplayFontType"},
+         TextReturnDisplayFontSite, "TextReturnDisplayFontSite", TextReturnDisplayFontType,
+         "TextReturnDisplayFontType"},
         {LabelFontRAPrint, "LabelFontRAPrint", QT_TR_NOOP("Return Address Print Font Size:"), 26, 600, 5655,
          TextReturnPrintFontSize, "TextReturnPrintFontSize", TextReturnPrintFonttype, "TextReturnPrintFonttype"},
         {LabelAddressDisplay, "LabelAddressDisplay", QT_TR_NOOP("To Address Display Font Size:"), 28, 960, 5535,
          TextToAddressDisplaySize, "TextToAddressDisplaySize", TextToAddressDisplayType, "TextToAddressDisplayType"},
         {LabelAddressPrint, "LabelAddressPrint", QT_TR_NOOP("To Address Print Font Size:"), 33, 1320, 5655,
-         TextToAddressPrintFontSize, "TextToAddressPrintFontSize", TextToAddressPrintFontType, "TextToAddressPrintFontType"},
+         TextToAddressPrintFontSize, "TextToAddressPrintFontSize", TextToAddressPrintFontType,
+         "TextToAddressPrintFontType"},
     };
     QWidget *fonts = FrameFontOptions;
     for (const FontRow &row : rows) {
@@ -241,7 +245,8 @@ void Form1Ui::createFontPanel(QWidget *client)
         row.face = textBox(fonts, row.faceName, 4560, row.top, 1335, 285);
     }
     CommandHide = button(fonts, "CommandHide", tr("Hide Settings"), 1080, 1800, 1815, 375);
-    CommandDefaultSettings = button(fonts, "CommandDefaultSettings", tr("Default Font Settings"), 3120, 1800, 1815, 375);
+    CommandDefaultSettings =
+        button(fonts, "CommandDefaultSettings", tr("Default Font Settings"), 3120, 1800, 1815, 375);
     FrameFontOptions->hide();
 }
 
@@ -303,16 +308,43 @@ void Form1Ui::setFocusOrder(QWidget *window)
     // The design's Tab column; labels, frames and hidden controls are
     // passed over by the toolkit itself.
     const std::map<int, QWidget *> order = {
-        {0, TextReturn}, {1, TextToAddress}, {2, CommandPrint}, {3, CommandClear}, {4, List1},
-        {5, CommandKeepToAddress}, {6, CommandPrintAll}, {7, CommandTakeAddress}, {8, TextReturnOffX},
-        {9, TextReturnOffY}, {10, TextAddressToOffX}, {11, TextAddressToOffY}, {13, CommandSelectAll},
-        {14, CommandClearData}, {16, CommandClearImport}, {17, TextAddressD}, {18, TextLineD},
-        {19, ComboAddress}, {20, ComboLine}, {21, CommandImport}, {22, TextImport},
-        {28, TextReturnDisplayFontSite}, {29, TextToAddressDisplaySize}, {30, TextToAddressPrintFontSize},
-        {31, TextToAddressPrintFontType}, {36, CommandHide}, {37, CommandDefaultSettings},
-        {38, TextReturnPrintFontSize}, {39, TextReturnDisplayFontType}, {40, TextReturnPrintFonttype},
-        {41, TextToAddressDisplayType}, {42, CommandShowGrid}, {46, Text1}, {47, Command1},
-        {48, Command2}, {49, Text2}, {50, Text5},
+        {0, TextReturn},
+        {1, TextToAddress},
+        {2, CommandPrint},
+        {3, CommandClear},
+        {4, List1},
+        {5, CommandKeepToAddress},
+        {6, CommandPrintAll},
+        {7, CommandTakeAddress},
+        {8, TextReturnOffX},
+        {9, TextReturnOffY},
+        {10, TextAddressToOffX},
+        {11, TextAddressToOffY},
+        {13, CommandSelectAll},
+        {14, CommandClearData},
+        {16, CommandClearImport},
+        {17, TextAddressD},
+        {18, TextLineD},
+        {19, ComboAddress},
+        {20, ComboLine},
+        {21, CommandImport},
+        {22, TextImport},
+        {28, TextReturnDisplayFontSite},
+        {29, TextToAddressDisplaySize},
+        {30, TextToAddressPrintFontSize},
+        {31, TextToAddressPrintFontType},
+        {36, CommandHide},
+        {37, CommandDefaultSettings},
+        {38, TextReturnPrintFontSize},
+        {39, TextReturnDisplayFontType},
+        {40, TextReturnPrintFonttype},
+        {41, TextToAddressDisplayType},
+        {42, CommandShowGrid},
+        {46, Text1},
+        {47, Command1},
+        {48, Command2},
+        {49, Text2},
+        {50, Text5},
     };
     QWidget *previous = nullptr;
     for (const auto &[tab, widget] : order) {
@@ -340,7 +372,7 @@ void Form1Ui::fitHeadingLabels()
     // The four rows of the font panel read alike: all take the smallest
     // font any of them needs.
     const std::initializer_list<HeadingLabel *> fontRows = {LabelRAPrint, LabelFontRAPrint, LabelAddressDisplay,
-                                                             LabelAddressPrint};
+                                                            LabelAddressPrint};
     QFont rowFont = LabelRAPrint->font();
     for (HeadingLabel *label : fontRows) {
         label->setSlots(places(240, {{240, 2760}, {3300, 4560}}));

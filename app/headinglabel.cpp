@@ -5,8 +5,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
-HeadingLabel::HeadingLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+HeadingLabel::HeadingLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

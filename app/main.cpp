@@ -42,8 +42,7 @@ int main(int argc, char *argv[])
 
     Form1 window(Form1Services{settings, messages, shell, events, clock, control, printer,
                                QApplication::applicationDirPath(),
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                               &defaultPrinter});
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), &defaultPrinter});
     messages.setParentWindow(&window);
     window.Form_Load();
     if (window.ending())

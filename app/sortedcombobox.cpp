@@ -7,8 +7,7 @@
 
 #include <limits>
 
-SortedComboBox::SortedComboBox(QWidget *parent)
-    : QComboBox(parent)
+SortedComboBox::SortedComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

@@ -72,14 +72,16 @@ double residentMb()
 
 QStringList realisticBook(int count)
 {
-    static const char *const first[] = {"Larry", "Tony", "Maria", "Jos\xc3\xa9", "Anne", "Chen", "Fatima", "Olaf",
-                                        "Beatriz", "Ryan", "Zo\xc3\xab", "Dmitri", "Aiko", "Peter", "Lucia", "Omar"};
-    static const char *const last[] = {"Doe", "Smith", "Garc\303\255a", "Nguyen", "M\xc3\xbcller", "O'Brien",
-                                       "Kowalski", "Johnson", "Rossi", "Tanaka", "Dubois", "Andersson"};
-    static const char *const streets[] = {"Good RD.", "Great Street", "Maple Avenue", "Old Mill Lane", "Harbour Way",
-                                          "Church Road", "Elm Court", "Sunset Boulevard", "Station Approach"};
+    static const char *const first[] = {"Larry",  "Tony",  "Maria",   "Jos\xc3\xa9", "Anne",       "Chen",
+                                        "Fatima", "Olaf",  "Beatriz", "Ryan",        "Zo\xc3\xab", "Dmitri",
+                                        "Aiko",   "Peter", "Lucia",   "Omar"};
+    static const char *const last[] = {"Doe",      "Smith",   "Garc\303\255a", "Nguyen", "M\xc3\xbcller", "O'Brien",
+                                       "Kowalski", "Johnson", "Rossi",         "Tanaka", "Dubois",        "Andersson"};
+    static const char *const streets[] = {"Good RD.",      "Great Street",     "Maple Avenue",
+                                          "Old Mill Lane", "Harbour Way",      "Church Road",
+                                          "Elm Court",     "Sunset Boulevard", "Station Approach"};
     static const char *const cities[] = {"SomeCity, CA", "CityName, CA", "Springfield, IL", "Portland, OR",
-                                         "Austin, TX", "Boston, MA", "Denver, CO", "Madison, WI"};
+                                         "Austin, TX",   "Boston, MA",   "Denver, CO",      "Madison, WI"};
     QRandomGenerator random(20240601);
     QStringList entries;
     entries.reserve(count);

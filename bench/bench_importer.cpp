@@ -132,7 +132,8 @@ void runLayout(const Layout &layout)
     RecordingPrinter printer;
     QTemporaryDir programDir;
     QTemporaryDir dataDir;
-    Form1 form(Form1Services{settings, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()});
+    Form1 form(
+        Form1Services{settings, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()});
     form.Form_Load();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
@@ -157,8 +158,8 @@ void runLayout(const Layout &layout)
         kRuns, emptyBook);
     const QFileInfo file(form.AddressFileName());
     std::printf("  %-44s median %8.2f ms (%d entries, file %lld bytes, %lld messages)\n",
-                "whole import: list shown, file saved", whole, book->count(),
-                static_cast<long long>(file.size()), static_cast<long long>(messages.shown.size()));
+                "whole import: list shown, file saved", whole, book->count(), static_cast<long long>(file.size()),
+                static_cast<long long>(messages.shown.size()));
 }
 
 // A custom address delimiter of 1,000 characters over 3 M characters:
@@ -180,7 +181,9 @@ void runLongDelimiter()
     const AddressSplit split = addressSplitFor(kOtherToken, delimiter);
     qsizetype parsedCount = 0;
     const double parse = median([&] {
-        parsedCount = parseImport(text, [] { return lineDelimiterFor(kLineBreakToken, u""); }, split).addresses.size();
+        parsedCount = parseImport(
+                          text, [] { return lineDelimiterFor(kLineBreakToken, u""); }, split)
+                          .addresses.size();
     });
     std::printf("  %-44s median %8.2f ms (%lld addresses)\n", "parse alone", parse,
                 static_cast<long long>(parsedCount));

@@ -15,10 +15,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QTest>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <sys/resource.h>
 
@@ -49,12 +49,13 @@ double processorMs()
 struct Window
 {
     explicit Window(Printer &printer)
-        : form(Form1Services{services.settings, services.messages, services.shell, events, clock, services.app,
-                             printer, services.programDir.path(), services.dataDir.path()})
+        : form(Form1Services{services.settings, services.messages, services.shell, events, clock, services.app, printer,
+                             services.programDir.path(), services.dataDir.path()})
     {
         form.Form_Load();
         form.TextReturn->setText(QStringLiteral("Quillon Sender\r\n12 Return Road\r\nSometown"));
-        form.TextToAddress->setText(QStringLiteral("Addressee Name\r\n789 Good Road\r\nSuite 777\r\nSomeCity, CA 97777"));
+        form.TextToAddress->setText(
+            QStringLiteral("Addressee Name\r\n789 Good Road\r\nSuite 777\r\nSomeCity, CA 97777"));
         form.TextReturnPrintFonttype->setText(QStringLiteral("DejaVu Sans"));
         form.TextReturnPrintFontSize->setText(QStringLiteral("10"));
         form.TextToAddressPrintFontType->setText(QStringLiteral("DejaVu Sans"));
@@ -82,8 +83,8 @@ void envelopes(const char *what, Printer &printer, const QString &size = QString
         return;
     }
     std::sort(times.begin(), times.end());
-    std::printf("  %-52s median %7.1f ms   max %7.1f ms   (%d envelopes of 7 lines)\n", what,
-                times[times.size() / 2], times.back(), kEnvelopes);
+    std::printf("  %-52s median %7.1f ms   max %7.1f ms   (%d envelopes of 7 lines)\n", what, times[times.size() / 2],
+                times.back(), kEnvelopes);
 }
 
 // Keystrokes in the to-address box, 7 lines, with the preview open: each
@@ -121,8 +122,8 @@ void printAllPause()
     window.form.CommandPrintAll->click();
     const double wall = monotonicMs() - wallBefore;
     const double cpu = processorMs() - cpuBefore;
-    std::printf("  %-52s wall %7.1f ms   processor %6.1f ms\n",
-                "Print All, one entry (envelope + 2 s pause)", wall, cpu);
+    std::printf("  %-52s wall %7.1f ms   processor %6.1f ms\n", "Print All, one entry (envelope + 2 s pause)", wall,
+                cpu);
 }
 
 } // namespace

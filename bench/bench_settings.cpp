@@ -130,18 +130,14 @@ int main(int argc, char *argv[])
     services.settingsOnDisk = &store;
     Form1 form(services.services());
     startAndShow(form);
-    report("keystroke in an offset box, nothing large stored", measure(runs, [&](int) {
-               QTest::keyClick(form.TextReturnOffX, Qt::Key_1);
-           }));
+    report("keystroke in an offset box, nothing large stored",
+           measure(runs, [&](int) { QTest::keyClick(form.TextReturnOffX, Qt::Key_1); }));
     form.TextImport->setText(bigText(3 * 1024 * 1024));
-    report("keystroke in an offset box, 3 MB import text stored", measure(runs, [&](int) {
-               QTest::keyClick(form.TextReturnOffX, Qt::Key_2);
-           }));
+    report("keystroke in an offset box, 3 MB import text stored",
+           measure(runs, [&](int) { QTest::keyClick(form.TextReturnOffX, Qt::Key_2); }));
     form.TextImport->setFocus();
     form.TextImport->moveCursor(QTextCursor::End);
-    report("keystroke in the 3 MB import box", measure(40, [&](int) {
-               QTest::keyClick(form.TextImport, Qt::Key_X);
-           }));
+    report("keystroke in the 3 MB import box", measure(40, [&](int) { QTest::keyClick(form.TextImport, Qt::Key_X); }));
 
     // Process start to window shown, in a child process of this binary.
     std::vector<double> startups;

@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QStringList expected;
     for (const QString &entry : first.entries)
         expected << asWrittenAndRead(entry);
-    if (second.entries != expected || second.encoding != used || second.recordsBeyond != 0
-        || second.tailHasText)
+    if (second.entries != expected || second.encoding != used || second.recordsBeyond != 0 || second.tailHasText)
         std::abort();
     return 0;
 }

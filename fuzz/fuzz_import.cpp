@@ -20,15 +20,11 @@ QString consumeText(FuzzedDataProvider &data, size_t maxChars)
 // A choice as the delimiter lists offer it, in any letter case, or typed.
 QString consumeChoice(FuzzedDataProvider &data)
 {
-    static const std::array<QStringView, 5> kChoices{kLineBreakToken, kBlankLineToken, kTabToken,
-                                                     kOtherToken, u"|"};
+    static const std::array<QStringView, 5> kChoices{kLineBreakToken, kBlankLineToken, kTabToken, kOtherToken, u"|"};
     switch (data.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        return kChoices[data.ConsumeIntegralInRange<size_t>(0, kChoices.size() - 1)].toString();
-    case 1:
-        return kChoices[data.ConsumeIntegralInRange<size_t>(0, kChoices.size() - 1)].toString().toLower();
-    default:
-        return consumeText(data, 8);
+    case 0: return kChoices[data.ConsumeIntegralInRange<size_t>(0, kChoices.size() - 1)].toString();
+    case 1: return kChoices[data.ConsumeIntegralInRange<size_t>(0, kChoices.size() - 1)].toString().toLower();
+    default: return consumeText(data, 8);
     }
 }
 
@@ -49,8 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     const ImportResult result = parseImport(
         text,
         // The user may pick another line delimiter while events run.
-        [&] { return lineDelimiterFor(lineChoices[events >= switchAt], lineCustom); }, split,
-        [&] { ++events; },
+        [&] { return lineDelimiterFor(lineChoices[events >= switchAt], lineCustom); }, split, [&] { ++events; },
         [&] { return stopAnswered = stopAt > 0 && events >= stopAt; });
 
     const bool nothing = trimSpaces(text).isEmpty();

@@ -12,10 +12,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const std::array<QLocale, 6> kLocales{
-        QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Germany),
-        QLocale(QLocale::French, QLocale::Switzerland), QLocale(QLocale::Arabic, QLocale::Egypt),
-        QLocale(QLocale::Hindi, QLocale::India)};
+    static const std::array<QLocale, 6> kLocales{QLocale::c(),
+                                                 QLocale(QLocale::English, QLocale::UnitedStates),
+                                                 QLocale(QLocale::German, QLocale::Germany),
+                                                 QLocale(QLocale::French, QLocale::Switzerland),
+                                                 QLocale(QLocale::Arabic, QLocale::Egypt),
+                                                 QLocale(QLocale::Hindi, QLocale::India)};
     static const std::array<NumberRange, 2> kRanges{kFontSizeRange, kOffsetRange};
     if (size < 1)
         return 0;

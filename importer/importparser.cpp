@@ -10,10 +10,8 @@ namespace {
 class Parser
 {
 public:
-    Parser(const ProcessEvents &processEvents, const StopRequested &stop)
-        : m_processEvents(processEvents), m_stop(stop)
-    {
-    }
+    Parser(const ProcessEvents &processEvents, const StopRequested &stop) : m_processEvents(processEvents), m_stop(stop)
+    {}
 
     // False once the caller asked to stop.
     bool runEvents()
@@ -52,9 +50,8 @@ private:
 
 } // namespace
 
-ImportResult parseImport(QStringView text, const LineDelimiterSource &lineDelimiter,
-                         const AddressSplit &split, const ProcessEvents &processEvents,
-                         const StopRequested &stop)
+ImportResult parseImport(QStringView text, const LineDelimiterSource &lineDelimiter, const AddressSplit &split,
+                         const ProcessEvents &processEvents, const StopRequested &stop)
 {
     if (trimSpaces(text).isEmpty())
         return {ImportStatus::NothingToImport, {}};

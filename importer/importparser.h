@@ -33,6 +33,5 @@ struct ImportResult
 
 // Cuts pasted text into address texts. `processEvents` runs before every
 // address piece and every line piece (the caller may throttle it).
-ImportResult parseImport(QStringView text, const LineDelimiterSource &lineDelimiter,
-                         const AddressSplit &split, const ProcessEvents &processEvents = {},
-                         const StopRequested &stop = {});
+ImportResult parseImport(QStringView text, const LineDelimiterSource &lineDelimiter, const AddressSplit &split,
+                         const ProcessEvents &processEvents = {}, const StopRequested &stop = {});

@@ -6,9 +6,10 @@
 #include <utility>
 
 ThrottledEvents::ThrottledEvents(ProcessEvents pump, std::chrono::milliseconds interval)
-    : m_pump(std::move(pump)), m_interval(interval), m_last(std::chrono::steady_clock::now())
-{
-}
+    : m_pump(std::move(pump)),
+      m_interval(interval),
+      m_last(std::chrono::steady_clock::now())
+{}
 
 void ThrottledEvents::operator()()
 {

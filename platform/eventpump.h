@@ -33,8 +33,7 @@ void waitOnClock(EventPump &events, const Clock &clock, std::chrono::millisecond
 class ThrottledEvents
 {
 public:
-    explicit ThrottledEvents(ProcessEvents pump,
-                             std::chrono::milliseconds interval = std::chrono::milliseconds(15));
+    explicit ThrottledEvents(ProcessEvents pump, std::chrono::milliseconds interval = std::chrono::milliseconds(15));
     void operator()();
 
 private:

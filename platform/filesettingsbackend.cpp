@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-
 namespace {
 
 // A value file starts with this line, so that a file that is not ours,
@@ -27,8 +26,8 @@ constexpr char kAsideMark[] = ".damaged-";
 // fall in the same second. The new path, or empty when the rename fails.
 QString renamedAside(const QString &path)
 {
-    const QString stem = path + QLatin1String(kAsideMark)
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stem =
+        path + QLatin1String(kAsideMark) + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int n = 1; n <= 1000; ++n) {
         const QString aside = n == 1 ? stem : stem + u'-' + QString::number(n);
         // Qt renames without replacing: a name another start took just now
@@ -43,8 +42,7 @@ QString renamedAside(const QString &path)
 
 } // namespace
 
-FileSettingsBackend::FileSettingsBackend(const QString &root, const QString &application)
-    : m_root(root)
+FileSettingsBackend::FileSettingsBackend(const QString &root, const QString &application) : m_root(root)
 {
     checkStore(application);
 }
@@ -84,8 +82,7 @@ std::optional<QString> FileSettingsBackend::decodeValue(const QByteArray &bytes)
     return value;
 }
 
-QString FileSettingsBackend::pathOf(const QString &application, const QString &section,
-                                    const QString &key) const
+QString FileSettingsBackend::pathOf(const QString &application, const QString &section, const QString &key) const
 {
     return m_root + u'/' + application + u'/' + section + u'/' + fileNameOfKey(key);
 }
@@ -156,19 +153,18 @@ void FileSettingsBackend::setAsideValues(const QStringList &damaged)
         if (renamedAside(path).isEmpty())
             m_heldFiles << path;
     }
-    m_problem = QCoreApplication::translate("FileSettingsBackend",
-                                            "These saved settings could not be read and start with their defaults: %1.\n"
-                               "The damaged values were kept beside the others, in:\n%2")
-                    .arg(names.join(QStringLiteral(", ")),
-                         QDir::toNativeSeparators(QFileInfo(damaged.first()).absolutePath()));
+    m_problem =
+        QCoreApplication::translate("FileSettingsBackend",
+                                    "These saved settings could not be read and start with their defaults: %1.\n"
+                                    "The damaged values were kept beside the others, in:\n%2")
+            .arg(names.join(QStringLiteral(", ")), QDir::toNativeSeparators(QFileInfo(damaged.first()).absolutePath()));
     if (!m_heldFiles.isEmpty())
         m_problem += QCoreApplication::translate("FileSettingsBackend",
                                                  "\nSome could not be renamed; Quillon leaves them as they are and "
                                                  "will not save those settings in this run.");
 }
 
-std::optional<QString> FileSettingsBackend::read(const QString &application, const QString &section,
-                                                 const QString &key)
+std::optional<QString> FileSettingsBackend::read(const QString &application, const QString &section, const QString &key)
 {
     if (m_unusable)
         return std::nullopt;

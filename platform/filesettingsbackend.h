@@ -22,10 +22,8 @@ public:
     // unreadable is ever written over.
     FileSettingsBackend(const QString &root, const QString &application);
 
-    std::optional<QString> read(const QString &application, const QString &section,
-                                const QString &key) override;
-    bool write(const QString &application, const QString &section, const QString &key,
-               const QString &value) override;
+    std::optional<QString> read(const QString &application, const QString &section, const QString &key) override;
+    bool write(const QString &application, const QString &section, const QString &key, const QString &value) override;
     IoResult deleteAll(const QString &application) override;
     QString openingProblem() const override { return m_problem; }
 

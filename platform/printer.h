@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QLineF>
-#include <QSizeF>
 #include <QList>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
@@ -52,8 +52,7 @@ public:
     // The page in the given orientation, with its margins at the edges of
     // the printable area as the page lies; an error when the printer
     // cannot take a job now.
-    virtual PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation,
-                                     QPageLayout &layout) = 0;
+    virtual PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout) = 0;
 };
 
 // The default printer, as the envelope routine drives it: set the unit,

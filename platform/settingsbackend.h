@@ -13,8 +13,7 @@ class SettingsBackend
 public:
     virtual ~SettingsBackend() = default;
     // The stored value, or nothing when the key is absent or unreadable.
-    virtual std::optional<QString> read(const QString &application, const QString &section,
-                                        const QString &key) = 0;
+    virtual std::optional<QString> read(const QString &application, const QString &section, const QString &key) = 0;
     // Durable and atomic when it returns true.
     virtual bool write(const QString &application, const QString &section, const QString &key,
                        const QString &value) = 0;

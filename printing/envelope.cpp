@@ -27,9 +27,11 @@ class NumberField
 {
 public:
     NumberField(QString label, FieldText read, NumberRange range, QString unit)
-        : m_label(std::move(label)), m_read(std::move(read)), m_range(range), m_unit(std::move(unit))
-    {
-    }
+        : m_label(std::move(label)),
+          m_read(std::move(read)),
+          m_range(range),
+          m_unit(std::move(unit))
+    {}
 
     // The field's value now, or its last valid value when the text has
     // become unusable; nothing when it has never been valid.
@@ -80,12 +82,11 @@ struct Block
           //: %1 names the block: "Return address" or "To address".
           fontSize(QCoreApplication::translate("Envelope", "%1 print font size").arg(fields.name), fields.fontSize,
                    kFontSizeRange, QCoreApplication::translate("Envelope", "points")),
-          offsetX(QCoreApplication::translate("Envelope", "%1 X offset").arg(fields.name), fields.offsetX,
-                  kOffsetRange, QCoreApplication::translate("Envelope", "centimetres")),
-          offsetY(QCoreApplication::translate("Envelope", "%1 Y offset").arg(fields.name), fields.offsetY,
-                  kOffsetRange, QCoreApplication::translate("Envelope", "centimetres"))
-    {
-    }
+          offsetX(QCoreApplication::translate("Envelope", "%1 X offset").arg(fields.name), fields.offsetX, kOffsetRange,
+                  QCoreApplication::translate("Envelope", "centimetres")),
+          offsetY(QCoreApplication::translate("Envelope", "%1 Y offset").arg(fields.name), fields.offsetY, kOffsetRange,
+                  QCoreApplication::translate("Envelope", "centimetres"))
+    {}
 
     QString text() const { return fields.text ? fields.text() : QString(); }
     QString fontName() const { return fields.fontName ? fields.fontName() : QString(); }
@@ -130,10 +131,10 @@ SetupPage readSetup(const EnvelopeSetup &setup, const QLocale &locale)
                       kEnvelopeEdgeRange, mm);
     NumberField height(QCoreApplication::translate("EnvelopeSetup", "Envelope height"), fixedText(setup.heightMM),
                        kEnvelopeEdgeRange, mm);
-    NumberField shiftX(QCoreApplication::translate("EnvelopeSetup", "Calibration shift X"),
-                       fixedText(setup.shiftXMM), kShiftRange, mm);
-    NumberField shiftY(QCoreApplication::translate("EnvelopeSetup", "Calibration shift Y"),
-                       fixedText(setup.shiftYMM), kShiftRange, mm);
+    NumberField shiftX(QCoreApplication::translate("EnvelopeSetup", "Calibration shift X"), fixedText(setup.shiftXMM),
+                       kShiftRange, mm);
+    NumberField shiftY(QCoreApplication::translate("EnvelopeSetup", "Calibration shift Y"), fixedText(setup.shiftYMM),
+                       kShiftRange, mm);
     QList<NumberField *> fields;
     if (setup.size == kCustomEnvelope)
         fields << &width << &height;
@@ -147,8 +148,8 @@ SetupPage readSetup(const EnvelopeSetup &setup, const QLocale &locale)
             return {{}, 0, 0, problem};
     }
     SetupPage page;
-    page.paper = envelopePaper(setup.size, width.current(locale).value_or(0), height.current(locale).value_or(0),
-                               setup.turned);
+    page.paper =
+        envelopePaper(setup.size, width.current(locale).value_or(0), height.current(locale).value_or(0), setup.turned);
     page.shiftX = shiftX.current(locale).value_or(0) / kMillimetresPerCentimetre;
     page.shiftY = shiftY.current(locale).value_or(0) / kMillimetresPerCentimetre;
     return page;
@@ -159,9 +160,12 @@ class EnvelopeRun
 public:
     EnvelopeRun(Printer &printer, const ProcessEvents &processEvents, const std::function<bool()> &stopped,
                 const QLocale &locale, const SetupPage &page)
-        : m_printer(printer), m_processEvents(processEvents), m_stopped(stopped), m_locale(locale), m_page(page)
-    {
-    }
+        : m_printer(printer),
+          m_processEvents(processEvents),
+          m_stopped(stopped),
+          m_locale(locale),
+          m_page(page)
+    {}
 
     // The top of the block's first line, shifted.
     void setTop(Block &block) { m_printer.setCurrentY(*block.offsetY.current(m_locale) + m_page.shiftY); }
@@ -271,7 +275,7 @@ EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer,
                 return {EnvelopeResult::Outcome::BadField, problem};
         }
         origins << QPointF(*block->offsetX.current(locale) + page.shiftX, *block->offsetY.current(locale) + page.shiftY)
-                       * kPointsPerCentimetre;
+                * kPointsPerCentimetre;
     }
 
     printer.setOrientation(Printer::Orientation::Landscape);

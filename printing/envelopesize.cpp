@@ -20,25 +20,27 @@ struct KnownSize
 };
 
 constexpr KnownSize kKnownSizes[] = {
-    {"DL", QT_TRANSLATE_NOOP("EnvelopeSize", "DL (110 × 220 mm)"), QPageSize::EnvelopeDL, 0, 0,
-     QPageSize::Millimeter, "iso_dl_110x220mm"},
-    {"C6", QT_TRANSLATE_NOOP("EnvelopeSize", "C6 (114 × 162 mm)"), QPageSize::EnvelopeC6, 0, 0,
-     QPageSize::Millimeter, "iso_c6_114x162mm"},
-    {"C5", QT_TRANSLATE_NOOP("EnvelopeSize", "C5 (162 × 229 mm)"), QPageSize::EnvelopeC5, 0, 0,
-     QPageSize::Millimeter, "iso_c5_162x229mm"},
-    {"C4", QT_TRANSLATE_NOOP("EnvelopeSize", "C4 (229 × 324 mm)"), QPageSize::EnvelopeC4, 0, 0,
-     QPageSize::Millimeter, "iso_c4_229x324mm"},
-    {"No10", QT_TRANSLATE_NOOP("EnvelopeSize", "No. 10 (4⅛ × 9½ in)"), QPageSize::Envelope10, 0, 0,
-     QPageSize::Inch, "na_number-10_4.125x9.5in"},
-    {"No9", QT_TRANSLATE_NOOP("EnvelopeSize", "No. 9 (3⅞ × 8⅞ in)"), QPageSize::Envelope9, 0, 0,
-     QPageSize::Inch, "na_number-9_3.875x8.875in"},
+    {"DL", QT_TRANSLATE_NOOP("EnvelopeSize", "DL (110 × 220 mm)"), QPageSize::EnvelopeDL, 0, 0, QPageSize::Millimeter,
+     "iso_dl_110x220mm"},
+    {"C6", QT_TRANSLATE_NOOP("EnvelopeSize", "C6 (114 × 162 mm)"), QPageSize::EnvelopeC6, 0, 0, QPageSize::Millimeter,
+     "iso_c6_114x162mm"},
+    {"C5", QT_TRANSLATE_NOOP("EnvelopeSize", "C5 (162 × 229 mm)"), QPageSize::EnvelopeC5, 0, 0, QPageSize::Millimeter,
+     "iso_c5_162x229mm"},
+    {"C4", QT_TRANSLATE_NOOP("EnvelopeSize", "C4 (229 × 324 mm)"), QPageSize::EnvelopeC4, 0, 0, QPageSize::Millimeter,
+     "iso_c4_229x324mm"},
+    {"No10", QT_TRANSLATE_NOOP("EnvelopeSize", "No. 10 (4⅛ × 9½ in)"), QPageSize::Envelope10, 0, 0, QPageSize::Inch,
+     "na_number-10_4.125x9.5in"},
+    {"No9", QT_TRANSLATE_NOOP("EnvelopeSize", "No. 9 (3⅞ × 8⅞ in)"), QPageSize::Envelope9, 0, 0, QPageSize::Inch,
+     "na_number-9_3.875x8.875in"},
     {"Monarch", QT_TRANSLATE_NOOP("EnvelopeSize", "Monarch (3⅞ × 7½ in)"), QPageSize::EnvelopeMonarch, 0, 0,
      QPageSize::Inch, "na_monarch_3.875x7.5in"},
-    {"6x9", QT_TRANSLATE_NOOP("EnvelopeSize", "6 × 9 in"), QPageSize::Custom, 6, 9, QPageSize::Inch,
-     "na_6x9_6x9in"},
+    {"6x9", QT_TRANSLATE_NOOP("EnvelopeSize", "6 × 9 in"), QPageSize::Custom, 6, 9, QPageSize::Inch, "na_6x9_6x9in"},
 };
 
-QString translated(const char *text) { return QCoreApplication::translate("EnvelopeSize", text); }
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("EnvelopeSize", text);
+}
 
 } // namespace
 
@@ -48,8 +50,8 @@ const QList<EnvelopeSize> &envelopeSizes()
         QList<EnvelopeSize> list{{kPrinterPaper, translated(QT_TRANSLATE_NOOP("EnvelopeSize", "Printer paper"))}};
         for (const KnownSize &size : kKnownSizes)
             list.append({QString::fromLatin1(size.key), translated(size.label)});
-        list.append({kCustomEnvelope, translated(QT_TRANSLATE_NOOP("EnvelopeSize", "Custom (width × height in mm)")),
-                     true});
+        list.append(
+            {kCustomEnvelope, translated(QT_TRANSLATE_NOOP("EnvelopeSize", "Custom (width × height in mm)")), true});
         return list;
     }();
     return sizes;
@@ -70,8 +72,7 @@ Paper envelopePaper(const QString &size, double widthMM, double heightMM, bool t
     if (known == std::end(kKnownSizes))
         return {std::nullopt, {}, turned};
     const QPageSize page = known->id == QPageSize::Custom
-                               ? QPageSize(QSizeF(known->width, known->height), known->unit,
-                                           translated(known->label), QPageSize::ExactMatch)
-                               : QPageSize(known->id);
+        ? QPageSize(QSizeF(known->width, known->height), known->unit, translated(known->label), QPageSize::ExactMatch)
+        : QPageSize(known->id);
     return {page, QString::fromLatin1(known->media), turned};
 }

@@ -22,13 +22,34 @@ PreviewPrinter::PreviewPrinter(PageSource *pages) : m_pages(pages), m_metricsDev
     m_metricsDevice.setDotsPerMeterY(qRound(kPaperDpi * kInchesPerMetre));
 }
 
-void PreviewPrinter::setScaleUnit(ScaleUnit unit) { m_unit = unit; }
-void PreviewPrinter::setOrientation(Orientation orientation) { m_orientation = orientation; }
-void PreviewPrinter::setPaper(const Paper &paper) { m_paper = paper; }
-void PreviewPrinter::setFontSize(double points) { m_font.setPointSizeF(points); }
-void PreviewPrinter::setFontName(const QString &face) { m_font.setFamily(face); }
-void PreviewPrinter::setCurrentX(double x) { m_x = x; }
-void PreviewPrinter::setCurrentY(double y) { m_y = y; }
+void PreviewPrinter::setScaleUnit(ScaleUnit unit)
+{
+    m_unit = unit;
+}
+void PreviewPrinter::setOrientation(Orientation orientation)
+{
+    m_orientation = orientation;
+}
+void PreviewPrinter::setPaper(const Paper &paper)
+{
+    m_paper = paper;
+}
+void PreviewPrinter::setFontSize(double points)
+{
+    m_font.setPointSizeF(points);
+}
+void PreviewPrinter::setFontName(const QString &face)
+{
+    m_font.setFamily(face);
+}
+void PreviewPrinter::setCurrentX(double x)
+{
+    m_x = x;
+}
+void PreviewPrinter::setCurrentY(double y)
+{
+    m_y = y;
+}
 
 double PreviewPrinter::pointsPerUnit() const
 {
@@ -73,9 +94,9 @@ PrinterStatus PreviewPrinter::print(const QString &text)
                      metrics.horizontalAdvance(text) * toPoints, metrics.height() * toPoints)};
     if (!text.isEmpty()) {
         const QRectF &box = line.box, &area = m_printable;
-        line.runsOff = (box.left() < area.left() - kTolerance ? Left : 0) | (box.top() < area.top() - kTolerance ? Top : 0)
-                       | (box.right() > area.right() + kTolerance ? Right : 0)
-                       | (box.bottom() > area.bottom() + kTolerance ? Bottom : 0);
+        line.runsOff = (box.left() < area.left() - kTolerance ? Left : 0)
+            | (box.top() < area.top() - kTolerance ? Top : 0) | (box.right() > area.right() + kTolerance ? Right : 0)
+            | (box.bottom() > area.bottom() + kTolerance ? Bottom : 0);
     }
     m_drawing.append(line);
     m_x = 0;

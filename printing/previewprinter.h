@@ -22,8 +22,8 @@ public:
     struct Line
     {
         QString text;
-        QFont font; // in its print size
-        QRectF box; // the line's extent on the page
+        QFont font;      // in its print size
+        QRectF box;      // the line's extent on the page
         int runsOff = 0; // the Edge values of the printable area it crosses
     };
 

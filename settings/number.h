@@ -22,5 +22,4 @@ inline constexpr NumberRange kFontSizeRange{0.5, 1000.0};
 // Offsets on an envelope, in centimetres.
 inline constexpr NumberRange kOffsetRange{-1000.0, 1000.0};
 
-std::optional<double> parseNumber(QStringView text, NumberRange range,
-                                  const QLocale &locale = QLocale::system());
+std::optional<double> parseNumber(QStringView text, NumberRange range, const QLocale &locale = QLocale::system());

@@ -11,9 +11,9 @@ const QString kSection = QString::fromLatin1(kSettingsSection);
 } // namespace
 
 SettingsStore::SettingsStore(SettingsBackend &backend, std::function<void()> onWriteFailure)
-    : m_backend(backend), m_onWriteFailure(std::move(onWriteFailure))
-{
-}
+    : m_backend(backend),
+      m_onWriteFailure(std::move(onWriteFailure))
+{}
 
 QString SettingsStore::read(Setting setting) const
 {

@@ -19,13 +19,17 @@ private slots:
         QTest::addColumn<bool>("tailHasText");
         QTest::newRow("empty file") << QByteArray() << QStringList() << false;
         QTest::newRow("last record lacks its separator") << QByteArray("A*|||||*\r\nB") << QStringList{"A\r\n"} << true;
-        QTest::newRow("line breaks after the last record") << QByteArray("A*|||||*\r\n\r\n") << QStringList{"A\r\n"} << false;
-        QTest::newRow("byte-order mark, then ASCII") << QByteArray("\xef\xbb\xbf" "A*|||||*") << QStringList{"A\r\n"} << false;
+        QTest::newRow("line breaks after the last record")
+            << QByteArray("A*|||||*\r\n\r\n") << QStringList{"A\r\n"} << false;
+        QTest::newRow("byte-order mark, then ASCII") << QByteArray("\xef\xbb\xbf"
+                                                                   "A*|||||*")
+                                                     << QStringList{"A\r\n"} << false;
         QTest::newRow("overlong form") << QByteArray("\xc0\xaf*|||||*") << QStringList{"\u00c0\u00af\r\n"} << false;
-        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80*|||||*") << QStringList{"\u00ed\u00a0\u20ac\r\n"} << false;
+        QTest::newRow("encoded surrogate")
+            << QByteArray("\xed\xa0\x80*|||||*") << QStringList{"\u00ed\u00a0\u20ac\r\n"} << false;
         QTest::newRow("sequence cut off") << QByteArray("\xe2\x82*|||||*") << QStringList{"\u00e2\u201a\r\n"} << false;
-        QTest::newRow("sequence cut off at the end") << QByteArray("\xc3\xa9*|||||*\xe2\x82")
-                                                     << QStringList{"\u00c3\u00a9\r\n"} << true;
+        QTest::newRow("sequence cut off at the end")
+            << QByteArray("\xc3\xa9*|||||*\xe2\x82") << QStringList{"\u00c3\u00a9\r\n"} << true;
     }
 
     void reading()
@@ -51,8 +55,8 @@ private slots:
                             const std::optional<QString> &back = {}) {
             QTest::newRow(name) << entry << back.value_or(entry + QStringLiteral("\r\n")) << encoding << bytes;
         };
-        row("worked example, no final line break", "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777", cp1252,
-            "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\nnext\r\n*|||||*\r\n");
+        row("worked example, no final line break", "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777",
+            cp1252, "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\nnext\r\n*|||||*\r\n");
         row("empty entry", "", cp1252, "*|||||*\r\nnext", "");
         row("empty lines dropped", "A\r\n\r\nB\r\n\r\n", cp1252, "A\r\n\r\nB", "A\r\nB\r\n");
         row("leading spaces of the first line only", "   A\r\n  B ", cp1252, "A\r\n  B *", "A\r\n  B \r\n");

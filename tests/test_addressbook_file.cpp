@@ -36,7 +36,8 @@ QStringList bigBook(const QString &tag, int count)
 {
     QStringList entries;
     for (int i = 0; i < count; ++i)
-        entries << QStringLiteral("%1 Person %2\r\n%3 Long Street\r\n").arg(tag).arg(i, 6, 10, QLatin1Char('0')).arg(i * 7);
+        entries
+            << QStringLiteral("%1 Person %2\r\n%3 Long Street\r\n").arg(tag).arg(i, 6, 10, QLatin1Char('0')).arg(i * 7);
     return entries;
 }
 
@@ -58,10 +59,10 @@ int exitOfLimitedChild(qint64 limit, const std::function<bool()> &write)
 
 struct Session
 {
-    explicit Session(const QString &folder, ProcessEvents events = [] {})
+    explicit Session(
+        const QString &folder, ProcessEvents events = [] {})
         : book(BookPlaces{folder, folder, true}, std::move(events), [this] { return stopped; })
-    {
-    }
+    {}
     void tick(const QString &entry)
     {
         for (int row = 0; row < book.model()->count(); ++row)
@@ -264,7 +265,8 @@ private slots:
         Session session(m_dir->path());
         const BookResult loaded = session.book.load();
         QCOMPARE(session.book.model()->count(), AddressListModel::kCapacity);
-        QVERIFY2(texts(loaded).join(' ').contains(QStringLiteral(" 3 were left out")), qPrintable(texts(loaded).join(' ')));
+        QVERIFY2(texts(loaded).join(' ').contains(QStringLiteral(" 3 were left out")),
+                 qPrintable(texts(loaded).join(' ')));
         QVERIFY(texts(session.book.add({QStringLiteral("One more")})).first().contains(QStringLiteral("full")));
         // The first save keeps the whole original beside the book, and says where; one copy is enough.
         const QStringList said = texts(session.book.saveConfirmed());
@@ -282,16 +284,17 @@ private slots:
         QTest::addColumn<QString>("added");     // by this copy
         QTest::addColumn<QString>("removed");   // ticked and removed by this copy; empty: left idle
         QTest::addColumn<QStringList>("book");
-        QTest::newRow("both add") << QStringList{"add", "From B\r\n"} << "From A\r\n" << "-"
-                                  << QStringList{"Anne\r\n", "Bob\r\n", "From A\r\n", "From B\r\n"};
+        QTest::newRow("both add") << QStringList{"add", "From B\r\n"} << "From A\r\n"
+                                  << "-" << QStringList{"Anne\r\n", "Bob\r\n", "From A\r\n", "From B\r\n"};
         QTest::newRow("one adds, one removes") << QStringList{"add", "From B\r\n"} << QString() << "Bob\r\n"
                                                << QStringList{"Anne\r\n", "From B\r\n"};
         QTest::newRow("one removes, one adds, lock held a while") << QStringList{"remove", "Anne\r\n"} << "From A\r\n"
                                                                   << "-" << QStringList{"Bob\r\n", "From A\r\n"};
         QTest::newRow("both remove the same") << QStringList{"remove", "Bob\r\n"} << QString() << "Bob\r\n"
                                               << QStringList{"Anne\r\n"};
-        QTest::newRow("idle: the list follows, ticks kept") << QStringList{"remove", "Anne\r\n", "add", "Cleo\r\n"}
-                                                            << QString() << QString() << QStringList{"Bob\r\n", "Cleo\r\n"};
+        QTest::newRow("idle: the list follows, ticks kept")
+            << QStringList{"remove", "Anne\r\n", "add", "Cleo\r\n"} << QString() << QString()
+            << QStringList{"Bob\r\n", "Cleo\r\n"};
     }
     void twoCopiesLoseNothing()
     {
@@ -323,7 +326,8 @@ private slots:
                 QVERIFY(byFolder ? ::flock(folder, LOCK_EX) == 0 : file.lock());
                 const BookResult refused = session.book.save();
                 ::close(folder);
-                QVERIFY(refused.status == BookResult::Failed && texts(refused).first().contains(u"another running copy"));
+                QVERIFY(refused.status == BookResult::Failed
+                        && texts(refused).first().contains(u"another running copy"));
             }
         }
         QCOMPARE(session.book.save().status, BookResult::Done);
@@ -438,7 +442,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     if (argc == 5 && qstrcmp(argv[1], "--copy") == 0)
-        return otherCopy(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
+        return otherCopy(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                         QString::fromLocal8Bit(argv[4]));
     TestAddressBookFile test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -3,10 +3,10 @@
 // printer: what is sent, the buttons, messages, pauses, and edits during a run.
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
-#include "app/form1.h"
-#include "fakes/testservices.h"
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
+#include "app/form1.h"
+#include "fakes/testservices.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,11 +59,14 @@ private slots:
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("printed") << "" << "";
-        QTest::newRow("bad offset")
-            << "offset" << "Return address X offset is not a number: 'abc'. Nothing was printed.";
-        QTest::newRow("no printer") << "open" << "No default printer.";
-        QTest::newRow("job refused") << "send" << "Refused.";
+        QTest::newRow("printed") << ""
+                                 << "";
+        QTest::newRow("bad offset") << "offset"
+                                    << "Return address X offset is not a number: 'abc'. Nothing was printed.";
+        QTest::newRow("no printer") << "open"
+                                    << "No default printer.";
+        QTest::newRow("job refused") << "send"
+                                     << "Refused.";
     }
     void print()
     {
@@ -88,7 +91,8 @@ private slots:
         QVERIFY(!window.printer.open);
         if (message.isEmpty()) {
             // Each box feeds its own block; the printing tests hold the rest of the calls.
-            QVERIFY(window.printer.calls.join(u'|').contains("y 2|x 1|print Sender|x 1|print Home|size 10|font Arial|y 4|x 3|print Name"));
+            QVERIFY(window.printer.calls.join(u'|').contains(
+                "y 2|x 1|print Sender|x 1|print Home|size 10|font Arial|y 4|x 3|print Name"));
             QCOMPARE(window.events.processCalls, 4); // once before every line
             QVERIFY(window.messages.shown.isEmpty());
             return;
@@ -206,7 +210,8 @@ private slots:
         setup.turned->click();
         const QStringList stored{"Custom", "250", "110", "05", "0", "1"};
         for (int i = 0; i < stored.size(); ++i)
-            QCOMPARE(window.settings.value(kSettingKeys[int(Setting::EnvelopeSize) + i].writtenAs).value_or(""), stored[i]);
+            QCOMPARE(window.settings.value(kSettingKeys[int(Setting::EnvelopeSize) + i].writtenAs).value_or(""),
+                     stored[i]);
 
         setup.shiftYMM->setText("10");
         QTest::mouseClick(form.CommandPrint, Qt::LeftButton);
@@ -214,7 +219,8 @@ private slots:
         // The test envelope: the same page, its marks, one job.
         window.printer.calls.clear();
         QTest::mouseClick(setup.testPrint, Qt::LeftButton);
-        QCOMPARE(window.printer.calls.join(u'|'), "orientation landscape|paper custom_110x250mm_110x250mm turned|marks|end send");
+        QCOMPARE(window.printer.calls.join(u'|'),
+                 "orientation landscape|paper custom_110x250mm_110x250mm turned|marks|end send");
         QVERIFY(setup.testPrint->isEnabled() && window.messages.shown.isEmpty());
 
         // The preview follows every keystroke in the fields printing reads,

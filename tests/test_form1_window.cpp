@@ -99,8 +99,9 @@ private slots:
     void menusAndKeys()
     {
         compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
-        compareMenu(m_form->MFile->actions(), {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses",
-                                             "Custom Programming", "Suggestions", "Sample 1", "Sample 2", "Exit"});
+        compareMenu(m_form->MFile->actions(),
+                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Custom Programming",
+                     "Suggestions", "Sample 1", "Sample 2", "Exit"});
         compareMenu(m_form->MOptions->actions(),
                     {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
         compareMenu(m_form->MHelp->actions(), {"About", "Help"});
@@ -155,8 +156,11 @@ private slots:
     {
         m_form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n"), QStringLiteral("C\r\n")});
         m_form->List1->setFocus();
-        for (auto [key, entry] : {std::pair{Qt::Key_Home, "A\r\n"}, {Qt::Key_Down, "B\r\n"}, {Qt::Key_End, "C\r\n"},
-                                  {Qt::Key_Up, "B\r\n"}, {Qt::Key_PageUp, "A\r\n"}}) {
+        for (auto [key, entry] : {std::pair{Qt::Key_Home, "A\r\n"},
+                                  {Qt::Key_Down, "B\r\n"},
+                                  {Qt::Key_End, "C\r\n"},
+                                  {Qt::Key_Up, "B\r\n"},
+                                  {Qt::Key_PageUp, "A\r\n"}}) {
             press(key);
             QCOMPARE(m_form->TextToAddress->text(), QString::fromLatin1(entry));
         }
@@ -169,11 +173,11 @@ private slots:
     void focusOrderFollowsTheTabColumn_data()
     {
         QTest::addColumn<QStringList>("chain");
-        QTest::newRow("main panel") << QStringList{"TextReturn", "TextToAddress", "CommandPrint", "CommandClear",
-                                                   "List1", "CommandKeepToAddress", "CommandPrintAll",
-                                                   "TextReturnOffX"};
-        QTest::newRow("importer") << QStringList{"CommandClearImport", "TextAddressD", "TextLineD", "ComboAddress",
-                                                 "ComboLine", "CommandImport", "TextImport"};
+        QTest::newRow("main panel") << QStringList{"TextReturn",      "TextToAddress", "CommandPrint",
+                                                   "CommandClear",    "List1",         "CommandKeepToAddress",
+                                                   "CommandPrintAll", "TextReturnOffX"};
+        QTest::newRow("importer") << QStringList{"CommandClearImport", "TextAddressD",  "TextLineD", "ComboAddress",
+                                                 "ComboLine",          "CommandImport", "TextImport"};
     }
     void focusOrderFollowsTheTabColumn()
     {

@@ -24,16 +24,17 @@ namespace {
 
 const QStringList kKept{QStringLiteral("Kept\r\n")};
 // kKept and the four sample addresses, in the list's order.
-const QStringList kWithSamples = kKept + QStringList{
-    QStringLiteral("Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777\r\n"),
-    QStringLiteral("Lilly Doe\r\nP.O. Box 777\r\nAnycity, CA 97777\r\n"),
-    QStringLiteral("Randy Doe\r\n777 Anyroad RD\r\nSomeTown, CA 97777\r\n"),
-    QStringLiteral("Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n"),
-};
+const QStringList kWithSamples = kKept
+    + QStringList{
+        QStringLiteral("Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777\r\n"),
+        QStringLiteral("Lilly Doe\r\nP.O. Box 777\r\nAnycity, CA 97777\r\n"),
+        QStringLiteral("Randy Doe\r\n777 Anyroad RD\r\nSomeTown, CA 97777\r\n"),
+        QStringLiteral("Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n"),
+    };
 
 // `specify` goes into both "Specify:" boxes, which count only with "-Other-".
-void row(const char *name, QStringView text, QStringView line, QStringView address,
-                const QStringList &expected, const QString &specify = QStringLiteral("|"))
+void row(const char *name, QStringView text, QStringView line, QStringView address, const QStringList &expected,
+         const QString &specify = QStringLiteral("|"))
 {
     QTest::newRow(name) << text.toString() << line.toString() << address.toString() << specify << expected;
 }
@@ -100,8 +101,8 @@ private slots:
         row("other, empty Specify text: one piece", u"A|B|C", u"|", u"-Other-", {"A\r\nB\r\nC\r\n"}, "");
         // Past the length where the splitter changes its search.
         const QString other = QStringLiteral("-Other-"), longOne = QStringLiteral("ab").repeated(10) + u'a';
-        row("other, long: also at the very end", "A|B" + longOne + "C" + longOne, u"|", other,
-            {"A\r\nB\r\n", "C\r\n"}, longOne);
+        row("other, long: also at the very end", "A|B" + longOne + "C" + longOne, u"|", other, {"A\r\nB\r\n", "C\r\n"},
+            longOne);
         row("other, long: cut short at the end", "A" + longOne + "B" + longOne.chopped(1), u"|", other,
             {"A\r\n", "B" + longOne.chopped(1) + "\r\n"}, longOne);
         row("other, long: leftmost occurrence first", "x" + longOne + "bay", u"|", other, {"x\r\n", "bay\r\n"},
@@ -114,8 +115,8 @@ private slots:
         QFETCH(QString, addressChoice);
         QFETCH(QString, specify);
         QFETCH(QStringList, expected);
-        const ImportResult result = parseImport(text, [&] { return lineDelimiterFor(lineChoice, specify); },
-                                                addressSplitFor(addressChoice, specify));
+        const ImportResult result = parseImport(
+            text, [&] { return lineDelimiterFor(lineChoice, specify); }, addressSplitFor(addressChoice, specify));
         QCOMPARE(result.status, ImportStatus::Done);
         QCOMPARE(result.addresses, expected);
     }
@@ -130,8 +131,12 @@ private slots:
         const auto parse = [&](QStringView text, QStringView mode) {
             delimiter = QStringLiteral("|");
             calls = 0;
-            return parseImport(text, [&] { return delimiter; }, addressSplitFor(mode, u""),
-                               [&] { ++calls; delimiter = QStringLiteral(","); });
+            return parseImport(
+                text, [&] { return delimiter; }, addressSplitFor(mode, u""),
+                [&] {
+                    ++calls;
+                    delimiter = QStringLiteral(",");
+                });
         };
         QCOMPARE(parse(u"A|B\r\nC|D,E", u"[LINE BREAK]").addresses, (QStringList{"A|B\r\n", "C|D\r\nE\r\n"}));
         QCOMPARE(calls, 2 + 3);
@@ -149,11 +154,12 @@ private slots:
         QTest::newRow("Sample 2") << 2 << QString() << kWithSamples << true << "" << 0;
         QTest::newRow("only spaces") << 1 << "   " << kKept << false
                                      << "You need to add the address into the textbox above before clicking the "
-                                        "import addressess icon." << 0;
+                                        "import addressess icon."
+                                     << 0;
         QTest::newRow("only CR LF: no address, still saved") << 2 << "\r\n\r\n" << kKept << true << "" << 0;
         QTest::newRow("what the book cannot hold is left out, in one message")
-            << 1 << "Bad*|||||*Name\r\n\r\nAnn\r\n\r\nB*|||||*" << QStringList{"Ann\r\n", "Kept\r\n"} << true << "*|||||*"
-            << 0;
+            << 1 << "Bad*|||||*Name\r\n\r\nAnn\r\n\r\nB*|||||*" << QStringList{"Ann\r\n", "Kept\r\n"} << true
+            << "*|||||*" << 0;
         // By the fifth event run the first address is parsed.
         QTest::newRow("the program ending stops the import") << 2 << QString() << kKept << false << "" << 5;
     }

@@ -34,10 +34,14 @@ class TestPrintE2e : public QObject
             form.Form_Load();
             form.TextReturn->setText("Alpha\r\nBravo");
             form.TextToAddress->setText("Charlie\r\nDelta\r\n");
-            for (const auto &[box, text] : {std::pair{form.TextReturnPrintFonttype, kFace}, {form.TextReturnPrintFontSize, "12"},
-                                            {form.TextReturnOffX, "1.5"}, {form.TextReturnOffY, ".5"},
-                                            {form.TextToAddressPrintFontType, kFace}, {form.TextToAddressPrintFontSize, "16"},
-                                            {form.TextAddressToOffX, "12"}, {form.TextAddressToOffY, "8.25"}})
+            for (const auto &[box, text] : {std::pair{form.TextReturnPrintFonttype, kFace},
+                                            {form.TextReturnPrintFontSize, "12"},
+                                            {form.TextReturnOffX, "1.5"},
+                                            {form.TextReturnOffY, ".5"},
+                                            {form.TextToAddressPrintFontType, kFace},
+                                            {form.TextToAddressPrintFontSize, "16"},
+                                            {form.TextAddressToOffX, "12"},
+                                            {form.TextAddressToOffY, "8.25"}})
                 box->setText(text);
         }
 
@@ -84,14 +88,16 @@ private slots:
     void printableCorner_data()
     {
         QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("media"); // asked of the job
-        QTest::addColumn<QSizeF>("page");   // sent, landscape
+        QTest::addColumn<QString>("media");   // asked of the job
+        QTest::addColumn<QSizeF>("page");     // sent, landscape
         QTest::addColumn<QMarginsF>("edges"); // the PPD's, portrait: left, top, right, bottom
         // A4 "12 48 571 806" of 595 x 842; DL "6 30 297 603" of 312 x 624; No. 10 "6 30 282 663" of 297 x 684.
-        QTest::newRow("printer paper") << "Printer paper" << "" << QSizeF(842, 595) << QMarginsF(12, 36, 24, 48);
-        QTest::newRow("DL") << "DL" << "iso_dl_110x220mm" << QSizeF(623.6, 311.8) << QMarginsF(6, 21, 15, 30);
-        QTest::newRow("No. 10") << "No10" << "na_number-10_4.125x9.5in" << QSizeF(684, 297)
-                                << QMarginsF(6, 21, 15, 30);
+        QTest::newRow("printer paper") << "Printer paper"
+                                       << "" << QSizeF(842, 595) << QMarginsF(12, 36, 24, 48);
+        QTest::newRow("DL") << "DL"
+                            << "iso_dl_110x220mm" << QSizeF(623.6, 311.8) << QMarginsF(6, 21, 15, 30);
+        QTest::newRow("No. 10") << "No10"
+                                << "na_number-10_4.125x9.5in" << QSizeF(684, 297) << QMarginsF(6, 21, 15, 30);
     }
     void printableCorner()
     {
@@ -130,9 +136,12 @@ private slots:
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("queue not accepting jobs") << "rejecting" << "is not accepting jobs";
-        QTest::newRow("queue stops accepting while the envelope prints") << "rejects midway" << "refused the envelope";
-        QTest::newRow("no print server") << "no server" << "found no default printer";
+        QTest::newRow("queue not accepting jobs") << "rejecting"
+                                                  << "is not accepting jobs";
+        QTest::newRow("queue stops accepting while the envelope prints") << "rejects midway"
+                                                                         << "refused the envelope";
+        QTest::newRow("no print server") << "no server"
+                                         << "found no default printer";
     }
     void nothingIsSent()
     {

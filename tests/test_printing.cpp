@@ -22,10 +22,9 @@ using Outcome = EnvelopeResult::Outcome;
 // every use, so that a test can change them while the envelope prints.
 struct Run
 {
-    QHash<QString, QString> fields{{"returnText", "A"}, {"returnSize", "12"}, {"returnFace", "Verdana"},
-                                   {"returnX", ".2"},   {"returnY", ".5"},    {"toText", "C"},
-                                   {"toSize", "10"},    {"toFace", "Arial"},  {"toX", "4"},
-                                   {"toY", "4"}};
+    QHash<QString, QString> fields{
+        {"returnText", "A"}, {"returnSize", "12"}, {"returnFace", "Verdana"}, {"returnX", ".2"}, {"returnY", ".5"},
+        {"toText", "C"},     {"toSize", "10"},     {"toFace", "Arial"},       {"toX", "4"},      {"toY", "4"}};
     EnvelopeSetup setup;
     RecordingPrinter printer;
     std::function<void()> onEvents = [] {};
@@ -33,8 +32,10 @@ struct Run
 
     void set(const QStringList &edits) // "field=text"; the set-up's as "size=DL", "shiftX=5", ...
     {
-        const QHash<QString, QString *> setupFields{{"size", &setup.size}, {"width", &setup.widthMM},
-                                                    {"height", &setup.heightMM}, {"shiftX", &setup.shiftXMM},
+        const QHash<QString, QString *> setupFields{{"size", &setup.size},
+                                                    {"width", &setup.widthMM},
+                                                    {"height", &setup.heightMM},
+                                                    {"shiftX", &setup.shiftXMM},
                                                     {"shiftY", &setup.shiftYMM}};
         for (const QString &edit : edits) {
             const QString field = edit.section(u'=', 0, 0), text = edit.section(u'=', 1);
@@ -53,9 +54,9 @@ struct Run
 
     EnvelopeResult print()
     {
-        return printEnvelope({block("Return address", "return"), block("To address", "to"), [this] { return setup; }},
-                             printer,
-                             [this] { onEvents(); }, [] { return false; }, locale);
+        return printEnvelope(
+            {block("Return address", "return"), block("To address", "to"), [this] { return setup; }}, printer,
+            [this] { onEvents(); }, [] { return false; }, locale);
     }
 };
 
@@ -68,9 +69,9 @@ const QMarginsF kUnprintable(15, 22, 18, 25);
 struct Envelope
 {
     QTemporaryDir folder;
-    PdfFileTarget target{QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kUnprintable,
-                                     QPageLayout::Point, kUnprintable),
-                         folder.path()};
+    PdfFileTarget target{
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kUnprintable, QPageLayout::Point, kUnprintable),
+        folder.path()};
     QtPrinter printer{target};
     PreviewPrinter preview{&target};
     EnvelopeSetup setup;
@@ -86,7 +87,8 @@ struct Envelope
             [this] { return setup; }};
         const auto on = [&](Printer &to) {
             return test ? printTestEnvelope(fields, to, QLocale::c())
-                        : printEnvelope(fields, to, [] {}, [] { return false; }, QLocale::c());
+                        : printEnvelope(
+                            fields, to, [] {}, [] { return false; }, QLocale::c());
         };
         on(preview);
         return on(printer);
@@ -106,14 +108,18 @@ private slots:
         QTest::addColumn<QString>("returnText");
         QTest::addColumn<QString>("toText");
         QTest::addColumn<QString>("calls");
-        QTest::newRow("worked example")
-            << "A\r\nB" << "C" << kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup + "x 4|print C|end send";
+        QTest::newRow("worked example") << "A\r\nB"
+                                        << "C"
+                                        << kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup
+                + "x 4|print C|end send";
         QTest::newRow("lone LF and CR stay inside, CR before CR LF too")
-            << "A\nB\rC\n\rD\r\r\nE" << ""
-            << kReturnSetup + "x 0.2|print A\nB\rC\n\rD\r|x 0.2|print E|" + kToSetup + "end send";
-        QTest::newRow("final CR LF: an empty last line")
-            << "" << "C\r\n" << kReturnSetup + kToSetup + "x 4|print C|x 4|print |end send";
-        QTest::newRow("both empty: no document") << "" << "" << kReturnSetup + kToSetup + "end send";
+            << "A\nB\rC\n\rD\r\r\nE"
+            << "" << kReturnSetup + "x 0.2|print A\nB\rC\n\rD\r|x 0.2|print E|" + kToSetup + "end send";
+        QTest::newRow("final CR LF: an empty last line") << ""
+                                                         << "C\r\n"
+                                                         << kReturnSetup + kToSetup + "x 4|print C|x 4|print |end send";
+        QTest::newRow("both empty: no document") << ""
+                                                 << "" << kReturnSetup + kToSetup + "end send";
     }
     void envelope()
     {
@@ -136,20 +142,27 @@ private slots:
         QTest::addColumn<QString>("expected"); // the message, or calls made when the envelope prints
         QTest::newRow("X not a number") << QStringList{"returnX=abc"} << "C"
                                         << "Return address X offset is not a number: 'abc'. Nothing was printed.";
-        QTest::newRow("Y empty") << QStringList{"returnY=  "} << "C" << "Return address Y offset is empty.";
+        QTest::newRow("Y empty") << QStringList{"returnY=  "} << "C"
+                                 << "Return address Y offset is empty.";
         QTest::newRow("size zero") << QStringList{"returnSize=0"} << "C"
                                    << "print font size is out of range: '0' (from 0.5 to 1000 points).";
-        QTest::newRow("absurd offset") << QStringList{"toY=1e30"} << "C"
-                                       << "To address Y offset is out of range: '1e30' (from -1000 to 1000 centimetres).";
-        QTest::newRow("grouped under German") << QStringList{"returnX=1.500"} << "de_DE" << "not a number: '1.500'";
-        QTest::newRow("inf") << QStringList{"toX=inf"} << "en_US" << "not a number: 'inf'";
-        QTest::newRow("X of an empty block is not used") << QStringList{"toText=", "toX=abc"} << "C" << "print A";
-        QTest::newRow("leading point falls back under German") << QStringList{"returnX=.5"} << "de_DE" << "x 0.5";
-        QTest::newRow("spaces around, a fraction") << QStringList{"returnSize= 9.75 "} << "en_US" << "size 9.75";
+        QTest::newRow("absurd offset")
+            << QStringList{"toY=1e30"} << "C"
+            << "To address Y offset is out of range: '1e30' (from -1000 to 1000 centimetres).";
+        QTest::newRow("grouped under German") << QStringList{"returnX=1.500"} << "de_DE"
+                                              << "not a number: '1.500'";
+        QTest::newRow("inf") << QStringList{"toX=inf"} << "en_US"
+                             << "not a number: 'inf'";
+        QTest::newRow("X of an empty block is not used") << QStringList{"toText=", "toX=abc"} << "C"
+                                                         << "print A";
+        QTest::newRow("leading point falls back under German") << QStringList{"returnX=.5"} << "de_DE"
+                                                               << "x 0.5";
+        QTest::newRow("spaces around, a fraction") << QStringList{"returnSize= 9.75 "} << "en_US"
+                                                   << "size 9.75";
         QTest::newRow("custom size without a width") << QStringList{"size=Custom", "height=100"} << "C"
                                                      << "Envelope width is empty.";
-        QTest::newRow("5 mm shift moves both blocks")
-            << QStringList{"shiftX=5", "shiftY=-5"} << "C" << "y 0|x 0.7|print A|size 10|font Arial|y 3.5|x 4.5|";
+        QTest::newRow("5 mm shift moves both blocks") << QStringList{"shiftX=5", "shiftY=-5"} << "C"
+                                                      << "y 0|x 0.7|print A|size 10|font Arial|y 3.5|x 4.5|";
         QTest::newRow("DL, turned") << QStringList{"size=DL", "turned"} << "C"
                                     << "landscape|paper iso_dl_110x220mm turned|y 0.5|x 0.2|";
         QTest::newRow("custom, either way round") << QStringList{"size=Custom", "width=250", "height=120"} << "C"
@@ -183,7 +196,8 @@ private slots:
         QTest::addColumn<QString>("calls"); // the positions and the end
         const QStringList none;
         const QString returnLines = QStringLiteral("y 0.5|x 0.2|x 0.2|x 0.2|");
-        QTest::newRow("X moves the remaining lines") << none << "returnX=3" << "y 0.5|x 0.2|x 3|x 3|y 4|x 4|end send";
+        QTest::newRow("X moves the remaining lines") << none << "returnX=3"
+                                                     << "y 0.5|x 0.2|x 3|x 3|y 4|x 4|end send";
         QTest::newRow("X turned invalid keeps its value") << none << "returnX=x" << returnLines + "y 4|x 4|end send";
         QTest::newRow("to-address Y read as its block starts") << none << "toY=6" << returnLines + "y 6|x 4|end send";
         QTest::newRow("to-address filled in, its X never valid")
@@ -241,9 +255,14 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
         for (const PreviewPrinter::Line &line : envelope.preview.lines()) {
             const Word word = find(words, line.text);
-            QVERIFY2(line.text.isEmpty() || (qAbs(word.x - line.box.left()) < 0.5 && qAbs(word.y - line.box.top()) < 0.5),
+            QVERIFY2(line.text.isEmpty()
+                         || (qAbs(word.x - line.box.left()) < 0.5 && qAbs(word.y - line.box.top()) < 0.5),
                      qPrintable(QStringLiteral("%1 previewed at %2, %3, printed at %4, %5")
-                                    .arg(line.text).arg(line.box.left()).arg(line.box.top()).arg(word.x).arg(word.y)));
+                                    .arg(line.text)
+                                    .arg(line.box.left())
+                                    .arg(line.box.top())
+                                    .arg(word.x)
+                                    .arg(word.y)));
         }
     }
 
@@ -274,11 +293,15 @@ private slots:
         QTest::addColumn<QString>("toY");
         QTest::addColumn<QString>("summary");
         const QString two = "Charlie\r\nDelta";
-        QTest::newRow("a line off the right edge") << "Charlie\r\n" + QString(40, u'W') << "12" << "8.25"
+        QTest::newRow("a line off the right edge") << "Charlie\r\n" + QString(40, u'W') << "12"
+                                                   << "8.25"
                                                    << "1 line runs off the right edge of the printable area.";
-        QTest::newRow("the block off the bottom")
-            << two << "3" << "19" << "2 lines run off the bottom edge of the printable area.";
-        QTest::newRow("off the left and the top") << two << "-1" << "-1"
+        QTest::newRow("the block off the bottom") << two << "3"
+                                                  << "19"
+                                                  << "2 lines run off the bottom edge of the printable area.";
+        QTest::newRow("off the left and the top")
+            << two << "-1"
+            << "-1"
             << "2 lines run off the left edge, 2 lines run off the top edge of the printable area.";
     }
     void overflow()

@@ -33,8 +33,8 @@ inline QString run(const QString &program, const QStringList &arguments)
 
 inline QList<Word> wordsOf(const QString &pdf)
 {
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
     QList<Word> words;
     for (auto it = word.globalMatch(run("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
         const auto match = it.next();
@@ -84,7 +84,12 @@ inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int g
     for (const auto &[text, want] : expected) {
         const Word got = find(words, text);
         if (qAbs(got.x - want.x()) > 0.05 * kPointsPerCm || qAbs(got.y - want.y()) > 0.05 * kPointsPerCm)
-            problems << QStringLiteral("%1 at %2, %3 instead of %4, %5").arg(text).arg(got.x).arg(got.y).arg(want.x()).arg(want.y());
+            problems << QStringLiteral("%1 at %2, %3 instead of %4, %5")
+                            .arg(text)
+                            .arg(got.x)
+                            .arg(got.y)
+                            .arg(want.x())
+                            .arg(want.y());
     }
     return problems.join(u'\n');
 }

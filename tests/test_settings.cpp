@@ -22,7 +22,6 @@
 #include <QTest>
 #include <QTranslator>
 
-
 namespace {
 
 const QString kApp = QString::fromLatin1(kSettingsApplication);
@@ -52,12 +51,22 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("key"); // empty: nothing stored
         QTest::addColumn<QString>("value");
-        QTest::newRow("empty store, offset") << "TextReturnOffY" << "" << ".5";
-        QTest::newRow("list item") << "ComboLine" << "ComboLine" << "-Other-";
-        QTest::newRow("typed delimiter") << "ComboAddress" << "ComboAddress" << "; ";
-        QTest::newRow("40,000 characters, one-line box") << "TextLineD" << "TextLineD" << QString(40000, u'x');
-        QTest::newRow("40,000 characters, combo") << "ComboAddress" << "ComboAddress" << QString(40000, u'y');
-        QTest::newRow("empty middle line") << "TextReturn" << "ReturnAddress" << "A\r\n\r\nB";
+        QTest::newRow("empty store, offset") << "TextReturnOffY"
+                                             << ""
+                                             << ".5";
+        QTest::newRow("list item") << "ComboLine"
+                                   << "ComboLine"
+                                   << "-Other-";
+        QTest::newRow("typed delimiter") << "ComboAddress"
+                                         << "ComboAddress"
+                                         << "; ";
+        QTest::newRow("40,000 characters, one-line box") << "TextLineD"
+                                                         << "TextLineD" << QString(40000, u'x');
+        QTest::newRow("40,000 characters, combo") << "ComboAddress"
+                                                  << "ComboAddress" << QString(40000, u'y');
+        QTest::newRow("empty middle line") << "TextReturn"
+                                           << "ReturnAddress"
+                                           << "A\r\n\r\nB";
     }
     void startShowsTheStoredTexts()
     {
@@ -81,8 +90,8 @@ private slots:
         form->TextReturnOffY->clear();
         services.settings.writes.clear();
         QTest::keyClicks(form->TextReturnOffY, QStringLiteral("1.25"));
-        QCOMPARE(services.settings.writes, (QStringList{"TextReturnOffY=1", "TextReturnOffY=1.", "TextReturnOffY=1.2",
-                                                        "TextReturnOffY=1.25"}));
+        QCOMPARE(services.settings.writes,
+                 (QStringList{"TextReturnOffY=1", "TextReturnOffY=1.", "TextReturnOffY=1.2", "TextReturnOffY=1.25"}));
         form->ComboAddress->setCurrentIndex(form->ComboAddress->findText(QStringLiteral("|")));
         emit form->ComboAddress->activated(form->ComboAddress->currentIndex());
         QCOMPARE(services.settings.value(QStringLiteral("ComboAddress")), QStringLiteral("|"));
@@ -170,14 +179,28 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("German") << "de_DE" << QStringList{
-            "Quillon 2.1 - Von: Tarvik ", "Drucken", "&Datei", "&Beenden", "Einstellungen ausblenden", "&Ja",
-            "Die Druckschriftgröße der Empfängeradresse ist leer. Geben Sie einen Wert in Punkt ein. Es wurde "
-            "nichts gedruckt.", "Möchten Sie die Standardeinstellungen wirklich wiederherstellen?"};
-        QTest::newRow("English") << "en_US" << QStringList{
-            "Quillon 2.1 - By: Tarvik ", "Print", "&File", "E&xit", "Hide Settings", "&Yes",
-            "To address print font size is empty. Enter a number of points. Nothing was printed.",
-            "Are you sure you want to restore the default settings?"};
+        QTest::newRow("German")
+            << "de_DE"
+            << QStringList{
+                   "Quillon 2.1 - Von: Tarvik ",
+                   "Drucken",
+                   "&Datei",
+                   "&Beenden",
+                   "Einstellungen ausblenden",
+                   "&Ja",
+                   "Die Druckschriftgröße der Empfängeradresse ist leer. Geben Sie einen Wert in Punkt ein. Es wurde "
+                   "nichts gedruckt.",
+                   "Möchten Sie die Standardeinstellungen wirklich wiederherstellen?"};
+        QTest::newRow("English")
+            << "en_US"
+            << QStringList{"Quillon 2.1 - By: Tarvik ",
+                           "Print",
+                           "&File",
+                           "E&xit",
+                           "Hide Settings",
+                           "&Yes",
+                           "To address print font size is empty. Enter a number of points. Nothing was printed.",
+                           "Are you sure you want to restore the default settings?"};
     }
     void textsFollowTheLocale()
     {
@@ -195,7 +218,8 @@ private slots:
         form.RestoreDefaultSettingsM_Click();
         QCOMPARE((QStringList{form.windowTitle(), form.CommandPrint->text(), form.MFile->title(), form.ExitM->text(),
                               form.CommandHide->text(), QCoreApplication::translate("QPlatformTheme", "&Yes")}
-                  + services.messages.texts()), texts);
+                  + services.messages.texts()),
+                 texts);
         // What is stored and read back as data is the same in every language.
         QCOMPARE(services.settings.value(QStringLiteral("ComboAddress")), QStringLiteral("[LINE BREAK]"));
         QVERIFY(form.ComboLine->findText(QStringLiteral("[TAB]")) >= 0);

@@ -101,8 +101,9 @@ PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &
                                    title.toUtf8().constData(), m_media.isEmpty() ? 0 : 1, &media);
     if (job <= 0)
         return PrinterStatus::failure(
-            QCoreApplication::translate("CupsDefaultPrinter", "The print system refused the envelope for the "
-                                                              "printer \"%1\", so nothing was printed:\n%2")
+            QCoreApplication::translate("CupsDefaultPrinter",
+                                        "The print system refused the envelope for the "
+                                        "printer \"%1\", so nothing was printed:\n%2")
                 .arg(QString::fromLocal8Bit(m_destination), QString::fromUtf8(cupsLastErrorString())));
     m_lastJob = job;
     return {};

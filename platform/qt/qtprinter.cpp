@@ -32,13 +32,34 @@ QtPrinter::~QtPrinter()
     closeDocument();
 }
 
-void QtPrinter::setScaleUnit(ScaleUnit unit) { m_unit = unit; }
-void QtPrinter::setOrientation(Orientation orientation) { m_orientation = orientation; }
-void QtPrinter::setPaper(const Paper &paper) { m_paper = paper; }
-void QtPrinter::setFontSize(double points) { m_fontSize = points; }
-void QtPrinter::setFontName(const QString &face) { m_fontName = face; }
-void QtPrinter::setCurrentX(double x) { m_x = x; }
-void QtPrinter::setCurrentY(double y) { m_y = y; }
+void QtPrinter::setScaleUnit(ScaleUnit unit)
+{
+    m_unit = unit;
+}
+void QtPrinter::setOrientation(Orientation orientation)
+{
+    m_orientation = orientation;
+}
+void QtPrinter::setPaper(const Paper &paper)
+{
+    m_paper = paper;
+}
+void QtPrinter::setFontSize(double points)
+{
+    m_fontSize = points;
+}
+void QtPrinter::setFontName(const QString &face)
+{
+    m_fontName = face;
+}
+void QtPrinter::setCurrentX(double x)
+{
+    m_x = x;
+}
+void QtPrinter::setCurrentY(double y)
+{
+    m_y = y;
+}
 
 double QtPrinter::unitsPerInch() const
 {
@@ -48,8 +69,7 @@ double QtPrinter::unitsPerInch() const
 PrinterStatus QtPrinter::openDocument()
 {
     QPageLayout layout;
-    const auto orientation =
-        m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const auto orientation = m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (PrinterStatus status = m_target.pageLayout(m_paper, orientation, layout); !status.ok())
         return status;
 
@@ -57,8 +77,9 @@ PrinterStatus QtPrinter::openDocument()
         m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon-XXXXXX"));
     if (!m_folder->isValid())
         return PrinterStatus::failure(
-            QCoreApplication::translate("QtPrinter", "Quillon cannot make a temporary folder for the envelope (%1), "
-                                                     "so nothing was printed.")
+            QCoreApplication::translate("QtPrinter",
+                                        "Quillon cannot make a temporary folder for the envelope (%1), "
+                                        "so nothing was printed.")
                 .arg(m_folder->errorString()));
     m_file = m_folder->filePath(QStringLiteral("envelope.pdf"));
 
@@ -141,7 +162,7 @@ PrinterStatus QtPrinter::endDoc(DocumentEnd end)
     if (end == DocumentEnd::Send) {
         status = written ? m_target.submit(m_file, jobTitle())
                          : PrinterStatus::failure(QCoreApplication::translate(
-                               "QtPrinter", "Quillon could not finish the envelope's document, so nothing was printed."));
+                             "QtPrinter", "Quillon could not finish the envelope's document, so nothing was printed."));
     }
     closeDocument();
     return status;
@@ -158,13 +179,9 @@ void QtPrinter::closeDocument()
     m_file.clear();
 }
 
-PdfFileTarget::PdfFileTarget(const QPageLayout &page, const QString &folder)
-    : m_page(page), m_folder(folder)
-{
-}
+PdfFileTarget::PdfFileTarget(const QPageLayout &page, const QString &folder) : m_page(page), m_folder(folder) {}
 
-PrinterStatus PdfFileTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation,
-                                        QPageLayout &layout)
+PrinterStatus PdfFileTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout)
 {
     layout = m_page;
     if (paper.size)

@@ -19,8 +19,9 @@ public:
     }
     void setPaper(const Paper &paper) override
     {
-        calls << QStringLiteral("paper %1%2").arg(paper.size ? paper.media : QStringLiteral("printer"),
-                                                  paper.turned ? QStringLiteral(" turned") : QString());
+        calls << QStringLiteral("paper %1%2")
+                     .arg(paper.size ? paper.media : QStringLiteral("printer"),
+                          paper.turned ? QStringLiteral(" turned") : QString());
     }
     void setFontSize(double points) override { calls << QStringLiteral("size %1").arg(points); }
     void setFontName(const QString &face) override { calls << QStringLiteral("font %1").arg(face); }
@@ -58,8 +59,8 @@ public:
     QStringList calls;
     QList<QStringList> sent; // the lines of each document sent
     bool open = false;
-    QString failOpening; // the error of every document opening, when set
-    QString failSending; // the error of every document sent, when set
+    QString failOpening;                              // the error of every document opening, when set
+    QString failSending;                              // the error of every document sent, when set
     std::function<void(const QString &line)> onPrint; // after a line is printed
 
 private:
