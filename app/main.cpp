@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     FileSettingsBackend settings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                                 QString::fromLatin1(kSettingsApplication));
+                                 QString::fromLatin1(kSettingsApplication), QString::fromLatin1(kSettingsSection));
     QtMessageBox messages;
     DesktopShell shell;
     QtEventPump events;

@@ -89,7 +89,8 @@ int startupChild()
 {
     // Stands for the program's own start: the real store, a window shown.
     QTemporaryDir root;
-    FileSettingsBackend store(root.path(), QString::fromLatin1(kSettingsApplication));
+    FileSettingsBackend store(root.path(), QString::fromLatin1(kSettingsApplication),
+                              QString::fromLatin1(kSettingsSection));
     TestServices services;
     services.settingsOnDisk = &store;
     Form1 form(services.services());
@@ -111,19 +112,17 @@ int main(int argc, char *argv[])
     QTemporaryDir root;
     const QString application = QString::fromLatin1(kSettingsApplication);
     const QString section = QString::fromLatin1(kSettingsSection);
-    FileSettingsBackend store(root.path(), application);
+    FileSettingsBackend store(root.path(), application, section);
     const int runs = 400;
 
     std::printf("Settings store: one file per key, temp file + fdatasync + rename + directory fsync\n");
     report("floor: 100 bytes to a temp file, fsync, rename",
            measure(runs, [&](int i) { floorWrite(QFile::encodeName(root.path()), i); }));
-    report("write one small value (an offset)", measure(runs, [&](int i) {
-               store.write(application, section, QStringLiteral("TextReturnOffX"), QString::number(i));
-           }));
+    report("write one small value (an offset)",
+           measure(runs, [&](int i) { store.write(QStringLiteral("TextReturnOffX"), QString::number(i)); }));
     const QString hundredK = bigText(100 * 1024);
-    report("write the 100 KB import text", measure(runs / 4, [&](int i) {
-               store.write(application, section, QStringLiteral("TextImport"), hundredK + QString::number(i));
-           }));
+    report("write the 100 KB import text",
+           measure(runs / 4, [&](int i) { store.write(QStringLiteral("TextImport"), hundredK + QString::number(i)); }));
 
     // Keystrokes through the window, with a 3 MB import text stored.
     TestServices services;

@@ -42,9 +42,13 @@ QString renamedAside(const QString &path)
 
 } // namespace
 
-FileSettingsBackend::FileSettingsBackend(const QString &root, const QString &application) : m_root(root)
+FileSettingsBackend::FileSettingsBackend(const QString &root, const QString &application, const QString &section)
+    : m_root(root),
+      m_application(application),
+      m_appDir(root + u'/' + application),
+      m_sectionDir(m_appDir + u'/' + section)
 {
-    checkStore(application);
+    checkStore();
 }
 
 QString FileSettingsBackend::fileNameOfKey(const QString &key)
@@ -82,14 +86,14 @@ std::optional<QString> FileSettingsBackend::decodeValue(const QByteArray &bytes)
     return value;
 }
 
-QString FileSettingsBackend::pathOf(const QString &application, const QString &section, const QString &key) const
+QString FileSettingsBackend::pathOf(const QString &key) const
 {
-    return m_root + u'/' + application + u'/' + section + u'/' + fileNameOfKey(key);
+    return m_sectionDir + u'/' + fileNameOfKey(key);
 }
 
-void FileSettingsBackend::checkStore(const QString &application)
+void FileSettingsBackend::checkStore()
 {
-    const QString appDir = m_root + u'/' + application;
+    const QString &appDir = m_appDir;
     const QFileInfo info(appDir);
     if (!info.exists() && !info.isSymLink())
         return;
@@ -164,40 +168,39 @@ void FileSettingsBackend::setAsideValues(const QStringList &damaged)
                                                  "will not save those settings in this run.");
 }
 
-std::optional<QString> FileSettingsBackend::read(const QString &application, const QString &section, const QString &key)
+std::optional<QString> FileSettingsBackend::read(const QString &key)
 {
     if (m_unusable)
         return std::nullopt;
-    QFile file(pathOf(application, section, key));
+    QFile file(pathOf(key));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return decodeValue(file.readAll());
 }
 
-bool FileSettingsBackend::write(const QString &application, const QString &section, const QString &key,
-                                const QString &value)
+bool FileSettingsBackend::write(const QString &key, const QString &value)
 {
-    if (m_unusable || m_heldFiles.contains(pathOf(application, section, key)))
+    if (m_unusable || m_heldFiles.contains(pathOf(key)))
         return false;
-    const QString dir = m_root + u'/' + application + u'/' + section;
+    const QString &dir = m_sectionDir;
     if (!QFileInfo::exists(dir)) {
         if (!QDir().mkpath(dir))
             return false;
         // Addresses are nobody else's business.
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    return replaceFile(pathOf(application, section, key), encodeValue(value)).ok;
+    return replaceFile(pathOf(key), encodeValue(value)).ok;
 }
 
-IoResult FileSettingsBackend::deleteAll(const QString &application)
+IoResult FileSettingsBackend::deleteAll()
 {
-    const QString appDir = m_root + u'/' + application;
+    const QString &appDir = m_appDir;
     if (!QFileInfo::exists(appDir) && !QFileInfo(appDir).isSymLink())
         return {true, {}};
     // All or nothing: the store vanishes at once and as a whole by a rename,
     // or stays as it was; the removal of the files behind it may then take
     // its time.
-    const QString doomed = m_root + QStringLiteral("/.") + application + QStringLiteral(".deleting-")
+    const QString doomed = m_root + QStringLiteral("/.") + m_application + QStringLiteral(".deleting-")
         + QString::number(QDateTime::currentMSecsSinceEpoch());
     QFile store(appDir);
     if (!store.rename(doomed))

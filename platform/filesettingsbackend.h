@@ -16,29 +16,32 @@
 class FileSettingsBackend final : public SettingsBackend
 {
 public:
-    // Opens the store of `application` under `root`. A damaged value file is
-    // renamed aside, beside the others, and its key starts at its default; a
-    // store folder that cannot be read is renamed aside as a whole. Nothing
-    // unreadable is ever written over.
-    FileSettingsBackend(const QString &root, const QString &application);
+    // Opens the store of `application`'s `section` under `root`. A damaged
+    // value file is renamed aside, beside the others, and its key starts at
+    // its default; a store folder that cannot be read is renamed aside as a
+    // whole. Nothing unreadable is ever written over.
+    FileSettingsBackend(const QString &root, const QString &application, const QString &section);
 
-    std::optional<QString> read(const QString &application, const QString &section, const QString &key) override;
-    bool write(const QString &application, const QString &section, const QString &key, const QString &value) override;
-    IoResult deleteAll(const QString &application) override;
+    std::optional<QString> read(const QString &key) override;
+    bool write(const QString &key, const QString &value) override;
+    IoResult deleteAll() override;
     QString openingProblem() const override { return m_problem; }
 
     // The file that holds one key; exposed for tests and the README's sake.
-    QString pathOf(const QString &application, const QString &section, const QString &key) const;
+    QString pathOf(const QString &key) const;
 
     static QString fileNameOfKey(const QString &key);
     static QByteArray encodeValue(const QString &value);
     static std::optional<QString> decodeValue(const QByteArray &bytes);
 
 private:
-    void checkStore(const QString &application);
+    void checkStore();
     void setAsideValues(const QStringList &damaged);
 
     QString m_root;
+    QString m_application;
+    QString m_appDir;     // <root>/<application>
+    QString m_sectionDir; // <root>/<application>/<section>
     QString m_problem;
     bool m_unusable = false;
     // Damaged value files that could not be moved aside: kept as they are.

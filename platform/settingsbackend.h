@@ -6,20 +6,19 @@
 #include <QString>
 #include <optional>
 
-// A per-user store of string values addressed by application, section and
-// key. Keys match without regard to case; values are kept byte for byte.
+// A per-user store of string values of one application's section, addressed
+// by key. Keys match without regard to case; values are kept byte for byte.
 class SettingsBackend
 {
 public:
     virtual ~SettingsBackend() = default;
     // The stored value, or nothing when the key is absent or unreadable.
-    virtual std::optional<QString> read(const QString &application, const QString &section, const QString &key) = 0;
+    virtual std::optional<QString> read(const QString &key) = 0;
     // Durable and atomic when it returns true.
-    virtual bool write(const QString &application, const QString &section, const QString &key,
-                       const QString &value) = 0;
+    virtual bool write(const QString &key, const QString &value) = 0;
     // Removes every section and key of the application, or, failing that,
     // none of them, and says what could not be removed.
-    virtual IoResult deleteAll(const QString &application) = 0;
+    virtual IoResult deleteAll() = 0;
     // What went wrong when the store was opened (a damaged value set aside,
     // say), for the user to be told once; empty when nothing did.
     virtual QString openingProblem() const { return {}; }

@@ -48,40 +48,42 @@ inline constexpr char kDefaultFontSize[] = "12";
 struct SettingKey
 {
     Setting setting;
-    const char *writtenAs; // the key its change reaction writes
-    const char *readAs;    // the key start-up asks for (the store ignores case)
+    // The key its change reaction writes and start-up reads. The store
+    // matches keys without regard to case, so the keys older versions read
+    // in another case ("TextReturnOffy", "comboline") are the same key.
+    const char *key;
     const char *defaultValue;
 };
 
 // The one table that start-up and the writing reactions share.
 inline constexpr std::array<SettingKey, 27> kSettingKeys{{
-    {Setting::ReturnAddress, "ReturnAddress", "ReturnAddress", ""},
-    {Setting::ToAddress, "ToAddress", "ToAddress", ""},
-    {Setting::ReturnOffsetX, "TextReturnOffX", "TextReturnOffX", ".2"},
-    {Setting::ReturnOffsetY, "TextReturnOffY", "TextReturnOffy", ".5"},
-    {Setting::ToAddressOffsetX, "TextAddressToOffX", "TextAddressToOffX", "4"},
-    {Setting::ToAddressOffsetY, "TextAddressToOffY", "TextAddressToOffY", "4"},
-    {Setting::ImportText, "TextImport", "TextImport", ""},
-    {Setting::LineDelimiter, "ComboLine", "comboline", "[TAB]"},
-    {Setting::AddressDelimiter, "ComboAddress", "comboaddress", "[LINE BREAK]"},
-    {Setting::CustomLineDelimiter, "TextLineD", "TextLineD", ""},
-    {Setting::CustomAddressDelimiter, "TextAddressD", "TextAddressD", ""},
-    {Setting::ToAddressPrintFont, "TextToAddressPrintFontType", "TextToAddressPrintFontType", kDefaultFontFace},
-    {Setting::ReturnDisplayFontSize, "TextReturnDisplayFontSite", "TextReturnDisplayFontSite", kDefaultFontSize},
-    {Setting::ReturnDisplayFont, "TextReturnDisplayFontType", "TextReturnDisplayFontType", kDefaultFontFace},
-    {Setting::ReturnPrintFontSize, "TextReturnPrintFontSize", "TextReturnPrintFontSize", kDefaultFontSize},
-    {Setting::ToAddressDisplayFontSize, "TextToAddressDisplaySize", "TextToAddressDisplaySize", kDefaultFontSize},
-    {Setting::ToAddressPrintFontSize, "TextToAddressPrintFontSize", "TextToAddressPrintFontSize", kDefaultFontSize},
-    {Setting::ReturnPrintFont, "TextReturnPrintFonttype", "TextReturnPrintFonttype", kDefaultFontFace},
-    {Setting::ToAddressDisplayFont, "TextToAddressDisplayType", "TextToAddressDisplayType", kDefaultFontFace},
-    {Setting::EnvelopeSize, "EnvelopeSize", "EnvelopeSize", "Printer paper"},
-    {Setting::EnvelopeWidthMM, "EnvelopeWidthMM", "EnvelopeWidthMM", "220"},
-    {Setting::EnvelopeHeightMM, "EnvelopeHeightMM", "EnvelopeHeightMM", "110"},
-    {Setting::ShiftXMM, "ShiftXMM", "ShiftXMM", "0"},
-    {Setting::ShiftYMM, "ShiftYMM", "ShiftYMM", "0"},
-    {Setting::Rotate180, "Rotate180", "Rotate180", "0"},
-    {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", "EnvelopePreviewPlace", ""},
-    {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "EnvelopePreviewOpen", "0"},
+    {Setting::ReturnAddress, "ReturnAddress", ""},
+    {Setting::ToAddress, "ToAddress", ""},
+    {Setting::ReturnOffsetX, "TextReturnOffX", ".2"},
+    {Setting::ReturnOffsetY, "TextReturnOffY", ".5"},
+    {Setting::ToAddressOffsetX, "TextAddressToOffX", "4"},
+    {Setting::ToAddressOffsetY, "TextAddressToOffY", "4"},
+    {Setting::ImportText, "TextImport", ""},
+    {Setting::LineDelimiter, "ComboLine", "[TAB]"},
+    {Setting::AddressDelimiter, "ComboAddress", "[LINE BREAK]"},
+    {Setting::CustomLineDelimiter, "TextLineD", ""},
+    {Setting::CustomAddressDelimiter, "TextAddressD", ""},
+    {Setting::ToAddressPrintFont, "TextToAddressPrintFontType", kDefaultFontFace},
+    {Setting::ReturnDisplayFontSize, "TextReturnDisplayFontSite", kDefaultFontSize},
+    {Setting::ReturnDisplayFont, "TextReturnDisplayFontType", kDefaultFontFace},
+    {Setting::ReturnPrintFontSize, "TextReturnPrintFontSize", kDefaultFontSize},
+    {Setting::ToAddressDisplayFontSize, "TextToAddressDisplaySize", kDefaultFontSize},
+    {Setting::ToAddressPrintFontSize, "TextToAddressPrintFontSize", kDefaultFontSize},
+    {Setting::ReturnPrintFont, "TextReturnPrintFonttype", kDefaultFontFace},
+    {Setting::ToAddressDisplayFont, "TextToAddressDisplayType", kDefaultFontFace},
+    {Setting::EnvelopeSize, "EnvelopeSize", "Printer paper"},
+    {Setting::EnvelopeWidthMM, "EnvelopeWidthMM", "220"},
+    {Setting::EnvelopeHeightMM, "EnvelopeHeightMM", "110"},
+    {Setting::ShiftXMM, "ShiftXMM", "0"},
+    {Setting::ShiftYMM, "ShiftYMM", "0"},
+    {Setting::Rotate180, "Rotate180", "0"},
+    {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", ""},
+    {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "0"},
 }};
 
 // settingKey() looks a setting up by its enumerator's value.

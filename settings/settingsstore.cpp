@@ -5,11 +5,6 @@
 
 #include <utility>
 
-namespace {
-const QString kApplication = QString::fromLatin1(kSettingsApplication);
-const QString kSection = QString::fromLatin1(kSettingsSection);
-} // namespace
-
 SettingsStore::SettingsStore(SettingsBackend &backend, std::function<void()> onWriteFailure)
     : m_backend(backend),
       m_onWriteFailure(std::move(onWriteFailure))
@@ -18,15 +13,14 @@ SettingsStore::SettingsStore(SettingsBackend &backend, std::function<void()> onW
 QString SettingsStore::read(Setting setting) const
 {
     const SettingKey &key = settingKey(setting);
-    return m_backend.read(kApplication, kSection, QString::fromLatin1(key.readAs))
-        .value_or(QString::fromLatin1(key.defaultValue));
+    return m_backend.read(QString::fromLatin1(key.key)).value_or(QString::fromLatin1(key.defaultValue));
 }
 
 void SettingsStore::write(Setting setting, const QString &value)
 {
     if (m_frozen)
         return;
-    if (m_backend.write(kApplication, kSection, QString::fromLatin1(settingKey(setting).writtenAs), value))
+    if (m_backend.write(QString::fromLatin1(settingKey(setting).key), value))
         return;
     if (!m_failureReported) {
         m_failureReported = true;
@@ -37,7 +31,7 @@ void SettingsStore::write(Setting setting, const QString &value)
 
 IoResult SettingsStore::deleteAllAndFreeze()
 {
-    IoResult removed = m_backend.deleteAll(kApplication);
+    IoResult removed = m_backend.deleteAll();
     m_frozen = m_frozen || removed.ok;
     return removed;
 }

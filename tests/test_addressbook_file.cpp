@@ -204,15 +204,15 @@ private slots:
     {
         QFETCH(int, records);
         QFETCH(qint64, limit);
-        FileSettingsBackend settings(m_dir->path(), QStringLiteral("app"));
+        FileSettingsBackend settings(m_dir->path(), QStringLiteral("app"), QStringLiteral("s"));
         BookFiles books(BookPlaces{m_dir->path(), m_dir->path(), true});
-        const QString file = records ? books.places().defaultPath() : settings.pathOf("app", "s", "key");
-        QVERIFY(records ? books.save(file, bigBook("S", 3)).ok : settings.write("app", "s", "key", "Old"));
+        const QString file = records ? books.places().defaultPath() : settings.pathOf("key");
+        QVERIFY(records ? books.save(file, bigBook("S", 3)).ok : settings.write("key", "Old"));
         const QByteArray before = readAll(file);
 
         const int exit = exitOfLimitedChild(limit, [&] {
             if (!records)
-                return settings.write("app", "s", "key", QStringLiteral("A new value").repeated(3));
+                return settings.write("key", QStringLiteral("A new value").repeated(3));
             const BookSave saved = books.save(file, bigBook("S", records));
             return saved.ok || saved.error.isEmpty();
         });

@@ -210,8 +210,7 @@ private slots:
         setup.turned->click();
         const QStringList stored{"Custom", "250", "110", "05", "0", "1"};
         for (int i = 0; i < stored.size(); ++i)
-            QCOMPARE(window.settings.value(kSettingKeys[int(Setting::EnvelopeSize) + i].writtenAs).value_or(""),
-                     stored[i]);
+            QCOMPARE(window.settings.value(kSettingKeys[int(Setting::EnvelopeSize) + i].key).value_or(""), stored[i]);
 
         setup.shiftYMM->setText("10");
         QTest::mouseClick(form.CommandPrint, Qt::LeftButton);

@@ -75,7 +75,7 @@ private slots:
         QFETCH(QString, value);
         TestServices services;
         if (!key.isEmpty())
-            services.settings.write(kApp, kSection, key, value);
+            services.settings.write(key, value);
         auto form = services.start();
         QCOMPARE(textOf(form->findChild<QWidget *>(field)), value);
         QCOMPARE(services.settings.value(key.isEmpty() ? field : key), value);
@@ -230,24 +230,24 @@ private slots:
         QTemporaryDir root;
         const QString odd = QStringLiteral("A\r\n\r\nB, tab\there, lone\rCR, \u00e9\u20ac\U0001F600, %/..");
         {
-            FileSettingsBackend store(root.path(), kApp);
-            QVERIFY(store.write(kApp, kSection, QStringLiteral("TextReturnOffY"), QStringLiteral("1")));
-            QVERIFY(store.write(kApp, kSection, QStringLiteral("TextReturnOffY"), QStringLiteral("1.25")));
-            QVERIFY(store.write(kApp, kSection, QStringLiteral("../Odd Key/"), odd));
+            FileSettingsBackend store(root.path(), kApp, kSection);
+            QVERIFY(store.write(QStringLiteral("TextReturnOffY"), QStringLiteral("1")));
+            QVERIFY(store.write(QStringLiteral("TextReturnOffY"), QStringLiteral("1.25")));
+            QVERIFY(store.write(QStringLiteral("../Odd Key/"), odd));
         }
-        FileSettingsBackend store(root.path(), kApp);
+        FileSettingsBackend store(root.path(), kApp, kSection);
         QVERIFY(store.openingProblem().isEmpty());
-        QCOMPARE(store.read(kApp, kSection, QStringLiteral("TextReturnOffy")), QStringLiteral("1.25"));
-        QCOMPARE(store.read(kApp, kSection, QStringLiteral("../odd key/")), odd);
-        QVERIFY(!store.read(kApp, kSection, QStringLiteral("Missing")).has_value());
+        QCOMPARE(store.read(QStringLiteral("TextReturnOffy")), QStringLiteral("1.25"));
+        QCOMPARE(store.read(QStringLiteral("../odd key/")), odd);
+        QVERIFY(!store.read(QStringLiteral("Missing")).has_value());
         // Nothing escapes the section folder, and no temporary file is left.
         QCOMPARE(QDir(root.path() + u'/' + kApp + u'/' + kSection).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QCOMPARE(QDir(root.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{kApp});
 
-        QVERIFY(store.deleteAll(kApp).ok);
-        QVERIFY(!store.read(kApp, kSection, QStringLiteral("TextReturnOffY")));
+        QVERIFY(store.deleteAll().ok);
+        QVERIFY(!store.read(QStringLiteral("TextReturnOffY")));
         QVERIFY(QDir(root.path()).isEmpty(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden));
-        QVERIFY(store.write(kApp, kSection, QStringLiteral("ToAddress"), QStringLiteral("y")));
+        QVERIFY(store.write(QStringLiteral("ToAddress"), QStringLiteral("y")));
     }
 
     // Damaged at two starts within a second, or with the dated name taken:
@@ -258,9 +258,9 @@ private slots:
         QTemporaryDir root;
         const QString path = root.path() + u'/' + kApp + u'/' + kSection + QStringLiteral("/textimport");
         {
-            FileSettingsBackend store(root.path(), kApp);
-            QVERIFY(store.write(kApp, kSection, QStringLiteral("TextImport"), QStringLiteral("x")));
-            QVERIFY(store.write(kApp, kSection, QStringLiteral("ToAddress"), QStringLiteral("kept")));
+            FileSettingsBackend store(root.path(), kApp, kSection);
+            QVERIFY(store.write(QStringLiteral("TextImport"), QStringLiteral("x")));
+            QVERIFY(store.write(QStringLiteral("ToAddress"), QStringLiteral("kept")));
         }
         const QDateTime now = QDateTime::currentDateTime();
         for (int s = 0; s < 5; ++s) // every name the next seconds would give
@@ -268,7 +268,7 @@ private slots:
         for (int start = 0; start < 2; ++start) {
             writeAll(path, "\xff\xfe not ours");
             TestServices services;
-            FileSettingsBackend store(root.path(), kApp);
+            FileSettingsBackend store(root.path(), kApp, kSection);
             services.settingsOnDisk = &store;
             auto form = services.start();
             QVERIFY(form->TextToAddress->text() == u"kept" && form->TextImport->text().isEmpty());
@@ -282,9 +282,9 @@ private slots:
     {
         QTemporaryDir root;
         writeAll(root.path() + u'/' + kApp);
-        FileSettingsBackend store(root.path(), kApp);
+        FileSettingsBackend store(root.path(), kApp, kSection);
         QVERIFY(store.openingProblem().contains(QStringLiteral("default settings")));
-        QVERIFY(store.write(kApp, kSection, QStringLiteral("ToAddress"), QStringLiteral("x")));
+        QVERIFY(store.write(QStringLiteral("ToAddress"), QStringLiteral("x")));
         QCOMPARE(QDir(root.path()).entryList({kApp + QStringLiteral(".damaged-*")}).size(), 1);
     }
 };

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/settingsbackend.h"
-#include "settings/settingkeys.h"
 
 #include <QMap>
 #include <QStringList>
@@ -12,32 +11,27 @@
 class MemorySettingsBackend final : public SettingsBackend
 {
 public:
-    std::optional<QString> read(const QString &application, const QString &section, const QString &key) override
-    {
-        const auto it = m_values.constFind(path(application, section, key));
-        return it == m_values.constEnd() ? std::nullopt : std::optional<QString>(*it);
-    }
-    bool write(const QString &application, const QString &section, const QString &key, const QString &value) override
+    std::optional<QString> read(const QString &key) override { return value(key); }
+    bool write(const QString &key, const QString &value) override
     {
         if (refuseWrites)
             return false;
-        m_values.insert(path(application, section, key), value);
+        m_values.insert(key.toLower(), value);
         writes << key + u'=' + value;
         return true;
     }
-    IoResult deleteAll(const QString &application) override
+    IoResult deleteAll() override
     {
         if (refuseDelete)
             return {false, QStringLiteral("refused")};
-        for (auto it = m_values.begin(); it != m_values.end();)
-            it = it.key().startsWith(application.toLower() + u'/') ? m_values.erase(it) : std::next(it);
+        m_values.clear();
         return {true, {}};
     }
 
-    // The value under `key` (any case) of the program's own section.
+    // The value under `key`, in any case.
     std::optional<QString> value(const QString &key) const
     {
-        const auto it = m_values.constFind(path(kSettingsApplication, kSettingsSection, key));
+        const auto it = m_values.constFind(key.toLower());
         return it == m_values.constEnd() ? std::nullopt : std::optional<QString>(*it);
     }
 
@@ -46,9 +40,5 @@ public:
     QStringList writes; // "key=value", in order
 
 private:
-    static QString path(const QString &application, const QString &section, const QString &key)
-    {
-        return (application + u'/' + section + u'/' + key).toLower();
-    }
-    QMap<QString, QString> m_values; // "application/section/key" in lower case
+    QMap<QString, QString> m_values; // by key in lower case
 };
