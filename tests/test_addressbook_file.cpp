@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The address list (order, ticks, removal); the book's files and session:
-// where it lives, unreadable files, a full disk, load/save order, two copies.
+// The book's files and session: where it lives, unreadable files, a full disk, load/save order, two copies.
 #include "addressbook/addressbooksession.h"
 #include "addressbook/addresslistmodel.h"
 #include "fakes/files.h"
 #include "platform/filesettingsbackend.h"
 
-#include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
-#include <QPersistentModelIndex>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -98,14 +93,6 @@ void runOtherCopy(const QString &folder, const QString &command, const QString &
     copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--copy"), folder, command, entry});
     QVERIFY(copy.waitForFinished(60'000));
     QCOMPARE(copy.exitCode(), 0);
-}
-
-QStringList numbered(int count, const QString &prefix = QStringLiteral("entry "))
-{
-    QStringList result;
-    for (int i = 0; i < count; ++i)
-        result << prefix + QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0'));
-    return result;
 }
 
 } // namespace
@@ -333,102 +320,6 @@ private slots:
         QCOMPARE(session.book.save().status, BookResult::Done);
         QCOMPARE(onDisk(this->book()), book);
         QCOMPARE(session.book.model()->texts(), book);
-    }
-
-    void sortedOrder_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("added");
-        QTest::addColumn<QStringList>("expected");
-        const QLocale english(QLocale::English);
-        QTest::newRow("case does not count, arrival breaks ties")
-            << english << QStringList{"b", "A", "a"} << QStringList{"A", "a", "b"};
-        QTest::newRow("accented letters among their base letters")
-            << english << QStringList{"Zoe", "\u00c4pfel", "apfel", "Birne"}
-            << QStringList{"apfel", "\u00c4pfel", "Birne", "Zoe"};
-        // Qt's sort keys of the C locale compare character codes, case and all.
-        QTest::newRow("C locale, still without case")
-            << QLocale::c() << QStringList{"b", "B", "a", "A"} << QStringList{"a", "A", "b", "B"};
-    }
-    void sortedOrder()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QStringList, added);
-        QFETCH(QStringList, expected);
-        AddressListModel oneByOne(nullptr, locale);
-        AddressListModel batch(nullptr, locale);
-        QAbstractItemModelTester tester(&oneByOne), batchTester(&batch);
-        for (const QString &entry : added)
-            oneByOne.add(entry);
-        QCOMPARE(oneByOne.texts(), expected);
-        QCOMPARE(batch.add(added), int(added.size()));
-        QCOMPARE(batch.texts(), expected);
-
-        // Merged among the entries there, ties still keep arrival order.
-        for (const QString &entry : added)
-            oneByOne.add(entry);
-        batch.add(added);
-        QCOMPARE(batch.texts(), oneByOne.texts());
-    }
-
-    void removingTickedKeepsTheRest_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QList<int>>("tick");
-        QTest::addColumn<QStringList>("added"); // among them, before the removal
-        QList<int> odd;
-        for (int i = 1; i < 40; i += 2)
-            odd << i;
-        QTest::newRow("everything ticked") << 3 << QList<int>{0, 1, 2} << QStringList();
-        QTest::newRow("every other of 40, gathered at once") << 40 << odd << QStringList();
-        QTest::newRow("a batch merged among ticked ones") << 5 << QList<int>{1, 3} << numbered(40, "entry 00002 x");
-    }
-    void removingTickedKeepsTheRest()
-    {
-        QFETCH(int, count);
-        QFETCH(QList<int>, tick);
-        QFETCH(QStringList, added);
-        AddressListModel model;
-        QAbstractItemModelTester tester(&model);
-        const QStringList entries = numbered(count);
-        model.add(entries);
-        QList<QPersistentModelIndex> held;
-        for (int row = 0; row < count; ++row) {
-            held << model.index(row);
-            model.setTicked(row, tick.contains(row));
-        }
-        QCOMPARE(model.add(added), int(added.size()));
-        for (int row = 0; row < model.count(); ++row)
-            QCOMPARE(model.isTicked(row), tick.contains(entries.indexOf(model.text(row))));
-
-        QCOMPARE(model.removeTicked(), int(tick.size()));
-        QStringList kept = added;
-        for (int row = 0; row < count; ++row) {
-            QCOMPARE(held[row].data(AddressListModel::EntryTextRole).toString(),
-                     tick.contains(row) ? QString() : entries[row]);
-            if (!tick.contains(row))
-                kept << entries[row];
-        }
-        std::sort(kept.begin(), kept.end()); // character order agrees with the list's for these texts
-        QCOMPARE(model.texts(), kept);
-    }
-
-    void selectAllSignalsEveryRowItTicks()
-    {
-        AddressListModel model;
-        QAbstractItemModelTester tester(&model);
-        model.add(numbered(5));
-        model.setTicked(1, true);
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        model.tickAll();
-        // A view repaints only the rows it is told of; the others keep their old ticks.
-        QList<bool> shown{false, true, false, false, false};
-        for (const QList<QVariant> &signal : changed) {
-            QVERIFY(signal[2].value<QList<int>>().contains(Qt::CheckStateRole));
-            for (int row = signal[0].toModelIndex().row(); row <= signal[1].toModelIndex().row(); ++row)
-                shown[row] = model.isTicked(row);
-        }
-        QCOMPARE(shown, QList<bool>(5, true));
     }
 
 private:

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window: menus and keys, focus, headings, the resize rule, help, ending;
-// and what a screen reader reads: named controls, list entries, questions.
+// what a screen reader reads: named controls, list entries, questions; and
+// German or English texts.
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
 #include "app/form1.h"
 #include "app/headinglabel.h"
 #include "app/sortedcombobox.h"
+#include "app/translations.h"
 #include "fakes/testservices.h"
 #include "platform/qt/qtmessagebox.h"
 
@@ -17,9 +19,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -283,6 +287,56 @@ private slots:
         QVERIFY(!messages.askYesNo(QStringLiteral("Clear them?")));
         QVERIFY(read.contains(QStringLiteral("Clear them?")) && read.contains(QStringLiteral("Yes"))
                 && read.contains(QStringLiteral("No")));
+    }
+
+    void textsFollowTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("German")
+            << "de_DE"
+            << QStringList{
+                   "Quillon 2.1 - Von: Tarvik ",
+                   "Drucken",
+                   "&Datei",
+                   "&Beenden",
+                   "Einstellungen ausblenden",
+                   "&Ja",
+                   "Die Druckschriftgröße der Empfängeradresse ist leer. Geben Sie einen Wert in Punkt ein. Es wurde "
+                   "nichts gedruckt.",
+                   "Möchten Sie die Standardeinstellungen wirklich wiederherstellen?"};
+        QTest::newRow("English")
+            << "en_US"
+            << QStringList{"Quillon 2.1 - By: Tarvik ",
+                           "Print",
+                           "&File",
+                           "E&xit",
+                           "Hide Settings",
+                           "&Yes",
+                           "To address print font size is empty. Enter a number of points. Nothing was printed.",
+                           "Are you sure you want to restore the default settings?"};
+    }
+    void textsFollowTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, texts);
+        qDeleteAll(qApp->findChildren<QTranslator *>());
+        const auto english = qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator *>()); });
+        QCOMPARE(installTranslations(*qApp, QLocale(locale)), locale == u"de_DE");
+        TestServices services;
+        services.messages.answers = {false};
+        Form1 form(services.services());
+        form.Form_Load();
+        form.TextToAddressPrintFontSize->clear();
+        form.CommandPrint_Click();
+        form.RestoreDefaultSettingsM_Click();
+        QCOMPARE((QStringList{form.windowTitle(), form.CommandPrint->text(), form.MFile->title(), form.ExitM->text(),
+                              form.CommandHide->text(), QCoreApplication::translate("QPlatformTheme", "&Yes")}
+                  + services.messages.texts()),
+                 texts);
+        // What is stored and read back as data is the same in every language.
+        QCOMPARE(services.settings.value(QStringLiteral("ComboAddress")), QStringLiteral("[LINE BREAK]"));
+        QVERIFY(form.ComboLine->findText(QStringLiteral("[TAB]")) >= 0);
     }
 
 private:

@@ -1,31 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings store on disk; start-up, stored fields, display fonts and
-// Restore Default Settings through the window; German or English texts.
+// The window's settings: start-up, stored fields, display fonts and Restore
+// Default Settings.
 #include "app/addresstextbox.h"
 #include "app/form1.h"
 #include "app/sortedcombobox.h"
-#include "app/translations.h"
-#include "fakes/files.h"
 #include "fakes/testservices.h"
-#include "platform/filesettingsbackend.h"
 #include "settings/settingkeys.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 namespace {
-
-const QString kApp = QString::fromLatin1(kSettingsApplication);
-const QString kSection = QString::fromLatin1(kSettingsSection);
 
 QString textOf(const QWidget *field)
 {
@@ -38,10 +26,11 @@ QString textOf(const QWidget *field)
 
 } // namespace
 
-class TestSettings : public QObject
+class TestForm1Settings : public QObject
 {
     Q_OBJECT
 
+private slots:
 private slots:
     // A stored text comes back exactly, whatever its length, and start-up
     // stores it back unchanged; an empty store gives the defaults. The
@@ -174,120 +163,7 @@ private slots:
         form->TextReturnOffX->setText(QStringLiteral("7"));
         QCOMPARE(services.settings.value(QStringLiteral("TextReturnOffX")) == QStringLiteral("7"), !wiped);
     }
-
-    void textsFollowTheLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("German")
-            << "de_DE"
-            << QStringList{
-                   "Quillon 2.1 - Von: Tarvik ",
-                   "Drucken",
-                   "&Datei",
-                   "&Beenden",
-                   "Einstellungen ausblenden",
-                   "&Ja",
-                   "Die Druckschriftgröße der Empfängeradresse ist leer. Geben Sie einen Wert in Punkt ein. Es wurde "
-                   "nichts gedruckt.",
-                   "Möchten Sie die Standardeinstellungen wirklich wiederherstellen?"};
-        QTest::newRow("English")
-            << "en_US"
-            << QStringList{"Quillon 2.1 - By: Tarvik ",
-                           "Print",
-                           "&File",
-                           "E&xit",
-                           "Hide Settings",
-                           "&Yes",
-                           "To address print font size is empty. Enter a number of points. Nothing was printed.",
-                           "Are you sure you want to restore the default settings?"};
-    }
-    void textsFollowTheLocale()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QStringList, texts);
-        qDeleteAll(qApp->findChildren<QTranslator *>());
-        const auto english = qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator *>()); });
-        QCOMPARE(installTranslations(*qApp, QLocale(locale)), locale == u"de_DE");
-        TestServices services;
-        services.messages.answers = {false};
-        Form1 form(services.services());
-        form.Form_Load();
-        form.TextToAddressPrintFontSize->clear();
-        form.CommandPrint_Click();
-        form.RestoreDefaultSettingsM_Click();
-        QCOMPARE((QStringList{form.windowTitle(), form.CommandPrint->text(), form.MFile->title(), form.ExitM->text(),
-                              form.CommandHide->text(), QCoreApplication::translate("QPlatformTheme", "&Yes")}
-                  + services.messages.texts()),
-                 texts);
-        // What is stored and read back as data is the same in every language.
-        QCOMPARE(services.settings.value(QStringLiteral("ComboAddress")), QStringLiteral("[LINE BREAK]"));
-        QVERIFY(form.ComboLine->findText(QStringLiteral("[TAB]")) >= 0);
-    }
-
-    void valuesRoundTripAcrossOpenings()
-    {
-        QTemporaryDir root;
-        const QString odd = QStringLiteral("A\r\n\r\nB, tab\there, lone\rCR, \u00e9\u20ac\U0001F600, %/..");
-        {
-            FileSettingsBackend store(root.path(), kApp, kSection);
-            QVERIFY(store.write(QStringLiteral("TextReturnOffY"), QStringLiteral("1")));
-            QVERIFY(store.write(QStringLiteral("TextReturnOffY"), QStringLiteral("1.25")));
-            QVERIFY(store.write(QStringLiteral("../Odd Key/"), odd));
-        }
-        FileSettingsBackend store(root.path(), kApp, kSection);
-        QVERIFY(store.openingProblem().isEmpty());
-        QCOMPARE(store.read(QStringLiteral("TextReturnOffy")), QStringLiteral("1.25"));
-        QCOMPARE(store.read(QStringLiteral("../odd key/")), odd);
-        QVERIFY(!store.read(QStringLiteral("Missing")).has_value());
-        // Nothing escapes the section folder, and no temporary file is left.
-        QCOMPARE(QDir(root.path() + u'/' + kApp + u'/' + kSection).entryList(QDir::Files | QDir::Hidden).size(), 2);
-        QCOMPARE(QDir(root.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{kApp});
-
-        QVERIFY(store.deleteAll().ok);
-        QVERIFY(!store.read(QStringLiteral("TextReturnOffY")));
-        QVERIFY(QDir(root.path()).isEmpty(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden));
-        QVERIFY(store.write(QStringLiteral("ToAddress"), QStringLiteral("y")));
-    }
-
-    // Damaged at two starts within a second, or with the dated name taken:
-    // each damaged value still gets a name of its own and starts at its
-    // default; the others load, and the user hears once which one it was.
-    void damagedValueIsSetAsideUnderAFreeName()
-    {
-        QTemporaryDir root;
-        const QString path = root.path() + u'/' + kApp + u'/' + kSection + QStringLiteral("/textimport");
-        {
-            FileSettingsBackend store(root.path(), kApp, kSection);
-            QVERIFY(store.write(QStringLiteral("TextImport"), QStringLiteral("x")));
-            QVERIFY(store.write(QStringLiteral("ToAddress"), QStringLiteral("kept")));
-        }
-        const QDateTime now = QDateTime::currentDateTime();
-        for (int s = 0; s < 5; ++s) // every name the next seconds would give
-            QVERIFY(QDir().mkdir(path + QStringLiteral(".damaged-") + now.addSecs(s).toString("yyyyMMdd-HHmmss")));
-        for (int start = 0; start < 2; ++start) {
-            writeAll(path, "\xff\xfe not ours");
-            TestServices services;
-            FileSettingsBackend store(root.path(), kApp, kSection);
-            services.settingsOnDisk = &store;
-            auto form = services.start();
-            QVERIFY(form->TextToAddress->text() == u"kept" && form->TextImport->text().isEmpty());
-            QCOMPARE(services.messages.shown.size(), 1);
-            QVERIFY(services.messages.shown.first().text.contains(QStringLiteral("textimport")));
-        }
-        QCOMPARE(QDir(root.path() + u'/' + kApp + u'/' + kSection).entryList({"textimport.damaged-*"}).size(), 7);
-    }
-
-    void storeThatIsAFileIsSetAsideWhole()
-    {
-        QTemporaryDir root;
-        writeAll(root.path() + u'/' + kApp);
-        FileSettingsBackend store(root.path(), kApp, kSection);
-        QVERIFY(store.openingProblem().contains(QStringLiteral("default settings")));
-        QVERIFY(store.write(QStringLiteral("ToAddress"), QStringLiteral("x")));
-        QCOMPARE(QDir(root.path()).entryList({kApp + QStringLiteral(".damaged-*")}).size(), 1);
-    }
 };
 
-QTEST_MAIN(TestSettings)
-#include "test_settings.moc"
+QTEST_MAIN(TestForm1Settings)
+#include "test_form1_settings.moc"
