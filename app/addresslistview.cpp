@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/addresslistview.h"
 
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -56,4 +57,30 @@ void AddressListView::focusInEvent(QFocusEvent *event)
     QListView::focusInEvent(event);
     if (!hadCurrent && !selectionModel()->hasSelection())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+QModelIndex AddressListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const int rows = model() ? model()->rowCount(rootIndex()) : 0;
+    if (currentIndex().isValid() || rows == 0)
+        return QListView::moveCursor(action, modifiers);
+    switch (action) {
+    case MoveEnd: return model()->index(rows - 1, 0, rootIndex());
+    case MovePageDown: {
+        // Where Page Down from the first entry goes: the last entry shown.
+        const QModelIndex lastShown = indexAt(QPoint(0, viewport()->height() - 1));
+        return lastShown.isValid() ? lastShown : model()->index(rows - 1, 0, rootIndex());
+    }
+    default: return model()->index(0, 0, rootIndex());
+    }
+}
+
+void AddressListView::mousePressEvent(QMouseEvent *event)
+{
+    // The tick box's delegate takes the press, and Qt then leaves the
+    // current entry where it was.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && event->button() == Qt::LeftButton)
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    QListView::mousePressEvent(event);
 }

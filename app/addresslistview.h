@@ -18,4 +18,10 @@ protected:
     // user recalls an address too. Space only toggles the tick.
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    // With no current entry, each key goes where it says: End to the last
+    // entry, Page Down a page below the first, the others to the first.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    // A press anywhere on a row, its tick box included, makes that entry
+    // current before clicked() is emitted for it.
+    void mousePressEvent(QMouseEvent *event) override;
 };

@@ -76,10 +76,11 @@ private slots:
         click(0);
         QCOMPARE(window.form->TextToAddress->text(), window.book().text(1));
         window.form->CommandSelectAll->setEnabled(true);
-        // The tick box ticks; the click still copies the entry.
-        click(0, 10);
-        QVERIFY(window.book().isTicked(0));
-        QCOMPARE(window.form->TextToAddress->text(), window.book().text(0));
+        // The tick box ticks; the click still copies its own entry, not the
+        // one current before.
+        click(1, 10);
+        QVERIFY(window.book().isTicked(1) && !window.book().isTicked(0));
+        QCOMPARE(window.form->TextToAddress->text(), window.book().text(1));
 
         // Save As, then Save Address: the other file takes it, "AddData.txt" stays.
         window.form->ImportMenu->trigger();

@@ -102,6 +102,8 @@ private slots:
 
     void menusAndKeys()
     {
+        // The icon is compiled into the program, in its three sizes.
+        QCOMPARE(m_form->windowIcon().availableSizes().size(), 3);
         compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
         compareMenu(m_form->MFile->actions(),
                     {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Custom Programming",
@@ -156,10 +158,23 @@ private slots:
         QVERIFY(m_form->addressBook()->count() == 2 && m_fakes->messages.shown.isEmpty());
     }
 
+    // Each key goes where it says, the first time (no entry current yet) too.
+    void listKeysRecallAnAddressAndSpaceTicks_data()
+    {
+        QTest::addColumn<int>("firstKey");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("End") << int(Qt::Key_End) << "C\r\n";
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "C\r\n";
+        QTest::newRow("Down") << int(Qt::Key_Down) << "A\r\n";
+    }
     void listKeysRecallAnAddressAndSpaceTicks()
     {
+        QFETCH(int, firstKey);
+        QFETCH(QString, entry);
         m_form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n"), QStringLiteral("C\r\n")});
         m_form->List1->setFocus();
+        press(Qt::Key(firstKey));
+        QCOMPARE(m_form->TextToAddress->text(), entry);
         for (auto [key, entry] : {std::pair{Qt::Key_Home, "A\r\n"},
                                   {Qt::Key_Down, "B\r\n"},
                                   {Qt::Key_End, "C\r\n"},
