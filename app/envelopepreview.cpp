@@ -79,8 +79,9 @@ EnvelopePreview::EnvelopePreview(PageSource *pages, QWidget *parent) : QWidget(p
 void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
 {
     const EnvelopeResult result = printEnvelope(fields, m_printer, {}, {});
-    m_summary->setText(result.outcome == EnvelopeResult::Outcome::BadField
-                               || result.outcome == EnvelopeResult::Outcome::PrinterFailed
+    // Nothing is being printed here: a bad field is named, not the job it stopped.
+    m_summary->setText(result.outcome == EnvelopeResult::Outcome::BadField ? result.problem
+                           : result.outcome == EnvelopeResult::Outcome::PrinterFailed
                            ? result.message
                            : overflowSummary(m_printer.lines()));
     QStringList printed;

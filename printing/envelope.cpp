@@ -55,15 +55,12 @@ public:
     {
         if (m_text.trimmed().isEmpty())
             //: %1 names the field ("Return address X offset"), %2 is its unit ("centimetres").
-            return QCoreApplication::translate("Envelope", "%1 is empty. Enter a number of %2. Nothing was printed.")
-                .arg(m_label, m_unit);
+            return QCoreApplication::translate("Envelope", "%1 is empty. Enter a number of %2.").arg(m_label, m_unit);
         if (parseNumber(m_text, kAnyFiniteNumber, locale))
             //: %1 names the field, %2 is what was typed, %3 to %4 the range in the unit %5.
-            return QCoreApplication::translate("Envelope",
-                                               "%1 is out of range: '%2' (from %3 to %4 %5). Nothing was printed.")
+            return QCoreApplication::translate("Envelope", "%1 is out of range: '%2' (from %3 to %4 %5).")
                 .arg(m_label, m_text, QString::number(m_range.min), QString::number(m_range.max), m_unit);
-        return QCoreApplication::translate("Envelope", "%1 is not a number: '%2'. Nothing was printed.")
-            .arg(m_label, m_text);
+        return QCoreApplication::translate("Envelope", "%1 is not a number: '%2'.").arg(m_label, m_text);
     }
 
 private:
@@ -74,6 +71,14 @@ private:
     QString m_text;
     std::optional<double> m_lastValid;
 };
+
+// A number the envelope needs is unusable: nothing goes to the printer.
+EnvelopeResult badField(const QString &problem)
+{
+    //: %1 says which field is wrong and how.
+    return {EnvelopeResult::Outcome::BadField,
+            QCoreApplication::translate("Envelope", "%1 Nothing was printed.").arg(problem), problem};
+}
 
 struct Block
 {
@@ -187,15 +192,15 @@ public:
             if (m_processEvents)
                 m_processEvents();
             if (m_stopped && m_stopped())
-                return drop(EnvelopeResult::Outcome::Stopped, {});
+                return drop({EnvelopeResult::Outcome::Stopped, {}});
             // A block that was empty at the check and has been filled in
             // since may never have had a usable X offset.
             const std::optional<double> x = block.offsetX.current(m_locale);
             if (!x)
-                return drop(EnvelopeResult::Outcome::BadField, block.offsetX.problem(m_locale));
+                return drop(badField(block.offsetX.problem(m_locale)));
             m_printer.setCurrentX(*x + m_page.shiftX);
             if (const PrinterStatus status = m_printer.print(line.toString()); !status.ok())
-                return drop(EnvelopeResult::Outcome::PrinterFailed, status.error);
+                return drop({EnvelopeResult::Outcome::PrinterFailed, status.error});
             m_printedAny = true;
         }
         return true;
@@ -211,10 +216,10 @@ public:
     EnvelopeResult failure() const { return m_failure; }
 
 private:
-    bool drop(EnvelopeResult::Outcome outcome, const QString &message)
+    bool drop(EnvelopeResult failure)
     {
         m_printer.endDoc(Printer::DocumentEnd::Discard);
-        m_failure = {outcome, message};
+        m_failure = std::move(failure);
         return false;
     }
 
@@ -239,12 +244,12 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
 {
     const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
     if (!page.problem.isEmpty())
-        return {EnvelopeResult::Outcome::BadField, page.problem};
+        return badField(page.problem);
     Block returnBlock(fields.returnAddress);
     Block toBlock(fields.toAddress);
     for (Block *block : {&returnBlock, &toBlock}) {
         if (QString problem = checkNumbers(*block, locale); !problem.isEmpty())
-            return {EnvelopeResult::Outcome::BadField, problem};
+            return badField(problem);
     }
 
     // Unit and orientation once per envelope, before any output; each
@@ -265,14 +270,14 @@ EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer,
 {
     const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
     if (!page.problem.isEmpty())
-        return {EnvelopeResult::Outcome::BadField, page.problem};
+        return badField(page.problem);
     Block returnBlock(fields.returnAddress);
     Block toBlock(fields.toAddress);
     QList<QPointF> origins;
     for (Block *block : {&returnBlock, &toBlock}) {
         for (NumberField *field : {&block->offsetX, &block->offsetY}) {
             if (QString problem = field->check(locale); !problem.isEmpty())
-                return {EnvelopeResult::Outcome::BadField, problem};
+                return badField(problem);
         }
         origins << QPointF(*block->offsetX.current(locale) + page.shiftX, *block->offsetY.current(locale) + page.shiftY)
                 * kPointsPerCentimetre;

@@ -52,7 +52,8 @@ struct EnvelopeResult
     };
 
     Outcome outcome;
-    QString message; // for the user, with BadField and PrinterFailed
+    QString message;      // for the user, with BadField and PrinterFailed
+    QString problem = {}; // with BadField: which field is wrong and how, without what that meant for the job
 
     bool succeeded() const { return outcome == Outcome::Printed || outcome == Outcome::NothingToPrint; }
 };

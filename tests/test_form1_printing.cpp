@@ -232,6 +232,9 @@ private slots:
         QCOMPARE(form.envelopePreview->layout().lines().last().text, "Zed");
         QTest::keyClicks(form.TextAddressToOffX, "00");
         QVERIFY(form.envelopePreview->summary().contains("right edge"));
+        // It names a bad field; nothing was being printed.
+        QTest::keyClicks(form.TextAddressToOffX, "x");
+        QCOMPARE(form.envelopePreview->summary(), "To address X offset is not a number: '400x'.");
         form.envelopePreview->close();
         QCOMPARE(window.settings.value("EnvelopePreviewOpen"), std::optional<QString>("0"));
     }

@@ -334,18 +334,23 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
 <context>
     <name>Envelope</name>
     <message>
-        <source>%1 is empty. Enter a number of %2. Nothing was printed.</source>
+        <source>%1 Nothing was printed.</source>
+        <extracomment>%1 says which field is wrong and how.</extracomment>
+        <translation>%1 Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>%1 is empty. Enter a number of %2.</source>
         <extracomment>%1 names the field (&quot;Return address X offset&quot;), %2 is its unit (&quot;centimetres&quot;).</extracomment>
-        <translation>%1 ist leer. Geben Sie einen Wert in %2 ein. Es wurde nichts gedruckt.</translation>
+        <translation>%1 ist leer. Geben Sie einen Wert in %2 ein.</translation>
     </message>
     <message>
-        <source>%1 is out of range: &apos;%2&apos; (from %3 to %4 %5). Nothing was printed.</source>
+        <source>%1 is out of range: &apos;%2&apos; (from %3 to %4 %5).</source>
         <extracomment>%1 names the field, %2 is what was typed, %3 to %4 the range in the unit %5.</extracomment>
-        <translation>%1 liegt außerhalb des gültigen Bereichs: „%2“ (von %3 bis %4 %5). Es wurde nichts gedruckt.</translation>
+        <translation>%1 liegt außerhalb des gültigen Bereichs: „%2“ (von %3 bis %4 %5).</translation>
     </message>
     <message>
-        <source>%1 is not a number: &apos;%2&apos;. Nothing was printed.</source>
-        <translation>%1 ist keine Zahl: „%2“. Es wurde nichts gedruckt.</translation>
+        <source>%1 is not a number: &apos;%2&apos;.</source>
+        <translation>%1 ist keine Zahl: „%2“.</translation>
     </message>
     <message>
         <source>%1 print font size</source>
