@@ -168,5 +168,5 @@ void Form1::CommandHide_Click()
 
 void Form1::CommandShowGrid_Click()
 {
-    // The design gives this hidden button no behaviour.
+    // A hidden button that never shows: clicking it does nothing.
 }

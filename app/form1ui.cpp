@@ -139,7 +139,7 @@ void Form1Ui::setupUi(QMainWindow *window, PageSource *pages)
     setFocusOrder(window);
     fitHeadingLabels();
     condenseWideCaptions(window);
-    // The inner (client) area as designed: 12165 by 6120 twips.
+    // The inner (client) area: 12165 by 6120 twips.
     window->resize(px(12165), px(6120) + window->menuBar()->sizeHint().height());
 }
 
@@ -305,8 +305,8 @@ void Form1Ui::createMenus(QMainWindow *window)
 
 void Form1Ui::setFocusOrder(QWidget *window)
 {
-    // The design's Tab column; labels, frames and hidden controls are
-    // passed over by the toolkit itself.
+    // Each control's place in the keyboard focus order, from 0; labels,
+    // frames and hidden controls are passed over by the toolkit itself.
     const std::map<int, QWidget *> order = {
         {0, TextReturn},
         {1, TextToAddress},

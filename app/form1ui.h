@@ -18,8 +18,8 @@ class QPushButton;
 class QWidget;
 class SortedComboBox;
 
-// The window's controls under their design names, made and placed as
-// designed: what the window shows, not what it does. Form1 inherits them,
+// The window's controls under their fixed names, made and placed where the
+// window's layout in twips puts them: what the window shows, not what it does. Form1 inherits them,
 // so they are the window's own members (form->TextReturn); nothing here
 // reacts to anything.
 struct Form1Ui
@@ -28,13 +28,13 @@ struct Form1Ui
     Q_DECLARE_TR_FUNCTIONS(Form1)
 
 public:
-    // The window was designed in twips; at 96 dots per inch a pixel is 15.
+    // The window is laid out in twips; at 96 dots per inch a pixel is 15.
     static constexpr int kTwipsPerPixel = 15;
     static constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 
     // Makes the controls, the menus and the envelope windows on window,
     // sets the tab order, fits the headings to their boxes and gives the
-    // window its designed size. The preview shows the pages' edges.
+    // window its size. The preview shows the pages' edges.
     void setupUi(QMainWindow *window, PageSource *pages);
 
     // Main panel

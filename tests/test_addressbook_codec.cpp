@@ -55,7 +55,7 @@ private slots:
                             const std::optional<QString> &back = {}) {
             QTest::newRow(name) << entry << back.value_or(entry + QStringLiteral("\r\n")) << encoding << bytes;
         };
-        row("worked example, no final line break", "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777",
+        row("two records, the first without a final line break", "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777",
             cp1252, "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\nnext\r\n*|||||*\r\n");
         row("empty entry", "", cp1252, "*|||||*\r\nnext", "");
         row("empty lines dropped", "A\r\n\r\nB\r\n\r\n", cp1252, "A\r\n\r\nB", "A\r\nB\r\n");

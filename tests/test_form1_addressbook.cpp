@@ -19,7 +19,7 @@
 
 namespace {
 
-const QByteArray kWorkedExample = "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\n"
+const QByteArray kTwoEntryBook = "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\n"
                                   "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n*|||||*\r\n";
 
 // A window started over a program folder whose "AddData.txt" holds `book`.
@@ -55,9 +55,9 @@ class TestForm1AddressBook : public QObject
     Q_OBJECT
 
 private slots:
-    void workedExampleThroughTheWindow()
+    void twoEntryBookThroughTheWindow()
     {
-        Window window(kWorkedExample);
+        Window window(kTwoEntryBook);
         QCOMPARE(window.form->AddressFileName(), window.path());
         // Read as the codec reads it (its own tests hold the details).
         QVERIFY(window.book().count() == 2 && window.services.messages.shown.isEmpty());
@@ -96,7 +96,7 @@ private slots:
         window.form->TextToAddress->setText(QStringLiteral("Zed"));
         QTest::mouseClick(window.form->CommandKeepToAddress, Qt::LeftButton);
         QCOMPARE(readAll(other), saved + "Zed*|||||*\r\n");
-        QCOMPARE(readAll(window.path()), kWorkedExample);
+        QCOMPARE(readAll(window.path()), kTwoEntryBook);
 
         // "Clear Selected": No removes nothing, yet the book is rewritten
         // (here from the reader's form); Yes after "Select All" empties it.

@@ -102,15 +102,15 @@ class TestPrinting : public QObject
     Q_OBJECT
 
 private slots:
-    // The exact printer calls: the first row is the worked example.
+    // The exact printer calls: two lines of return address, one of to-address, at the default offsets.
     void envelope_data()
     {
         QTest::addColumn<QString>("returnText");
         QTest::addColumn<QString>("toText");
         QTest::addColumn<QString>("calls");
-        QTest::newRow("worked example") << "A\r\nB"
-                                        << "C"
-                                        << kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup
+        QTest::newRow("two blocks") << "A\r\nB"
+                                    << "C"
+                                    << kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup
                 + "x 4|print C|end send";
         QTest::newRow("lone LF and CR stay inside, CR before CR LF too")
             << "A\nB\rC\n\rD\r\r\nE"
