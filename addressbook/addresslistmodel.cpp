@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/addresslistmodel.h"
 
+#include "addressbook/addresstext.h"
+
 #include <algorithm>
 
 #include <QRegularExpression>
@@ -40,9 +42,7 @@ QVariant AddressListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole: return oneLine(row.text);
     case Qt::ToolTipRole: {
-        QString lines = row.text;
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        return lines.trimmed();
+        return crLfToLf(row.text).trimmed();
     }
     case EntryTextRole: return row.text;
     case Qt::CheckStateRole: return row.ticked ? Qt::Checked : Qt::Unchecked;

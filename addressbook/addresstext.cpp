@@ -54,13 +54,28 @@ QList<QStringView> splitAt(QStringView text, QStringView delimiter)
     return QList<QStringView>(pieces.begin(), pieces.end());
 }
 
-QStringView trimSpaces(QStringView text)
+QStringView withoutLeadingSpaces(QStringView text)
 {
     qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
+    while (begin < text.size() && text[begin] == u' ')
         ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
+    return text.sliced(begin);
+}
+
+QStringView trimSpaces(QStringView text)
+{
+    text = withoutLeadingSpaces(text);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+QString crLfToLf(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString lfToCrLf(QString text)
+{
+    return text.replace(u'\n', QStringLiteral("\r\n"));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QStringView>
 
 // Address texts: lines separated by CR LF. The splitting and trimming
@@ -19,3 +20,9 @@ QList<QStringView> splitAt(QStringView text, QStringView delimiter);
 
 // Removes leading and trailing spaces (U+0020) only; TAB, CR and LF stay.
 QStringView trimSpaces(QStringView text);
+// Removes leading spaces (U+0020) only, as the book's writer does.
+QStringView withoutLeadingSpaces(QStringView text);
+
+// An address text's CR LF line breaks as the LF that widgets use, and back.
+QString crLfToLf(QString text);
+QString lfToCrLf(QString text);

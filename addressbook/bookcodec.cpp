@@ -59,14 +59,6 @@ bool startsWithBom(QByteArrayView bytes)
     return bytes.startsWith(QByteArrayView(kBom, 3));
 }
 
-QStringView withoutLeadingSpaces(QStringView text)
-{
-    qsizetype at = 0;
-    while (at < text.size() && text[at] == u' ')
-        ++at;
-    return text.sliced(at);
-}
-
 // Calls `put` with each entry less its leading spaces, the separator and
 // CR LF, in turn: the record as the writer lays it down.
 template <typename Put>

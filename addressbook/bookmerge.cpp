@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/bookmerge.h"
 
+#include "addressbook/addresstext.h"
 #include "addressbook/bookcodec.h"
 
 #include <QHash>
@@ -10,10 +11,7 @@ namespace {
 // The entry as the file gives it back.
 QString stored(const QString &entry)
 {
-    qsizetype start = 0;
-    while (start < entry.size() && entry[start] == u' ')
-        ++start;
-    return normaliseRecord(QStringView(entry).mid(start));
+    return normaliseRecord(withoutLeadingSpaces(entry));
 }
 
 using Counts = QHash<QString, qsizetype>;

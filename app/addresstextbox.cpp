@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/addresstextbox.h"
 
+#include "addressbook/addresstext.h"
+
 AddressTextBox::AddressTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
@@ -12,9 +14,7 @@ void AddressTextBox::setText(const QString &text)
 {
     m_assigning = true;
     // The widget keeps lines its own way; the field keeps the assigned text.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
+    setPlainText(crLfToLf(text));
     m_assigning = false;
     m_text = text;
     emit changed();
@@ -24,8 +24,7 @@ void AddressTextBox::takeUserEdit()
 {
     if (m_assigning)
         return;
-    QString typed = toPlainText();
-    typed.replace(u'\n', QStringLiteral("\r\n"));
+    const QString typed = lfToCrLf(toPlainText());
     if (typed == m_text)
         return; // a format-only change, not an edit of the text
     m_text = typed;

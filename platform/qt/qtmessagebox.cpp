@@ -1,24 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qtmessagebox.h"
 
+#include "addressbook/addresstext.h"
+
 #include <QMessageBox>
 
 namespace {
 
-// Texts carry CR LF line breaks; the toolkit wants LF.
-QString shown(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 int run(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
-    QMessageBox box(icon, QString::fromUtf16(kApplicationTitle), shown(text), buttons, parent);
+    QMessageBox box(icon, QString::fromUtf16(kApplicationTitle), crLfToLf(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     // A screen reader announces the box by its title; the text goes with it.
-    box.setAccessibleDescription(shown(text));
+    box.setAccessibleDescription(crLfToLf(text));
     return box.exec();
 }
 
