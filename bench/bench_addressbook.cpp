@@ -8,6 +8,8 @@
 #include "app/form1.h"
 #include "fakes/testservices.h"
 
+#include "benchclock.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -17,7 +19,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <malloc.h>
@@ -25,13 +26,6 @@
 #include <vector>
 
 namespace {
-
-double monotonicMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
 
 double median(int runs, const std::function<void()> &once)
 {

@@ -15,13 +15,14 @@
 #include "platform/clock.h"
 #include "platform/qt/qteventpump.h"
 
+#include "benchclock.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -37,9 +38,9 @@ double median(const std::function<void()> &once, int runs = kRuns, const std::fu
     for (int i = 0; i < runs; ++i) {
         if (before)
             before();
-        const auto start = std::chrono::steady_clock::now();
+        const double start = monotonicMs();
         once();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(monotonicMs() - start);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];

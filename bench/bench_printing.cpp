@@ -13,6 +13,8 @@
 #include "platform/qt/qteventpump.h"
 #include "platform/qt/qtprinter.h"
 
+#include "benchclock.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,18 +25,12 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
 constexpr int kEnvelopes = 20;
-
-double monotonicMs()
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
 
 double processorMs()
 {
