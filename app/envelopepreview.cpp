@@ -81,7 +81,7 @@ void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
     const EnvelopeResult result = printEnvelope(fields, m_printer, {}, {});
     m_summary->setText(result.outcome == EnvelopeResult::Outcome::BadField
                                || result.outcome == EnvelopeResult::Outcome::PrinterFailed
-                           ? result.message
+                           ? result.reason
                            : overflowSummary(m_printer.lines()));
     QStringList printed;
     for (const PreviewPrinter::Line &line : m_printer.lines())

@@ -106,8 +106,8 @@ private slots:
     {
         compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
         compareMenu(m_form->MFile->actions(),
-                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Custom Programming",
-                     "Suggestions", "Sample 1", "Sample 2", "Exit"});
+                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Save Envelopes as PDF...",
+                     "Custom Programming", "Suggestions", "Sample 1", "Sample 2", "Exit"});
         compareMenu(m_form->MOptions->actions(),
                     {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
         compareMenu(m_form->MHelp->actions(), {"About", "Help"});
@@ -163,6 +163,44 @@ private slots:
         QCOMPARE(m_form->TextReturnOffX->text(), QStringLiteral(".2"));
         QVERIFY(m_form->addressBook()->count() == 2 && m_fakes->messages.shown.isEmpty());
         QVERIFY(m_fakes->settings.writes.filter("TextReturnOffX").size() == 1); // start-up's own
+    }
+
+    // Print All's progress by keyboard alone: it appears without taking the
+    // keyboard, named for a screen reader; Escape in the main window or in
+    // it (F6 goes there), or Space on its Stop, ends the run after the
+    // envelope sent, with no further pause, and the focus comes back.
+    void printAllProgressByKeyboard_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // pressed in the first pause
+        QTest::newRow("Escape in the main window") << QList<int>{Qt::Key_Escape};
+        QTest::newRow("Escape in the progress window") << QList<int>{Qt::Key_F6, Qt::Key_Escape};
+        QTest::newRow("Space on Stop") << QList<int>{Qt::Key_F6, Qt::Key_Space};
+    }
+    void printAllProgressByKeyboard()
+    {
+        QFETCH(QList<int>, keys);
+        m_form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n"), QStringLiteral("C\r\n")});
+        m_form->addressBook()->tickAll();
+        QStringList seen;
+        m_fakes->events.onProcess = [&] {
+            auto *progress = m_form->findChild<QWidget *>(QStringLiteral("PrintProgress"));
+            if (m_fakes->events.waits.size() != 1 || !seen.isEmpty())
+                return;
+            seen << progress->accessibleName() << QApplication::activeWindow()->objectName();
+            for (int key : keys) {
+                press(key);
+                if (key == Qt::Key_F6 && QTest::qWaitFor([&] { return QApplication::activeWindow() == progress; }))
+                    seen << QApplication::focusWidget()->objectName();
+            }
+        };
+        m_form->CommandPrintAll->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Space);
+        QCOMPARE(m_fakes->printer.sent.size(), 1);
+        QCOMPARE(m_fakes->events.waits.size(), 1);
+        QCOMPARE(seen,
+                 QStringList({"Print All progress", "Form1"}) + QStringList(keys.size() - 1, "PrintProgressStop"));
+        QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("PrintProgress")));
+        QTRY_COMPARE(QApplication::focusWidget(), m_form->CommandPrintAll);
     }
 
     void listKeysRecallAnAddressAndSpaceTicks()
