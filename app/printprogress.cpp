@@ -63,12 +63,27 @@ void PrintProgress::appear()
         corner.setY(std::clamp(corner.y(), area.top(), std::max(area.top(), area.bottom() - height())));
     }
     move(corner);
-    const bool mainWasActive = m_mainWindow->isActiveWindow();
+    m_shown.start();
     show();
-    // Where the platform activates every window shown, the main window keeps
-    // the keyboard all the same.
-    if (mainWasActive && !m_mainWindow->isActiveWindow())
+}
+
+bool PrintProgress::event(QEvent *event)
+{
+    // Some platforms activate every window they show, whatever it asks for
+    // (Qt's offscreen platform does, and so may a window manager): the
+    // keyboard goes straight back. Later, the user has moved it here.
+    constexpr qint64 kShowing = 1000; // milliseconds
+    if (event->type() == QEvent::WindowActivate && !m_asked && m_shown.isValid() && m_shown.elapsed() < kShowing
+        && m_mainWindow)
         m_mainWindow->activateWindow();
+    return QWidget::event(event);
+}
+
+void PrintProgress::mousePressEvent(QMouseEvent *event)
+{
+    m_asked = true;
+    activateWindow();
+    QWidget::mousePressEvent(event);
 }
 
 PrintProgress::~PrintProgress()
@@ -119,6 +134,7 @@ void PrintProgress::toggleFocus()
         m_mainWindow->activateWindow();
         return;
     }
+    m_asked = true;
     activateWindow();
     raise();
     if (stop->isEnabled())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -38,7 +39,9 @@ public:
     QPushButton *stop = nullptr;
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void appear();
@@ -54,4 +57,6 @@ private:
     std::unique_ptr<QShortcut> m_escape;
     std::unique_ptr<QShortcut> m_switch;
     bool m_stopAsked = false;
+    bool m_asked = false; // the user moved the keyboard here
+    QElapsedTimer m_shown;
 };

@@ -195,7 +195,8 @@ private slots:
     }
 
     // How a run ends, every entry ticked (Entry4 goes first): a job refused
-    // at the third envelope, Stop while the second prints, one job.
+    // at the third envelope, Stop while the second prints (the last, for one
+    // job), one job.
     void printAllEndings_data()
     {
         QTest::addColumn<bool>("oneJob");
@@ -218,7 +219,8 @@ private slots:
             << false << "stop" << true << two << 1 << "" << all;
         QTest::newRow("one job") << true << "" << true << QStringList{"Entry4+Entry3+Entry2+Entry1+Entry0"} << 0 << ""
                                  << all;
-        QTest::newRow("one job stopped: nothing sent") << true << "stop" << true << none << 0 << "" << all;
+        QTest::newRow("one job stopped at its last envelope: nothing sent")
+            << true << "stop" << true << none << 0 << "" << all;
         QTest::newRow("one job, the third envelope unusable: nothing sent")
             << true << "bad" << true << none << 0
             << "Print All sent nothing: the envelope for \"Entry2\" could not be made.\n\nReturn address X offset is "
@@ -251,7 +253,7 @@ private slots:
                     + shown->findChild<QLabel *>("PrintProgressEntry")->text();
             if (event == u"refuse" && (oneJob || line == u"Entry2"))
                 window.printer.failSending = "Refused.";
-            else if (event == u"stop" && line == u"Entry3")
+            else if (event == u"stop" && line == (oneJob ? u"Entry0" : u"Entry3"))
                 shown->stop->click();
             else if (event == u"bad" && line == u"Entry3")
                 form.TextReturnOffX->setText("x");
