@@ -17,7 +17,7 @@ class Printer;
 struct PrintAllProgress
 {
     int number = 0;
-    int total = 0; // the entries ticked when the run started
+    int total = 0; // the entries ticked when the run started, or more when ticked since
     QString entry;
 };
 
@@ -33,7 +33,7 @@ struct PrintAllSteps
 
 struct PrintAllResult
 {
-    int total = 0;                     // the entries ticked when the run started
+    int total = 0;                     // the entries ticked when the run started, or more when ticked since
     QList<QPersistentModelIndex> done; // the entries whose envelope went out (or onto a page), in run order
     QString failedEntry;               // the entry whose envelope failed
     EnvelopeResult failure{EnvelopeResult::Outcome::Printed, {}};
