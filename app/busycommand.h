@@ -6,11 +6,14 @@
 class QAbstractButton;
 class QWidget;
 
-// Keeps a button disabled while its own operation runs. Qt moves the
-// keyboard focus off a widget it disables, onto the next control; a
-// second Space would then press that control. When the button had the
-// focus, it gets it back with its enabled state, unless the focus has
-// moved on from where Qt put it.
+// Keeps a button disabled while its own operation runs. Qt hands the
+// keyboard focus of a widget it disables to the next control in the tab
+// chain (after "Print All Selected Address" that is the return address's
+// X offset box, its text selected), where keys typed during the operation
+// would land. So while the operation runs the window itself holds the
+// focus of a button that had it, and keys reach no control; the button
+// gets the focus back with its enabled state, unless the user has moved
+// the focus on meanwhile.
 class BusyCommand
 {
 public:
@@ -22,5 +25,5 @@ public:
 private:
     QPointer<QAbstractButton> m_button;
     bool m_hadFocus = false;
-    QPointer<QWidget> m_focusMovedTo;
+    QPointer<QWidget> m_heldBy;
 };

@@ -79,10 +79,11 @@ EnvelopePreview::EnvelopePreview(PageSource *pages, QWidget *parent) : QWidget(p
 void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
 {
     const EnvelopeResult result = printEnvelope(fields, m_printer, {}, {});
-    // Nothing is being printed here: a bad field is named, not the job it stopped.
-    m_summary->setText(result.outcome == EnvelopeResult::Outcome::BadField ? result.problem
-                           : result.outcome == EnvelopeResult::Outcome::PrinterFailed
-                           ? result.message
+    // A bad field or a printer that cannot tell its page is named; nothing is
+    // being printed here.
+    m_summary->setText(result.outcome == EnvelopeResult::Outcome::BadField
+                               || result.outcome == EnvelopeResult::Outcome::PrinterFailed
+                           ? result.reason
                            : overflowSummary(m_printer.lines()));
     QStringList printed;
     for (const PreviewPrinter::Line &line : m_printer.lines())

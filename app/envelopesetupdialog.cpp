@@ -30,6 +30,10 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
     turned = new QCheckBox(tr("&Turn the envelope 180°"), this);
     size->setAccessibleName(tr("Envelope size"));
     turned->setAccessibleName(tr("Turn the envelope 180°"));
+    oneJob = new QCheckBox(tr("Print all selected addresses as &one job"), this);
+    oneJob->setAccessibleName(tr("Print all selected addresses as one job"));
+    oneJob->setAccessibleDescription(
+        tr("Print All Selected Address sends one document, a page per address, without pauses"));
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Size:"), size);
@@ -38,6 +42,7 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
     form->addRow(tr("Shift &X (mm):"), shiftXMM);
     form->addRow(tr("Shift &Y (mm):"), shiftYMM);
     form->addRow(turned);
+    form->addRow(oneJob);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     preview = buttons->addButton(tr("&Preview"), QDialogButtonBox::ActionRole);
@@ -70,6 +75,8 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
     }
     connect(turned, &QCheckBox::toggled, this,
             [this](bool on) { emit changed(Setting::Rotate180, on ? QStringLiteral("1") : QStringLiteral("0")); });
+    connect(oneJob, &QCheckBox::toggled, this,
+            [this](bool on) { emit changed(Setting::PrintAllOneJob, on ? QStringLiteral("1") : QStringLiteral("0")); });
     enableCustomSize();
 }
 
@@ -99,6 +106,7 @@ void EnvelopeSetupDialog::assign(Setting setting, const QString &text)
     case Setting::ShiftXMM: shiftXMM->setText(text); break;
     case Setting::ShiftYMM: shiftYMM->setText(text); break;
     case Setting::Rotate180: turned->setChecked(text == u"1"); break;
+    case Setting::PrintAllOneJob: oneJob->setChecked(text == u"1"); break;
     default: break;
     }
 }

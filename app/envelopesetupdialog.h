@@ -11,7 +11,8 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// The envelope set-up: the size fed, the calibration shift and the turn.
+// The envelope set-up: the size fed, the calibration shift and the turn,
+// and whether Print All sends one job.
 // Like the window's fields, it keeps texts and reports every change.
 class EnvelopeSetupDialog final : public QDialog
 {
@@ -30,6 +31,7 @@ public:
     QLineEdit *shiftXMM = nullptr;
     QLineEdit *shiftYMM = nullptr;
     QCheckBox *turned = nullptr;
+    QCheckBox *oneJob = nullptr; // Print All as one job
     QPushButton *preview = nullptr;
     QPushButton *testPrint = nullptr; // prints the test envelope
 

@@ -67,6 +67,7 @@ void Form1::connectMenus()
         {SaveMenu, &Form1::SaveMenu_Click},
         {SaveMenuAs, &Form1::SaveMenuAs_Click},
         {ImportMenu, &Form1::ImportMenu_Click},
+        {SavePdfMenu, &Form1::SavePdfMenu_Click},
         {CustomProgrammingMenu, &Form1::CustomProgrammingMenu_Click},
         {SuggestionsMenu, &Form1::SuggestionsMenu_Click},
         {Sample1Menu, &Form1::Sample1Menu_Click},

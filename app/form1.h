@@ -9,13 +9,20 @@
 #include "settings/settingsstore.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 #include <map>
 
 class AddressListModel;
+class PrintProgress;
+class Printer;
+enum class BatchKind;
 struct EnvelopeFields;
+struct EnvelopeResult;
+struct PrintAllResult;
+struct PrintAllSteps;
 
 // The program's one window. Its controls, made by Form1Ui, keep their
 // design names; the window adds one reaction per event: each reads the
@@ -110,6 +117,7 @@ public slots:
     void SaveMenu_Click();
     void SaveMenuAs_Click();
     void ImportMenu_Click();
+    void SavePdfMenu_Click();
     void Command1_Click();
     void Command2_Click();
 
@@ -163,10 +171,21 @@ private:
     Frame1Mode m_frame1Mode = Frame1Mode::Save;
 
     // --- Printing (form1_printing.cpp) ---
-    // One envelope from the fields as they stand now. Tells the user, once,
-    // what kept it from the printer; true when nothing did.
-    bool printCurrentEnvelope();
+    // One envelope from the fields as they stand now, one job.
+    EnvelopeResult printCurrentEnvelope();
+    // One batch of envelopes at a time (Print All, the PDF), with its
+    // progress window: Print All and the PDF item wait meanwhile.
+    PrintAllResult runBatch(const QString &title, const std::function<PrintAllResult(PrintProgress &)> &work);
+    PrintAllSteps batchSteps(PrintProgress &progress, BatchKind kind,
+                             std::function<EnvelopeResult(const QString &entry)> envelope);
+    // The ticked entries as the pages of one document of `printer`, sent
+    // unless stopped; for a PDF with none ticked, the envelope in the window.
+    PrintAllResult printAsOneDocument(PrintProgress &progress, Printer &printer, BatchKind kind);
+    // The user stopped the batch, or the program is ending.
+    bool batchStopped() const;
     void Sleep1(int seconds);
+    QPointer<PrintProgress> m_progress; // while a batch runs
+    QString m_pdfPath;                  // the PDF saved last
     // --- Envelope set-up and preview (form1_envelope.cpp) ---
     // The fields printing reads, read when used.
     EnvelopeFields envelopeFields() const;

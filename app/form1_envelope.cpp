@@ -71,8 +71,8 @@ void Form1::testPrint_Click()
         const BusyCommand busy(envelopeSetup->testPrint);
         return printTestEnvelope(envelopeFields(), m_services.printer);
     }();
-    if (!result.succeeded() && !result.message.isEmpty())
-        m_services.messages.warning(result.message);
+    if (!result.succeeded() && !result.reason.isEmpty())
+        m_services.messages.warning(result.message());
 }
 
 void Form1::assignEnvelopeSetting(Setting setting, const QString &text)

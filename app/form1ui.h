@@ -99,6 +99,7 @@ public:
     QAction *SaveMenu = nullptr;
     QAction *SaveMenuAs = nullptr;
     QAction *ImportMenu = nullptr;
+    QAction *SavePdfMenu = nullptr; // the envelopes of Print All, as a PDF file
     QAction *CustomProgrammingMenu = nullptr;
     QAction *SuggestionsMenu = nullptr;
     QAction *Sample1Menu = nullptr;

@@ -16,6 +16,9 @@ public:
     // questions asked are about wiping something out, so No is the default
     // button: an Enter pressed out of habit changes nothing.
     virtual bool askYesNo(const QString &text) = 0;
+    // Yes and No buttons with a warning icon, Yes the default: what went
+    // wrong, and the way on that Yes takes. True when the user answered Yes.
+    virtual bool warnAndAsk(const QString &text) = 0;
 };
 
 inline constexpr char16_t kApplicationTitle[] = u"Quillon";

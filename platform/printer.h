@@ -55,9 +55,13 @@ public:
     virtual PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout) = 0;
 };
 
+// The page `pages` gives, in points; without it, or when it cannot tell now,
+// the paper asked for (A4 for the printer's own) without unprintable edges.
+QPageLayout pageLayoutOrPlain(PageSource *pages, const Paper &paper, QPageLayout::Orientation orientation);
+
 // The default printer, as the envelope routine drives it: set the unit,
-// the orientation, the font and the position, print lines, end the
-// document. The first printed line opens a document (one print job);
+// the orientation, the font and the position, print lines, start a new
+// page, end the document. The first printed line opens a document (one print job);
 // ending the document closes it. Settings persist from one document to
 // the next.
 class Printer
@@ -93,6 +97,10 @@ public:
     // in points. Opens the document first if none is open; an error means
     // nothing was drawn.
     virtual PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) = 0;
+    // Later output goes on a new page of the open document, laid out as its
+    // first. Nothing drawn since the last new page, or no document open:
+    // nothing changes, so a document never ends on a blank page.
+    virtual void newPage() = 0;
     // Closes the open document, if any: sends it as one job or drops it.
     // With no document open it does nothing and succeeds.
     virtual PrinterStatus endDoc(DocumentEnd end = DocumentEnd::Send) = 0;

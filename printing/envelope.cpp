@@ -75,9 +75,7 @@ private:
 // A number the envelope needs is unusable: nothing goes to the printer.
 EnvelopeResult badField(const QString &problem)
 {
-    //: %1 says which field is wrong and how.
-    return {EnvelopeResult::Outcome::BadField,
-            QCoreApplication::translate("Envelope", "%1 Nothing was printed.").arg(problem), problem};
+    return {EnvelopeResult::Outcome::BadField, problem};
 }
 
 struct Block
@@ -206,10 +204,8 @@ public:
         return true;
     }
 
-    EnvelopeResult finish()
+    EnvelopeResult drawn() const
     {
-        if (const PrinterStatus status = m_printer.endDoc(Printer::DocumentEnd::Send); !status.ok())
-            return {EnvelopeResult::Outcome::PrinterFailed, status.error};
         return {m_printedAny ? EnvelopeResult::Outcome::Printed : EnvelopeResult::Outcome::NothingToPrint, {}};
     }
 
@@ -239,8 +235,29 @@ QList<QStringView> envelopeLines(QStringView address)
     return splitAt(address, kCrLf);
 }
 
+QString EnvelopeResult::message() const
+{
+    if (outcome == Outcome::BadField)
+        //: %1 says which field is wrong and how.
+        return QCoreApplication::translate("Envelope", "%1 Nothing was printed.").arg(reason);
+    if (outcome == Outcome::PrinterFailed)
+        return QCoreApplication::translate("Envelope", "%1\nNothing was printed.").arg(reason);
+    return reason;
+}
+
 EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
                              const std::function<bool()> &stopped, const QLocale &locale)
+{
+    const EnvelopeResult drawn = drawEnvelope(fields, printer, processEvents, stopped, locale);
+    if (!drawn.succeeded())
+        return drawn;
+    if (const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send); !status.ok())
+        return {EnvelopeResult::Outcome::PrinterFailed, status.error};
+    return drawn;
+}
+
+EnvelopeResult drawEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
+                            const std::function<bool()> &stopped, const QLocale &locale)
 {
     const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
     if (!page.problem.isEmpty())
@@ -255,6 +272,7 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
     // Unit and orientation once per envelope, before any output; each
     // block sets its font size before its face.
     EnvelopeRun run(printer, processEvents, stopped, locale, page);
+    printer.newPage();
     printer.setScaleUnit(Printer::ScaleUnit::Centimetres);
     printer.setFontSize(*returnBlock.fontSize.current(locale));
     printer.setFontName(returnBlock.fontName());
@@ -263,7 +281,7 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
     run.setTop(returnBlock);
     if (!run.printLines(returnBlock) || !run.printBlock(toBlock))
         return run.failure();
-    return run.finish();
+    return run.drawn();
 }
 
 EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer, const QLocale &locale)

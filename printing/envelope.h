@@ -52,10 +52,11 @@ struct EnvelopeResult
     };
 
     Outcome outcome;
-    QString message;      // for the user, with BadField and PrinterFailed
-    QString problem = {}; // with BadField: which field is wrong and how, without what that meant for the job
+    QString reason; // what kept the envelope from the printer, with BadField and PrinterFailed
 
     bool succeeded() const { return outcome == Outcome::Printed || outcome == Outcome::NothingToPrint; }
+    // For the user of one envelope: the reason, and that nothing was printed.
+    QString message() const;
 };
 
 // Prints one envelope: the return block, then the to-address block, each at
@@ -68,6 +69,13 @@ struct EnvelopeResult
 // always ended or dropped before this returns.
 EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
                              const std::function<bool()> &stopped, const QLocale &locale = QLocale::system());
+
+// Draws one envelope as printEnvelope() does, but on a page of its own of
+// the document the printer has open (or opens), and leaves the document
+// open for more: the pages of a batch sent as one job. After a failure the
+// document is of no use: the caller drops it.
+EnvelopeResult drawEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
+                            const std::function<bool()> &stopped, const QLocale &locale = QLocale::system());
 
 // Prints the test envelope (testEnvelopeMarks) on the set-up's paper, as an
 // envelope's page is set up, with a cross where each block starts: its

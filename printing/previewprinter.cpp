@@ -63,13 +63,9 @@ PrinterStatus PreviewPrinter::openPage()
     if (!m_known || !(m_known->paper == m_paper) || m_known->orientation != m_orientation) {
         const auto orientation =
             m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-        QPageLayout layout(m_paper.size.value_or(QPageSize(QPageSize::A4)), orientation, {});
         // A printer that cannot tell its page now still gets a preview: the
         // page without edges. Printing itself reports what is wrong.
-        if (QPageLayout asked; m_pages && m_pages->pageLayout(m_paper, orientation, asked).ok())
-            layout = asked;
-        layout.setUnits(QPageLayout::Point);
-        m_known = Known{m_paper, m_orientation, layout};
+        m_known = Known{m_paper, m_orientation, pageLayoutOrPlain(m_pages, m_paper, orientation)};
     }
     const QPageLayout &layout = m_known->layout;
     m_page = QRectF(QPointF(0, 0), layout.fullRect(QPageLayout::Point).size());
@@ -117,6 +113,13 @@ PrinterStatus PreviewPrinter::drawMarks(const std::function<PageMarks(const QSiz
     m_drawingMarks.lines += drawn.lines;
     m_drawingMarks.labels += drawn.labels;
     return {};
+}
+
+void PreviewPrinter::newPage()
+{
+    // The preview shows one page: the last one laid out.
+    if (m_open && !(m_drawing.isEmpty() && m_drawingMarks.lines.isEmpty() && m_drawingMarks.labels.isEmpty()))
+        m_open = false;
 }
 
 PrinterStatus PreviewPrinter::endDoc(DocumentEnd)

@@ -40,6 +40,7 @@ public:
     void setCurrentY(double y) override;
     PrinterStatus print(const QString &line) override;
     PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) override;
+    void newPage() override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
     // The last envelope laid out: its page, printable area and lines.

@@ -38,6 +38,7 @@ enum class Setting {
     Rotate180,
     EnvelopePreviewPlace, // before the window opens, which would store its first place
     EnvelopePreviewOpen,
+    PrintAllOneJob, // "1": Print All sends one job of every ticked address
 };
 
 // The eight font fields' start-up defaults, and what "Default Font
@@ -56,7 +57,7 @@ struct SettingKey
 };
 
 // The one table that start-up and the writing reactions share.
-inline constexpr std::array<SettingKey, 27> kSettingKeys{{
+inline constexpr std::array<SettingKey, 28> kSettingKeys{{
     {Setting::ReturnAddress, "ReturnAddress", ""},
     {Setting::ToAddress, "ToAddress", ""},
     {Setting::ReturnOffsetX, "TextReturnOffX", ".2"},
@@ -84,6 +85,7 @@ inline constexpr std::array<SettingKey, 27> kSettingKeys{{
     {Setting::Rotate180, "Rotate180", "0"},
     {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", ""},
     {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "0"},
+    {Setting::PrintAllOneJob, "PrintAllOneJob", "0"},
 }};
 
 // settingKey() looks a setting up by its enumerator's value.

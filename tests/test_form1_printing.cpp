@@ -6,17 +6,26 @@
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
 #include "app/form1.h"
+#include "app/printprogress.h"
+#include "fakes/files.h"
 #include "fakes/testservices.h"
+#include "test_printing_pages.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using namespace std::chrono_literals;
+using namespace pages;
 
 namespace {
 
@@ -37,12 +46,18 @@ struct FakeWindow : TestServices
     }
     std::unique_ptr<Form1> form = start();
 
-    QStringList toAddressesSent() const // the first to-address line of each envelope sent
+    // The first to-address line of each envelope sent; the pages of one
+    // document joined by "+".
+    QStringList toAddressesSent() const
     {
-        QStringList firstLines;
-        for (const QStringList &lines : printer.sent)
-            firstLines << lines.value(2);
-        return firstLines;
+        QStringList documents;
+        for (const QStringList &lines : printer.sent) {
+            QStringList pages;
+            for (const QString &page : lines.join(u'\n').split(u'\f'))
+                pages << page.split(u'\n', Qt::SkipEmptyParts).value(2);
+            documents << pages.join(u'+');
+        }
+        return documents;
     }
 };
 
@@ -64,9 +79,9 @@ private slots:
         QTest::newRow("bad offset") << "offset"
                                     << "Return address X offset is not a number: 'abc'. Nothing was printed.";
         QTest::newRow("no printer") << "open"
-                                    << "No default printer.";
+                                    << "No default printer.\nNothing was printed.";
         QTest::newRow("job refused") << "send"
-                                     << "Refused.";
+                                     << "Refused.\nNothing was printed.";
     }
     void print()
     {
@@ -78,8 +93,10 @@ private slots:
         form.TextReturnOffX->setText(situation == u"offset" ? "abc" : "1");
         form.TextReturnOffY->setText("2");
         form.TextAddressToOffX->setText("3"); // Y stays at 4
-        window.printer.failOpening = situation == u"open" ? message : QString();
-        window.printer.failSending = situation == u"send" ? message : QString();
+        // What Print All tells, without what it meant for a single envelope.
+        const QString reason = message.section(u'\n', 0, 0).remove(QStringLiteral(" Nothing was printed."));
+        window.printer.failOpening = situation == u"open" ? reason : QString();
+        window.printer.failSending = situation == u"send" ? reason : QString();
         QList<bool> enabledWhilePrinting;
         window.printer.onPrint = [&](const QString &) { enabledWhilePrinting << form.CommandPrint->isEnabled(); };
         window.events.processCalls = 0;
@@ -101,10 +118,12 @@ private slots:
         QCOMPARE(window.messages.shown[0].kind, FakeMessageBox::Shown::Warning);
         QVERIFY(window.printer.sent.isEmpty());
 
-        // In Print All, the first failed envelope ends the run: one message.
+        // In Print All, the first failed envelope ends the run: one message,
+        // which says that none went out, for which entry, and why.
         window.messages.shown.clear();
         QTest::mouseClick(form.CommandPrintAll, Qt::LeftButton);
-        QCOMPARE(window.messages.texts(), QStringList{message});
+        QCOMPARE(window.messages.texts(),
+                 QStringList{"Print All printed nothing: the envelope for \"Entry3\" failed.\n\n" + reason});
         QVERIFY(form.CommandPrintAll->isEnabled());
         QVERIFY(window.events.waits.isEmpty());
     }
@@ -176,6 +195,157 @@ private slots:
         }
     }
 
+    // How a run ends, every entry ticked (Entry4 goes first): a job refused
+    // at the third envelope, Stop while the second prints (the last, for one
+    // job), one job.
+    void printAllEndings_data()
+    {
+        QTest::addColumn<bool>("oneJob");
+        QTest::addColumn<QString>("event"); // at the second or third envelope
+        QTest::addColumn<bool>("yes");      // the answer to the question, if any
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<int>("pauses");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QList<int>>("ticked"); // afterwards
+        const QList<int> all{0, 1, 2, 3, 4};
+        const QStringList two{"Entry4", "Entry3"}, none;
+        const QString third = "Print All stopped at the envelope for \"Entry2\", which was not printed.\n\nRefused.\n\n"
+                              "Envelopes printed before it: 2 of 5.\nUntick the addresses already printed, so that "
+                              "the next Print All goes on from \"Entry2\"?";
+        QTest::newRow("refused at the third, Yes unticks the printed")
+            << false << "refuse" << true << two << 2 << third << QList<int>{0, 1, 2};
+        QTest::newRow("refused at the third, No keeps the ticks")
+            << false << "refuse" << false << two << 2 << third << all;
+        QTest::newRow("stopped while the second prints: it goes out, no pause after")
+            << false << "stop" << true << two << 1 << "" << all;
+        QTest::newRow("one job") << true << "" << true << QStringList{"Entry4+Entry3+Entry2+Entry1+Entry0"} << 0 << ""
+                                 << all;
+        QTest::newRow("one job stopped at its last envelope: nothing sent")
+            << true << "stop" << true << none << 0 << "" << all;
+        QTest::newRow("one job, the third envelope unusable: nothing sent")
+            << true << "bad" << true << none << 0
+            << "Print All sent nothing: the envelope for \"Entry2\" could not be made.\n\nReturn address X offset is "
+               "not a number: 'x'."
+            << all;
+        QTest::newRow("one job refused") << true << "refuse" << true << none << 0
+                                         << "Print All sent nothing: the print job was refused.\n\nRefused." << all;
+    }
+    void printAllEndings()
+    {
+        QFETCH(bool, oneJob);
+        QFETCH(QString, event);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, sent);
+        QFETCH(int, pauses);
+        QFETCH(QString, message);
+        QFETCH(QList<int>, ticked);
+        FakeWindow window;
+        Form1 &form = *window.form;
+        form.addressBook()->tickAll();
+        form.envelopeSetup->oneJob->setChecked(oneJob);
+        form.TextToAddress->setText("Typed");
+        window.messages.answers = {yes};
+        QStringList progress;
+        window.printer.onPrint = [&](const QString &line) {
+            auto *shown = form.findChild<PrintProgress *>();
+            if (!line.startsWith("Entry") || !shown)
+                return;
+            progress << shown->findChild<QLabel *>("PrintProgressStatus")->text() + ": "
+                    + shown->findChild<QLabel *>("PrintProgressEntry")->text();
+            if (event == u"refuse" && (oneJob || line == u"Entry2"))
+                window.printer.failSending = "Refused.";
+            else if (event == u"stop" && line == (oneJob ? u"Entry0" : u"Entry3"))
+                shown->stop->click();
+            else if (event == u"bad" && line == u"Entry3")
+                form.TextReturnOffX->setText("x");
+        };
+
+        QTest::mouseClick(form.CommandPrintAll, Qt::LeftButton);
+
+        QCOMPARE(window.toAddressesSent(), sent);
+        QCOMPARE(window.events.waits.size(), pauses);
+        QCOMPARE(window.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            QCOMPARE(window.messages.shown[0].kind,
+                     message.endsWith(u'?') ? FakeMessageBox::Shown::WarningQuestion : FakeMessageBox::Shown::Warning);
+        QList<int> tickedAfter;
+        for (int row = 0; row < form.addressBook()->count(); ++row)
+            if (form.addressBook()->isTicked(row))
+                tickedAfter << row;
+        QCOMPARE(tickedAfter, ticked);
+        // Where the run was, as it printed: "Printing envelope 1 of 5: Entry4", ...
+        QCOMPARE(progress.value(1), QString(oneJob ? "Preparing" : "Printing") + " envelope 2 of 5: Entry3");
+        QVERIFY(!form.findChild<PrintProgress *>() && form.CommandPrintAll->isEnabled() && !window.printer.open);
+        QCOMPARE(form.TextToAddress->text(),
+                 oneJob                                              ? "Typed"
+                     : window.printer.calls.contains("print Entry2") ? kEntries[2]
+                                                                     : kEntries[3]);
+    }
+
+    // File > "Save Envelopes as PDF...": the ticked entries in the order
+    // Print All takes them, or the envelope in the window, one page each on
+    // the chosen envelope; nothing goes to the printer, and a file that
+    // cannot be written is left as it was.
+    void saveEnvelopesAsPdf_data()
+    {
+        QTest::addColumn<QString>("chosen"); // in a fresh folder; "" cancels
+        QTest::addColumn<QList<int>>("ticked");
+        QTest::addColumn<QStringList>("pages"); // each page's to-address
+        QTest::addColumn<QString>("message");   // its end; %1 is the file
+        const QString notSaved = "The envelopes were not saved as \"%1\"; a file already there is as it was.\n\n";
+        QTest::newRow("ticked entries, replacing a file")
+            << "old.pdf" << QList<int>{0, 2, 3} << QStringList{"Entry3", "Entry2", "Entry0"} << "";
+        QTest::newRow("none ticked: the envelope in the window")
+            << "new.pdf" << QList<int>() << QStringList{"Typed"} << "";
+        QTest::newRow("cancelled") << "" << QList<int>{0} << QStringList() << "";
+        QTest::newRow("a folder that is not there")
+            << "gone/new.pdf" << QList<int>{0} << QStringList()
+            << notSaved + "Quillon could not write \"%1\": No such file or directory.";
+        QTest::newRow("a pipe is left alone")
+            << "pipe" << QList<int>{0} << QStringList() << notSaved + "\"%1\" is not a file that Quillon can replace.";
+        QTest::newRow("nothing to draw is told") << "empty.pdf" << QList<int>() << QStringList()
+                                                 << notSaved + "There is no envelope to save: it has no line.";
+    }
+    void saveEnvelopesAsPdf()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QList<int>, ticked);
+        QFETCH(QStringList, pages);
+        QFETCH(QString, message);
+        FakeWindow window;
+        Form1 &form = *window.form;
+        for (int row = 0; row < kEntries.size(); ++row)
+            form.addressBook()->setTicked(row, ticked.contains(row));
+        form.TextToAddress->setText(chosen == "empty.pdf" ? "" : "Typed");
+        if (chosen == "empty.pdf")
+            form.TextReturn->setText("");
+        form.envelopeSetup->size->setCurrentIndex(form.envelopeSetup->size->findData("DL"));
+        const QTemporaryDir folder;
+        const QString path = chosen.isEmpty() ? QString() : folder.filePath(chosen);
+        writeAll(folder.filePath("old.pdf"), "old");
+        QVERIFY(mkfifo(qPrintable(folder.filePath("pipe")), 0600) == 0);
+        window.files.path = path;
+
+        form.SavePdfMenu->trigger();
+
+        QCOMPARE(window.files.asked.size(), 1);
+        QVERIFY(window.printer.calls.isEmpty());
+        QVERIFY(form.SavePdfMenu->isEnabled() && !form.findChild<PrintProgress *>());
+        QCOMPARE(window.messages.shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY2(window.messages.texts()[0].endsWith(message.arg(path)), qPrintable(window.messages.texts()[0]));
+            QVERIFY(QFileInfo(folder.filePath("pipe")).exists() && !QFileInfo(folder.filePath("pipe")).isFile());
+        }
+        QCOMPARE(readAll(folder.filePath("old.pdf")).startsWith("%PDF"), chosen == "old.pdf");
+        QCOMPARE(QFileInfo(path).isFile(), !pages.isEmpty());
+        if (pages.isEmpty())
+            return;
+        QCOMPARE(pageCountOf(path), int(pages.size()));
+        for (int page = 0; page < pages.size(); ++page)
+            QVERIFY(pageTextOf(path, page + 1).contains(pages[page]));
+        QCOMPARE(pageSizeOf(path).toSize(), QSize(624, 312)); // DL, long edge across
+    }
+
     // "Print All" pressed while a single envelope lets events run starts
     // once that envelope is done, and never shares its job.
     void printAllPressedDuringPrintWaitsForIt()
@@ -208,9 +378,12 @@ private slots:
         setup.widthMM->setText("250");
         QTest::keyClicks(setup.shiftXMM, "5");
         setup.turned->click();
+        QVERIFY(!setup.oneJob->isChecked());
+        setup.oneJob->click();
         const QStringList stored{"Custom", "250", "110", "05", "0", "1"};
         for (int i = 0; i < stored.size(); ++i)
             QCOMPARE(window.settings.value(kSettingKeys[int(Setting::EnvelopeSize) + i].key).value_or(""), stored[i]);
+        QCOMPARE(window.settings.value("PrintAllOneJob"), std::optional<QString>("1"));
 
         setup.shiftYMM->setText("10");
         QTest::mouseClick(form.CommandPrint, Qt::LeftButton);

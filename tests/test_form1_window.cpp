@@ -26,6 +26,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -40,6 +41,7 @@ std::unique_ptr<Form1> shownForm(TestServices &services)
     return form;
 }
 
+// A key typed on the keyboard: it goes to the focus widget.
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
@@ -106,8 +108,8 @@ private slots:
         QCOMPARE(m_form->windowIcon().availableSizes().size(), 3);
         compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
         compareMenu(m_form->MFile->actions(),
-                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Custom Programming",
-                     "Suggestions", "Sample 1", "Sample 2", "Exit"});
+                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Save Envelopes as PDF...",
+                     "Custom Programming", "Suggestions", "Sample 1", "Sample 2", "Exit"});
         compareMenu(m_form->MOptions->actions(),
                     {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
         compareMenu(m_form->MHelp->actions(), {"About", "Help"});
@@ -124,25 +126,31 @@ private slots:
         QCOMPARE(m_form->TextToAddress->text(), QStringLiteral("To"));
     }
 
-    // Qt moves the focus off a button it disables; the next Space must not
-    // press what it moved onto ("Clear", an offset box, "Clear Selected").
-    void focusComesBackToTheBusyCommand_data()
+    // Qt moves the focus off a button it disables, onto the next control:
+    // keys typed while the command runs, and the next Space, must not reach
+    // what it moved onto ("Clear", the X offset box, "Clear Selected").
+    void focusStaysOffTheFieldsWhileACommandRuns_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("userMovesFocus");
         QTest::newRow("Print") << "CommandPrint" << false;
+        QTest::newRow("Print All") << "CommandPrintAll" << false;
         QTest::newRow("Select All") << "CommandSelectAll" << false;
         QTest::newRow("Print, focus moved meanwhile") << "CommandPrint" << true;
     }
-    void focusComesBackToTheBusyCommand()
+    void focusStaysOffTheFieldsWhileACommandRuns()
     {
         QFETCH(QString, button);
         QFETCH(bool, userMovesFocus);
         m_form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n")});
         m_form->addressBook()->tickAll();
         m_form->TextReturn->setText(QStringLiteral("From"));
-        if (userMovesFocus)
-            m_fakes->events.onProcess = [&] { m_form->TextImport->setFocus(); };
+        m_fakes->events.onProcess = [&, typed = false]() mutable {
+            if (userMovesFocus)
+                m_form->TextImport->setFocus();
+            else if (!std::exchange(typed, true))
+                press(Qt::Key_9), press(Qt::Key_Space);
+        };
         auto *command = m_form->findChild<QPushButton *>(button);
         command->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Space);
@@ -156,6 +164,47 @@ private slots:
         QCOMPARE(m_form->TextToAddress->text(), to);
         QCOMPARE(m_form->TextReturnOffX->text(), QStringLiteral(".2"));
         QVERIFY(m_form->addressBook()->count() == 2 && m_fakes->messages.shown.isEmpty());
+        QVERIFY(m_fakes->settings.writes.filter("TextReturnOffX").size() == 1); // start-up's own
+    }
+
+    // Print All's progress by keyboard alone: it appears without taking the
+    // keyboard, named for a screen reader; Escape in the main window or in
+    // it (F6 goes there), or Space on its Stop, ends the run after the
+    // envelope sent, with no further pause, and the focus comes back.
+    void printAllProgressByKeyboard_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // pressed in the first pause
+        QTest::newRow("Escape in the main window") << QList<int>{Qt::Key_Escape};
+        QTest::newRow("Escape in the progress window") << QList<int>{Qt::Key_F6, Qt::Key_Escape};
+        QTest::newRow("Space on Stop") << QList<int>{Qt::Key_F6, Qt::Key_Space};
+    }
+    void printAllProgressByKeyboard()
+    {
+        QFETCH(QList<int>, keys);
+        m_form->addToAddressBook({QStringLiteral("A\r\n"), QStringLiteral("B\r\n"), QStringLiteral("C\r\n")});
+        m_form->addressBook()->tickAll();
+        QStringList seen;
+        m_fakes->events.onProcess = [&] {
+            auto *progress = m_form->findChild<QWidget *>(QStringLiteral("PrintProgress"));
+            if (m_fakes->events.waits.size() != 1 || !seen.isEmpty())
+                return;
+            QTest::qWait(50); // the platform's own events: it shows the window, may activate it
+            seen << progress->accessibleName() << QApplication::activeWindow()->objectName();
+            for (int key : keys) {
+                press(key);
+                if (key == Qt::Key_F6 && QTest::qWaitFor([&] { return QApplication::activeWindow() == progress; }))
+                    seen << QApplication::focusWidget()->objectName();
+            }
+        };
+        m_form->CommandPrintAll->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Space);
+        QCOMPARE(m_fakes->printer.sent.size(), 1);
+        QCOMPARE(m_fakes->events.waits.size(), 1);
+        QVERIFY(m_fakes->clock.now() == std::chrono::steady_clock::time_point()); // the pause cut short
+        QCOMPARE(seen,
+                 QStringList({"Print All progress", "Form1"}) + QStringList(keys.size() - 1, "PrintProgressStop"));
+        QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("PrintProgress")));
+        QTRY_COMPARE(QApplication::focusWidget(), m_form->CommandPrintAll);
     }
 
     // Each key goes where it says, the first time (no entry current yet) too.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window printing through the test run's own CUPS server (scripts/test
 // starts it): its jobs, and the documents it gets and makes, read with poppler.
+#include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
 #include "app/envelopesetupdialog.h"
 #include "app/form1.h"
@@ -9,12 +10,14 @@
 #include "platform/qt/qtprinter.h"
 #include "test_printing_pages.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTest>
 
 #include <cups/cups.h>
@@ -129,6 +132,49 @@ private slots:
             words.append({word.text, word.y, mediaWidth - word.right});
         const QString problems = misplacedEnvelope(words, {edges.top(), edges.right()}, 1);
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
+    }
+
+    // Print All of five entries on the server: one job each, with the queue
+    // rejecting jobs after the second (the third fails, and Yes unticks the
+    // two printed); or one job of five pages.
+    void printAll_data()
+    {
+        QTest::addColumn<bool>("oneJob");
+        QTest::newRow("one job each, rejected after two") << false;
+        QTest::newRow("one job") << true;
+    }
+    void printAll()
+    {
+        QFETCH(bool, oneJob);
+        Window window;
+        const auto restore = qScopeGuard([&] { run("cupsaccept", {m_queue}); });
+        window.form.addToAddressBook({"A1\r\n", "B2\r\n", "C3\r\n", "D4\r\n", "E5\r\n"});
+        window.form.addressBook()->tickAll();
+        window.form.envelopeSetup->oneJob->setChecked(oneJob);
+        QSet<int> jobs;
+        window.services.events.onProcess = [&] {
+            jobs << window.target.lastJob();
+            if (jobs.contains(0) ? jobs.size() == 3 : jobs.size() == 2)
+                run("cupsreject", {m_queue});
+        };
+
+        QTest::mouseClick(window.form.CommandPrintAll, Qt::LeftButton);
+
+        QList<bool> ticks;
+        for (int row = 0; row < 5; ++row)
+            ticks << window.form.addressBook()->isTicked(row);
+        if (oneJob) {
+            QVERIFY(window.services.messages.shown.isEmpty());
+            const int job = window.target.lastJob();
+            QCOMPARE(pageCountOf(QDir(m_spool).filePath(QStringLiteral("d%1-001").arg(job, 5, 10, QChar(u'0')))), 5);
+            QCOMPARE(ticks, QList<bool>(5, true));
+            return;
+        }
+        const QString text = window.services.messages.texts().value(0);
+        QVERIFY2(text.startsWith("Print All stopped at the envelope for \"C3\"")
+                     && text.contains("is not accepting jobs") && text.contains("Envelopes printed before it: 2 of 5."),
+                 qPrintable(text));
+        QCOMPARE(ticks, (QList<bool>{true, true, true, false, false}));
     }
 
     // What keeps an envelope from the printer is told, once, and no job is sent.

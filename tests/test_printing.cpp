@@ -78,7 +78,7 @@ struct Envelope
 
     // On the paper and in the preview; the test envelope when `test`.
     EnvelopeResult print(const QString &returnText, const QString &toText, const QString &toFace = kFace,
-                         const QString &toX = "12", const QString &toY = "8.25", bool test = false)
+                         const QString &toX = "12", const QString &toY = "8.25", bool test = false, int pages = 1)
     {
         auto fixed = [](const QString &text) -> FieldText { return [text] { return text; }; };
         const EnvelopeFields fields{
@@ -91,6 +91,10 @@ struct Envelope
                             fields, to, [] {}, [] { return false; }, QLocale::c());
         };
         on(preview);
+        // Further pages of the same document, as Print All's one job has them.
+        for (int page = 1; page < pages; ++page)
+            drawEnvelope(
+                fields, printer, [] {}, [] { return false; }, QLocale::c());
         return on(printer);
     }
 };
@@ -178,7 +182,7 @@ private slots:
         run.set(edits);
         const EnvelopeResult result = run.print();
         if (result.outcome == Outcome::BadField) {
-            QVERIFY2(result.message.contains(expected), qPrintable(result.message));
+            QVERIFY2(result.message().contains(expected), qPrintable(result.message()));
             QCOMPARE(run.printer.calls, QStringList());
         } else {
             QCOMPARE(result.outcome, Outcome::Printed);
@@ -219,7 +223,7 @@ private slots:
         const EnvelopeResult result = run.print();
         QCOMPARE(run.printer.calls.filter(QRegularExpression("^([xy]|end) ")).join(u'|'), calls);
         QCOMPARE(result.succeeded(), calls.endsWith("end send"));
-        QCOMPARE(result.message.isEmpty(), result.succeeded());
+        QCOMPARE(result.reason.isEmpty(), result.succeeded());
     }
 
     // Each line at its offsets from the printable corner, on the paper
@@ -253,6 +257,12 @@ private slots:
         const QMarginsF edges = turned ? QMarginsF(kUnprintable.right(), kUnprintable.bottom(), 0, 0) : kUnprintable;
         const QString problems = misplacedEnvelope(words, {edges.left(), edges.top()}, 2);
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
+        // The last page of a document of three lies as a document of one.
+        envelope.print("Alpha\r\n\r\nBravo", "Charlie\r\nDelta", kFace, "12", "8.25", false, 3);
+        const QString three = envelope.target.files.last();
+        QCOMPARE(pageCountOf(three), 3);
+        QCOMPARE(run("pdftotext", {"-bbox", "-f", "3", three, "-"}).section("<page", 1),
+                 run("pdftotext", {"-bbox", pdf, "-"}).section("<page", 1));
         for (const PreviewPrinter::Line &line : envelope.preview.lines()) {
             const Word word = find(words, line.text);
             QVERIFY2(line.text.isEmpty()
@@ -280,7 +290,7 @@ private slots:
         QCOMPARE(lines[lines.size() - 2].center(), area.topLeft() + QPointF(125, 77.5) * 72 / 25.4);
         const Word ten = find(wordsOf(envelope.target.files.value(0)), "10");
         QVERIFY2(qAbs(ten.x - area.left() - 10 * 72 / 25.4) < 1, qPrintable(QString::number(ten.x)));
-        QCOMPARE(envelope.print("", "", kFace, "x", "8.25", true).message,
+        QCOMPARE(envelope.print("", "", kFace, "x", "8.25", true).message(),
                  "To address X offset is not a number: 'x'. Nothing was printed.");
         QCOMPARE(envelope.target.files.size(), 1);
     }

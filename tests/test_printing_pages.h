@@ -52,6 +52,19 @@ inline Word find(const QList<Word> &words, const QString &text)
     return {};
 }
 
+inline int pageCountOf(const QString &pdf)
+{
+    static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+([0-9]+))"));
+    return pages.match(run("pdfinfo", {pdf})).captured(1).toInt();
+}
+
+// The text of one page, counted from 1.
+inline QString pageTextOf(const QString &pdf, int page)
+{
+    const QString n = QString::number(page);
+    return run("pdftotext", {"-f", n, "-l", n, pdf, "-"});
+}
+
 inline QSizeF pageSizeOf(const QString &pdf)
 {
     static const QRegularExpression size(QStringLiteral(R"(Page size:\s+([0-9.]+) x ([0-9.]+) pts)"));

@@ -52,7 +52,7 @@ QMarginsF asLandscape(const QMarginsF &portrait)
 QString noPrinter()
 {
     return QCoreApplication::translate("CupsDefaultPrinter",
-                                       "Quillon found no default printer, so nothing was printed.\n"
+                                       "Quillon found no default printer.\n"
                                        "Check that the print service (CUPS) is running and that a default "
                                        "printer is chosen in the system's printer settings.");
 }
@@ -76,7 +76,7 @@ PrinterStatus CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Or
     if (accepting && qstrcmp(accepting, "false") == 0)
         return PrinterStatus::failure(
             QCoreApplication::translate("CupsDefaultPrinter",
-                                        "The default printer \"%1\" is not accepting jobs, so nothing was printed.\n"
+                                        "The default printer \"%1\" is not accepting jobs.\n"
                                         "Let it accept jobs in the system's printer settings and try again.")
                 .arg(name));
 
@@ -103,7 +103,7 @@ PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &
         return PrinterStatus::failure(
             QCoreApplication::translate("CupsDefaultPrinter",
                                         "The print system refused the envelope for the "
-                                        "printer \"%1\", so nothing was printed:\n%2")
+                                        "printer \"%1\":\n%2")
                 .arg(QString::fromLocal8Bit(m_destination), QString::fromUtf8(cupsLastErrorString())));
     m_lastJob = job;
     return {};

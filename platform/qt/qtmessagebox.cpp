@@ -35,3 +35,9 @@ bool QtMessageBox::askYesNo(const QString &text)
     return run(m_parent, QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
+
+bool QtMessageBox::warnAndAsk(const QString &text)
+{
+    return run(m_parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}

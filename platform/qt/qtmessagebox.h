@@ -15,6 +15,7 @@ public:
     void information(const QString &text) override;
     void warning(const QString &text) override;
     bool askYesNo(const QString &text) override;
+    bool warnAndAsk(const QString &text) override;
 
 private:
     QPointer<QWidget> m_parent;

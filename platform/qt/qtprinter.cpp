@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace {
 constexpr double kCentimetresPerInch = 2.54;
 constexpr double kPointsPerInch = 72.0;
@@ -77,9 +79,7 @@ PrinterStatus QtPrinter::openDocument()
         m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon-XXXXXX"));
     if (!m_folder->isValid())
         return PrinterStatus::failure(
-            QCoreApplication::translate("QtPrinter",
-                                        "Quillon cannot make a temporary folder for the envelope (%1), "
-                                        "so nothing was printed.")
+            QCoreApplication::translate("QtPrinter", "Quillon cannot make a temporary folder for the envelope (%1).")
                 .arg(m_folder->errorString()));
     m_file = m_folder->filePath(QStringLiteral("envelope.pdf"));
 
@@ -94,8 +94,7 @@ PrinterStatus QtPrinter::openDocument()
         m_device.reset();
         QFile::remove(m_file);
         return PrinterStatus::failure(
-            QCoreApplication::translate("QtPrinter",
-                                        "Quillon cannot write the envelope's document (%1), so nothing was printed.")
+            QCoreApplication::translate("QtPrinter", "Quillon cannot write the envelope's document (%1).")
                 .arg(QDir::toNativeSeparators(m_file)));
     }
     if (m_paper.turned) {
@@ -107,12 +106,31 @@ PrinterStatus QtPrinter::openDocument()
     return {};
 }
 
+PrinterStatus QtPrinter::readyPage()
+{
+    if (!m_painter)
+        return openDocument();
+    if (!std::exchange(m_pageWanted, false))
+        return {};
+    // The painter keeps its state, the turn included, from page to page.
+    if (!m_device->newPage())
+        return PrinterStatus::failure(
+            QCoreApplication::translate("QtPrinter", "Quillon could not start a new page of the envelopes' document."));
+    m_drawnOnPage = false;
+    return {};
+}
+
+void QtPrinter::newPage()
+{
+    if (m_painter && m_drawnOnPage)
+        m_pageWanted = true;
+}
+
 PrinterStatus QtPrinter::print(const QString &line)
 {
-    if (!m_painter) {
-        if (PrinterStatus status = openDocument(); !status.ok())
-            return status;
-    }
+    if (PrinterStatus status = readyPage(); !status.ok())
+        return status;
+    m_drawnOnPage = true;
     // The face is passed on as typed; fontconfig substitutes one the
     // system lacks.
     QFont font(m_fontName);
@@ -130,10 +148,9 @@ PrinterStatus QtPrinter::print(const QString &line)
 
 PrinterStatus QtPrinter::drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks)
 {
-    if (!m_painter) {
-        if (PrinterStatus status = openDocument(); !status.ok())
-            return status;
-    }
+    if (PrinterStatus status = readyPage(); !status.ok())
+        return status;
+    m_drawnOnPage = true;
     // Points to device pixels; the painter's origin is the printable corner.
     const double scaleX = m_device->logicalDpiX() / kPointsPerInch;
     const double scaleY = m_device->logicalDpiY() / kPointsPerInch;
@@ -162,7 +179,7 @@ PrinterStatus QtPrinter::endDoc(DocumentEnd end)
     if (end == DocumentEnd::Send) {
         status = written ? m_target.submit(m_file, jobTitle())
                          : PrinterStatus::failure(QCoreApplication::translate(
-                             "QtPrinter", "Quillon could not finish the envelope's document, so nothing was printed."));
+                             "QtPrinter", "Quillon could not finish the envelope's document."));
     }
     closeDocument();
     return status;
@@ -174,6 +191,7 @@ void QtPrinter::closeDocument()
         m_painter->end();
     m_painter.reset();
     m_device.reset();
+    m_pageWanted = m_drawnOnPage = false;
     if (!m_file.isEmpty())
         QFile::remove(m_file);
     m_file.clear();

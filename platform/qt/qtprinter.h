@@ -41,10 +41,13 @@ public:
     void setCurrentY(double y) override;
     PrinterStatus print(const QString &line) override;
     PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) override;
+    void newPage() override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
 private:
     PrinterStatus openDocument();
+    // Opens the document, or the new page asked for, before output.
+    PrinterStatus readyPage();
     void closeDocument();
     double unitsPerInch() const;
 
@@ -56,6 +59,8 @@ private:
     QString m_fontName;
     double m_x = 0;
     double m_y = 0;
+    bool m_drawnOnPage = false;
+    bool m_pageWanted = false;
 
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_file;

@@ -4,6 +4,7 @@
 #include "platform/appcontrol.h"
 #include "platform/clock.h"
 #include "platform/eventpump.h"
+#include "platform/filechooser.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
 
@@ -18,17 +19,14 @@ class FakeMessageBox final : public MessageBox
 public:
     struct Shown
     {
-        enum Kind { Information, Warning, Question } kind;
+        enum Kind { Information, Warning, Question, WarningQuestion } kind;
         QString text;
     };
 
     void information(const QString &text) override { show(Shown::Information, text); }
     void warning(const QString &text) override { show(Shown::Warning, text); }
-    bool askYesNo(const QString &text) override
-    {
-        show(Shown::Question, text);
-        return answers.isEmpty() || answers.takeFirst();
-    }
+    bool askYesNo(const QString &text) override { return ask(Shown::Question, text); }
+    bool warnAndAsk(const QString &text) override { return ask(Shown::WarningQuestion, text); }
     QStringList texts() const
     {
         QStringList result;
@@ -48,6 +46,24 @@ private:
         if (onShow)
             onShow();
     }
+    bool ask(Shown::Kind kind, const QString &text)
+    {
+        show(kind, text);
+        return answers.isEmpty() || answers.takeFirst();
+    }
+};
+
+// Answers the save dialog with `path` (empty: cancelled) and keeps what it was asked.
+class FakeFileChooser final : public FileChooser
+{
+public:
+    QString saveFileName(const QString &caption, const QString &suggested, const QString &filter) override
+    {
+        asked << caption + u'|' + suggested + u'|' + filter;
+        return path;
+    }
+    QString path;
+    QStringList asked;
 };
 
 class FakeShell final : public Shell

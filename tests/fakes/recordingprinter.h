@@ -8,7 +8,8 @@
 #include <utility>
 
 // Logs every call in order ("unit cm", "size 12", "paper printer", "x 0.2", "print A",
-// "end send", ...) and keeps the lines of every document sent. Failures can be scripted.
+// "new page" (in an open document), "end send", ...) and keeps the lines of every document sent. Failures can be
+// scripted.
 class RecordingPrinter final : public Printer
 {
 public:
@@ -44,6 +45,11 @@ public:
         calls << QStringLiteral("marks");
         return {};
     }
+    void newPage() override
+    {
+        if (open)
+            calls << QStringLiteral("new page"), m_lines << QStringLiteral("\f");
+    }
     PrinterStatus endDoc(DocumentEnd end) override
     {
         calls << (end == DocumentEnd::Send ? "end send" : "end discard");
@@ -57,7 +63,7 @@ public:
     }
 
     QStringList calls;
-    QList<QStringList> sent; // the lines of each document sent
+    QList<QStringList> sent; // the lines of each document sent, a new page as "\f"
     bool open = false;
     QString failOpening;                              // the error of every document opening, when set
     QString failSending;                              // the error of every document sent, when set

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qt/pdfsavetarget.h"
+
+#include "platform/atomicfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+PdfSaveTarget::PdfSaveTarget(PageSource *pages, const QString &path) : m_pages(pages), m_path(path) {}
+
+PrinterStatus PdfSaveTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout)
+{
+    layout = pageLayoutOrPlain(m_pages, paper, orientation);
+    return {};
+}
+
+PrinterStatus PdfSaveTarget::submit(const QString &pdfFile, const QString &)
+{
+    const QString shown = QDir::toNativeSeparators(m_path);
+    // A device or a pipe chosen by mistake is not replaced by a file (a
+    // link is followed to what it names).
+    if (const QFileInfo info(m_path); info.exists() && !info.isFile())
+        return PrinterStatus::failure(
+            QCoreApplication::translate("PdfSaveTarget", "\"%1\" is not a file that Quillon can replace.").arg(shown));
+    QFile document(pdfFile);
+    QByteArray bytes;
+    if (document.open(QIODevice::ReadOnly))
+        bytes = document.readAll();
+    if (bytes.isEmpty() || bytes.size() != document.size())
+        return PrinterStatus::failure(
+            QCoreApplication::translate("PdfSaveTarget", "Quillon could not read back the document it made (%1).")
+                .arg(document.errorString()));
+    if (const IoResult written = replaceFile(m_path, bytes); !written.ok)
+        return PrinterStatus::failure(
+            QCoreApplication::translate("PdfSaveTarget", "Quillon could not write \"%1\": %2.")
+                .arg(shown, written.error));
+    return {};
+}
