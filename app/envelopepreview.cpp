@@ -79,10 +79,11 @@ EnvelopePreview::EnvelopePreview(PageSource *pages, QWidget *parent) : QWidget(p
 void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
 {
     const EnvelopeResult result = printEnvelope(fields, m_printer, {}, {});
-    m_summary->setText(result.outcome == EnvelopeResult::Outcome::BadField
-                               || result.outcome == EnvelopeResult::Outcome::PrinterFailed
-                           ? result.message
-                           : overflowSummary(m_printer.lines()));
+    const bool failed =
+        result.outcome == EnvelopeResult::Outcome::BadField || result.outcome == EnvelopeResult::Outcome::PrinterFailed;
+    const QString problem = m_printer.paperProblem();
+    m_summary->setText(failed ? result.message
+                              : (problem.isEmpty() ? QString() : problem + u' ') + overflowSummary(m_printer.lines()));
     QStringList printed;
     for (const PreviewPrinter::Line &line : m_printer.lines())
         printed << line.text;

@@ -5,6 +5,7 @@
 #include "app/addresslistview.h"
 #include "app/form1services.h"
 #include "app/form1ui.h"
+#include "printing/printersetups.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
@@ -16,6 +17,8 @@
 
 class AddressListModel;
 struct EnvelopeFields;
+struct EnvelopeResult;
+class QTimer;
 
 // The program's one window. Its controls, made by Form1Ui, keep their
 // design names; the window adds one reaction per event: each reads the
@@ -166,7 +169,15 @@ private:
     // One envelope from the fields as they stand now. Tells the user, once,
     // what kept it from the printer; true when nothing did.
     bool printCurrentEnvelope();
+    // Asks whether to print on a printer that lacks the envelope's paper;
+    // a yes holds for the same printer and paper until the next command.
+    bool printAnyway(const QString &problem);
+    // Tells what went wrong, or what to know about a job that went out;
+    // each notice once per command.
+    void tellPrinted(const EnvelopeResult &result);
     void Sleep1(int seconds);
+    QString m_acceptedPaperProblem;
+    QString m_toldNotice;
     // --- Envelope set-up and preview (form1_envelope.cpp) ---
     // The fields printing reads, read when used.
     EnvelopeFields envelopeFields() const;
@@ -175,6 +186,16 @@ private:
     void testPrint_Click();
     void assignEnvelopeSetting(Setting setting, const QString &text);
     void refreshPreview();
+    // The set-up's printer: each keeps its own set-up.
+    void EnvelopePrinter_Click();
+    void rememberPrinterSetup();
+    // Shows what the print server says of the chosen printer, in the
+    // set-up and the preview, and asks it again in the background.
+    void showPrinter();
+    void askPrinter();
+    PrinterSetups m_printerSetups;
+    bool m_printerSetupsRead = false; // not before start-up has read them
+    QTimer *m_printerWatch = nullptr;
     // An envelope's document is open: a second one must not start inside it.
     bool m_printingEnvelope = false;
 };

@@ -19,6 +19,10 @@
 
 void Form1::CommandPrint_Click()
 {
+    if (m_printingEnvelope)
+        return;
+    m_acceptedPaperProblem.clear();
+    m_toldNotice.clear();
     printCurrentEnvelope();
 }
 
@@ -28,14 +32,35 @@ bool Form1::printCurrentEnvelope()
         return false;
     const BusyCommand busy(CommandPrint);
     m_printingEnvelope = true;
+    EnvelopeFields fields = envelopeFields();
+    fields.printAnyway = [this](const QString &problem) { return printAnyway(problem); };
     const EnvelopeResult result = printEnvelope(
-        envelopeFields(), m_services.printer, [this] { m_services.events.processEvents(); },
-        [this] { return ending(); });
+        fields, m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
     m_printingEnvelope = false;
-
-    if (!result.succeeded() && !result.message.isEmpty() && !ending())
-        m_services.messages.warning(result.message);
+    tellPrinted(result);
     return result.succeeded();
+}
+
+bool Form1::printAnyway(const QString &problem)
+{
+    if (problem == m_acceptedPaperProblem)
+        return true;
+    if (ending() || !m_services.messages.askYesNo(problem + u'\n' + tr("Print anyway?")))
+        return false;
+    m_acceptedPaperProblem = problem;
+    return true;
+}
+
+void Form1::tellPrinted(const EnvelopeResult &result)
+{
+    if (ending())
+        return;
+    if (!result.succeeded() && !result.message.isEmpty())
+        m_services.messages.warning(result.message);
+    if (!result.notice.isEmpty() && result.notice != m_toldNotice) {
+        m_toldNotice = result.notice;
+        m_services.messages.information(result.notice);
+    }
 }
 
 void Form1::CommandPrintAll_Click()
@@ -52,6 +77,8 @@ void Form1::CommandPrintAll_Click()
     }
 
     const BusyCommand busy(CommandPrintAll);
+    m_acceptedPaperProblem.clear();
+    m_toldNotice.clear();
     printAllTicked(*addressBook(),
                    PrintAllSteps{
                        [this] { m_services.events.processEvents(); },

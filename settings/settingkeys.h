@@ -38,6 +38,11 @@ enum class Setting {
     Rotate180,
     EnvelopePreviewPlace, // before the window opens, which would store its first place
     EnvelopePreviewOpen,
+    // The printer, its tray and paper type, and every printer's set-up.
+    EnvelopePrinter,
+    EnvelopeTray,
+    EnvelopePaperType,
+    EnvelopeSetups, // last: the set-up's fields above are restored before it is read
 };
 
 // The eight font fields' start-up defaults, and what "Default Font
@@ -56,7 +61,7 @@ struct SettingKey
 };
 
 // The one table that start-up and the writing reactions share.
-inline constexpr std::array<SettingKey, 27> kSettingKeys{{
+inline constexpr std::array<SettingKey, 31> kSettingKeys{{
     {Setting::ReturnAddress, "ReturnAddress", ""},
     {Setting::ToAddress, "ToAddress", ""},
     {Setting::ReturnOffsetX, "TextReturnOffX", ".2"},
@@ -84,6 +89,10 @@ inline constexpr std::array<SettingKey, 27> kSettingKeys{{
     {Setting::Rotate180, "Rotate180", "0"},
     {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", ""},
     {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "0"},
+    {Setting::EnvelopePrinter, "EnvelopePrinter", ""},
+    {Setting::EnvelopeTray, "EnvelopeTray", ""},
+    {Setting::EnvelopePaperType, "EnvelopePaperType", ""},
+    {Setting::EnvelopeSetups, "EnvelopeSetups", ""},
 }};
 
 // settingKey() looks a setting up by its enumerator's value.

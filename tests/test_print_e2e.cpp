@@ -141,7 +141,7 @@ private slots:
         QTest::newRow("queue stops accepting while the envelope prints") << "rejects midway"
                                                                          << "refused the envelope";
         QTest::newRow("no print server") << "no server"
-                                         << "found no default printer";
+                                         << "cannot reach the print service";
     }
     void nothingIsSent()
     {
