@@ -234,7 +234,7 @@ private:
     bool drop(EnvelopeResult::Outcome outcome, const QString &message)
     {
         m_printer.endDoc(Printer::DocumentEnd::Discard);
-        m_failure = {outcome, message};
+        m_failure = {outcome, message, {}};
         return false;
     }
 
@@ -244,7 +244,7 @@ private:
     const QLocale &m_locale;
     const SetupPage &m_page;
     bool m_printedAny = false;
-    EnvelopeResult m_failure{EnvelopeResult::Outcome::Stopped, {}};
+    EnvelopeResult m_failure{EnvelopeResult::Outcome::Stopped, {}, {}};
 };
 
 } // namespace
@@ -259,12 +259,12 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
 {
     const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
     if (!page.problem.isEmpty())
-        return {EnvelopeResult::Outcome::BadField, page.problem};
+        return {EnvelopeResult::Outcome::BadField, page.problem, {}};
     Block returnBlock(fields.returnAddress);
     Block toBlock(fields.toAddress);
     for (Block *block : {&returnBlock, &toBlock}) {
         if (QString problem = checkNumbers(*block, locale); !problem.isEmpty())
-            return {EnvelopeResult::Outcome::BadField, problem};
+            return {EnvelopeResult::Outcome::BadField, problem, {}};
     }
 
     // Unit and orientation once per envelope, before any output; each
@@ -285,14 +285,14 @@ EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer,
 {
     const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
     if (!page.problem.isEmpty())
-        return {EnvelopeResult::Outcome::BadField, page.problem};
+        return {EnvelopeResult::Outcome::BadField, page.problem, {}};
     Block returnBlock(fields.returnAddress);
     Block toBlock(fields.toAddress);
     QList<QPointF> origins;
     for (Block *block : {&returnBlock, &toBlock}) {
         for (NumberField *field : {&block->offsetX, &block->offsetY}) {
             if (QString problem = field->check(locale); !problem.isEmpty())
-                return {EnvelopeResult::Outcome::BadField, problem};
+                return {EnvelopeResult::Outcome::BadField, problem, {}};
         }
         origins << QPointF(*block->offsetX.current(locale) + page.shiftX, *block->offsetY.current(locale) + page.shiftY)
                 * kPointsPerCentimetre;
