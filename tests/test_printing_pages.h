@@ -4,8 +4,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPointF>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
@@ -14,6 +14,7 @@
 namespace pages {
 
 constexpr double kPointsPerCm = 72.0 / 2.54;
+constexpr double kPaperDpi = 1200;
 const QString kFace = QStringLiteral("DejaVu Sans");
 
 // A word and its box, in points from the page's top-left corner.
@@ -59,14 +60,29 @@ inline QSizeF pageSizeOf(const QString &pdf)
     return {match.captured(1).toDouble(), match.captured(2).toDouble()};
 }
 
-// The height of one line of kFace at `points` on a printer, in points.
-inline double lineHeightOf(double points)
+// Metrics of kFace at `points` on paper, in its dots (1200 to the inch), as
+// the envelope is drawn: a QPrinter would ask the print server as it is made.
+inline QFontMetricsF paperMetricsOf(double points)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
+    static const QImage paper = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(kPaperDpi / 0.0254));
+        image.setDotsPerMeterY(qRound(kPaperDpi / 0.0254));
+        return image;
+    }();
     QFont font(kFace);
     font.setPointSizeF(points);
-    return QFontMetricsF(font, &printer).lineSpacing() / printer.logicalDpiY() * 72.0;
+    return QFontMetricsF(font, &paper);
+}
+
+// The height of one line of kFace at `points`, and its ascent, in points.
+inline double lineHeightOf(double points)
+{
+    return paperMetricsOf(points).lineSpacing() * 72 / kPaperDpi;
+}
+inline double ascentOf(double points)
+{
+    return paperMetricsOf(points).ascent() * 72 / kPaperDpi;
 }
 
 // The envelope both geometry tests print, in kFace: "Alpha", and `gap` lines lower
