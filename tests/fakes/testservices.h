@@ -23,6 +23,8 @@ struct TestServices
     RecordingPrinter printer;
     // A real store on disk, where a test needs one instead of `settings`.
     SettingsBackend *settingsOnDisk = nullptr;
+    // What the preview and the set-up are told of the printer; none when not set.
+    PageSource *pages = nullptr;
     // The program's folder (where the address book lives) and the user's
     // data folder, empty and of this TestServices' own.
     QTemporaryDir programDir;
@@ -31,7 +33,8 @@ struct TestServices
     Form1Services services()
     {
         SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
-        return Form1Services{store, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()};
+        return Form1Services{store,   messages,          shell,          events, clock, app,
+                             printer, programDir.path(), dataDir.path(), pages};
     }
 
     // The window over these services, started.
