@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QObject>
 #include <QThread>
@@ -16,6 +17,9 @@
 // thread of their own, so that the window's thread never blocks on them. A
 // question that outlives its wait ends on its own thread; its answer is
 // then dropped.
+
+// How long the window's thread may simply wait for an answer.
+constexpr std::chrono::milliseconds kQuickAnswer{3};
 
 namespace background_detail {
 // The question's thread, not yet started, and where its answer will be.
@@ -45,7 +49,12 @@ std::optional<T> askAndWait(std::function<T()> question, std::chrono::millisecon
     });
     QTimer::singleShot(limit, &loop, &QEventLoop::quit);
     thread->start();
-    loop.exec();
+    // Most answers come within a few milliseconds: taken at once, they
+    // spare a turn of the event loop; a slower one is waited for there.
+    if (thread->wait(QDeadlineTimer(kQuickAnswer)))
+        *answered = true;
+    else
+        loop.exec();
     if (!*answered)
         return std::nullopt;
     return std::move(*answer);
