@@ -113,6 +113,9 @@ EnvelopeSetupDialog::EnvelopeSetupDialog(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    // The dialog grows with the sentences below the fields, which change
+    // with the printer.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(size, &QComboBox::currentIndexChanged, this, [this] {
         enableCustomSize();

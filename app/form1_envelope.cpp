@@ -153,24 +153,24 @@ void Form1::rememberPrinterSetup()
 void Form1::EnvelopePrinter_Click()
 {
     // The printer chosen brings back its own set-up; one chosen for the
-    // first time starts from the set-up shown.
-    const EnvelopeSetup current = envelopeSetup->setup();
-    const auto kept = m_printerSetups.byPrinter.constFind(current.printer);
-    if (kept != m_printerSetups.byPrinter.cend()) {
-        const EnvelopeSetup &setup = *kept;
-        const std::pair<Setting, QString> fields[] = {
-            {Setting::EnvelopeSize, setup.size},
-            {Setting::EnvelopeWidthMM, setup.widthMM},
-            {Setting::EnvelopeHeightMM, setup.heightMM},
-            {Setting::ShiftXMM, setup.shiftXMM},
-            {Setting::ShiftYMM, setup.shiftYMM},
-            {Setting::Rotate180, setup.turned ? QStringLiteral("1") : QStringLiteral("0")},
-            {Setting::EnvelopeTray, setup.tray},
-            {Setting::EnvelopePaperType, setup.paperType},
-        };
-        for (const auto &[setting, text] : fields)
-            envelopeSetup->assign(setting, text);
-    }
+    // first time starts from the set-up shown, but with its own choice of
+    // tray and paper type: another printer's may mean nothing to it.
+    EnvelopeSetup setup = envelopeSetup->setup();
+    setup.tray.clear();
+    setup.paperType.clear();
+    setup = m_printerSetups.byPrinter.value(setup.printer, setup);
+    const std::pair<Setting, QString> fields[] = {
+        {Setting::EnvelopeSize, setup.size},
+        {Setting::EnvelopeWidthMM, setup.widthMM},
+        {Setting::EnvelopeHeightMM, setup.heightMM},
+        {Setting::ShiftXMM, setup.shiftXMM},
+        {Setting::ShiftYMM, setup.shiftYMM},
+        {Setting::Rotate180, setup.turned ? QStringLiteral("1") : QStringLiteral("0")},
+        {Setting::EnvelopeTray, setup.tray},
+        {Setting::EnvelopePaperType, setup.paperType},
+    };
+    for (const auto &[setting, text] : fields)
+        envelopeSetup->assign(setting, text);
     rememberPrinterSetup();
     envelopePreview->forgetPage();
     askPrinter();

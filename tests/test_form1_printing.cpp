@@ -289,7 +289,8 @@ private slots:
         choose("Office");
         fill("DL", "5", 1);
         choose("Hall");
-        QCOMPARE(setup->setup().size, "DL"); // its first time: the set-up shown
+        QCOMPARE(setup->setup().size, "DL"); // its first time: the set-up shown, the printer's tray
+        QCOMPARE(setup->setup().tray, "");
         fill("C5", "1", 0);
         choose("Office");
         QCOMPARE(setup->setup(), (EnvelopeSetup{"DL", "220", "110", "5", "0", false, "Office", "manual", ""}));
