@@ -331,12 +331,15 @@ private slots:
 
     // A size the printer lacks (C4 on the HP LaserJet 4250) is said before
     // anything is sent, in the set-up too; the user prints anyway or stops.
+    // The tray and the paper type go with the job.
     void sizeThePrinterLacks()
     {
         NEED_SERVER();
         Window window;
         window.choose(window.form.envelopeSetup->printer, "quillon-hp4250");
         window.choose(window.form.envelopeSetup->size, "C4");
+        window.choose(window.form.envelopeSetup->tray, "envelope-feeder");
+        window.form.envelopeSetup->assign(Setting::EnvelopePaperType, "envelope");
         window.services.messages.answers = {false, true};
 
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
@@ -347,6 +350,8 @@ private slots:
         QVERIFY(window.services.messages.texts()[0].contains("lists no paper of 229 × 324 mm"));
         QVERIFY(window.target.lastJob() > 0);
         QCOMPARE(jobAttribute(window.target.lastJob(), "media"), "iso_c4_229x324mm");
+        QCOMPARE(jobAttribute(window.target.lastJob(), "media-source"), "envelope-feeder");
+        QCOMPARE(jobAttribute(window.target.lastJob(), "media-type"), "envelope");
         window.form.EnvelopeM->trigger();
         QTRY_VERIFY(window.form.envelopeSetup->paperProblem->isVisible());
     }
