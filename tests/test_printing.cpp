@@ -12,8 +12,12 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace pages;
 
@@ -333,6 +337,7 @@ private slots:
         QTest::newRow("the end-of-file marker cut") << 3;
         QTest::newRow("the table cut") << 200;
         QTest::newRow("only the first 4096 bytes") << -4096;
+        QTest::newRow("a part in the middle missing") << -2;
         QTest::newRow("empty") << -1;
     }
     void wholeDocument()
@@ -342,10 +347,33 @@ private slots:
         envelope.print("Alpha", "Bravo");
         QFile pdf(envelope.target.files.value(0));
         QVERIFY(pdf.open(QIODevice::ReadWrite));
-        const qint64 size = pdf.size();
-        QVERIFY(pdf.resize(cut < -1 ? -cut : cut < 0 ? 0 : size - cut));
+        const QByteArray whole = pdf.readAll();
+        pdf.resize(0);
+        pdf.seek(0);
+        if (cut == -2)
+            pdf.write(whole.left(whole.size() / 2) + whole.mid(whole.size() / 2 + 100));
+        else if (cut != -1)
+            pdf.write(whole.left(cut < -1 ? -cut : whole.size() - cut));
         pdf.close();
         QCOMPARE(isWholePdf(pdf.fileName()), cut == 0);
+
+        // A document the disk took only 4096 bytes of is not sent: said so.
+        if (cut != -4096)
+            return;
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &limit);
+            signal(SIGXFSZ, SIG_DFL);
+        });
+        signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the program
+        rlimit small = limit;
+        small.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const EnvelopeResult result = envelope.print("Alpha", "Bravo");
+        QCOMPARE(result.outcome, Outcome::PrinterFailed);
+        QVERIFY2(result.message.contains("could not write the whole envelope document"), qPrintable(result.message));
+        QCOMPARE(envelope.target.files.size(), 1);
     }
 
     // Events run before every line; what they change (here before the second
