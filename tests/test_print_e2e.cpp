@@ -356,11 +356,15 @@ private slots:
         QTRY_VERIFY(window.form.envelopeSetup->paperProblem->isVisible());
     }
 
-    // The Preview follows the server's default printer: its paper and its edges.
+    // The Preview follows the server's default printer, and a change of
+    // that printer's own default paper: its paper and its edges.
     void previewFollowsTheDefaultPrinter()
     {
         NEED_SERVER();
-        const auto restore = qScopeGuard([this] { run("lpadmin", {"-d", m_queue}); });
+        const auto restore = qScopeGuard([this] {
+            run("lpadmin", {"-d", m_queue});
+            run("lpadmin", {"-p", "quillon-fs1000", "-o", "media-default=iso_a4_210x297mm"});
+        });
         run("lpadmin", {"-d", "quillon-hp4250"});
         Window window;
         window.form.EnvelopePreviewM->trigger();
@@ -370,6 +374,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(preview.page().size().toSize(), QSize(842, 595), 10000); // A4
         // Clockwise: the page's left edge is the media's top.
         QVERIFY(qAbs(preview.printable().left() - (842 - 832)) < 0.1);
+        run("lpadmin", {"-p", "quillon-fs1000", "-o", "media-default=na_letter_8.5x11in"});
+        QTRY_COMPARE_WITH_TIMEOUT(preview.page().size().toSize(), QSize(792, 612), 10000);
     }
 
     // What keeps an envelope from the printer is told, once, and no job is
