@@ -311,7 +311,8 @@ private slots:
             ? QMarginsF(portrait.top(), portrait.right(), portrait.bottom(), portrait.left())
             : QMarginsF(portrait.bottom(), portrait.left(), portrait.top(), portrait.right());
         const QPointF corner = turned180 ? QPointF(lying.right(), lying.bottom()) : QPointF(lying.left(), lying.top());
-        const QString problems = misplacedEnvelope(words, corner, 1);
+        double fromCorner = 0;
+        const QString problems = misplacedEnvelope(words, corner, 1, &fromCorner);
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
 
         // The Preview draws every line where it landed.
@@ -324,8 +325,9 @@ private slots:
                                            [&](const PreviewPrinter::Line &line) { return line.text == word.text; });
             worst = std::max({worst, qAbs(line->box.left() - word.x), qAbs(line->box.top() - word.y)});
         }
-        qInfo("%s: page %.1f x %.1f pt, worst distance from the Preview %.2f mm", QTest::currentDataTag(),
-              driver.media.width(), driver.media.height(), worst * 25.4 / 72);
+        qInfo("%s: page %.1f x %.1f pt, worst distance from the Preview %.2f mm, from the offsets %.2f mm",
+              QTest::currentDataTag(), driver.media.width(), driver.media.height(), worst * 25.4 / 72,
+              fromCorner * 25.4 / 72);
         QVERIFY2(worst < 0.5 * 72 / 25.4, qPrintable(QString::number(worst * 25.4 / 72)));
     }
 

@@ -11,6 +11,8 @@
 #include <QSizeF>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace pages {
 
 constexpr double kPointsPerCm = 72.0 / 2.54;
@@ -89,7 +91,8 @@ inline double ascentOf(double points)
 // "Bravo", at (1.5, 0.5) cm in 12 points; "Charlie", and a line lower "Delta", at
 // (12, 8.25) cm in 16 points. Each word more than half a millimetre from its place
 // from `corner` (the printable area's), and where it is instead.
-inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap)
+// `worst` gets the largest distance of any word from its place, in points.
+inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap, double *worst = nullptr)
 {
     const QPointF from = corner + QPointF(1.5, 0.5) * kPointsPerCm, to = corner + QPointF(12, 8.25) * kPointsPerCm;
     const QList<std::pair<QString, QPointF>> expected{{"Alpha", from},
@@ -99,6 +102,8 @@ inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int g
     QStringList problems;
     for (const auto &[text, want] : expected) {
         const Word got = find(words, text);
+        if (worst)
+            *worst = std::max({*worst, qAbs(got.x - want.x()), qAbs(got.y - want.y())});
         if (qAbs(got.x - want.x()) > 0.05 * kPointsPerCm || qAbs(got.y - want.y()) > 0.05 * kPointsPerCm)
             problems << QStringLiteral("%1 at %2, %3 instead of %4, %5")
                             .arg(text)
