@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The envelope routine against a recording printer; then through QPrinter into
+// The envelope routine against a recording printer; then through QtPrinter into
 // PDF files (read back with poppler) and into the preview, side by side.
 #include "fakes/recordingprinter.h"
 #include "platform/printerfacts.h"

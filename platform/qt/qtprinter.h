@@ -35,7 +35,7 @@ public:
 // (by a full disk, say) is not.
 bool isWholePdf(const QString &path);
 
-// The Printer over QPrinter and QPainter. Each document is drawn into a PDF
+// The Printer over QPdfWriter and QPainter. Each document is drawn into a PDF
 // file of its own and handed to the target only when it is ended, so that
 // a dropped document never reaches the printer and a refused one is known.
 // The painter's origin is the top-left corner of the printable area.
