@@ -405,15 +405,22 @@ private slots:
         QFETCH(QString, situation);
         QFETCH(QString, message);
         QFETCH(bool, sent);
-        if (situation != u"silent")
+        if (situation != u"silent" && situation != u"no server")
             NEED_SERVER();
+        const auto stillAccepting = qScopeGuard([&] {
+            if (m_server) {
+                run("cupsaccept", {m_queue});
+                run("cupsenable", {m_queue});
+            }
+        });
         Window window;
         const QByteArray server = qgetenv("CUPS_SERVER");
         SilentServer silent;
         const auto restore = qScopeGuard([&] {
-            qputenv("CUPS_SERVER", server);
-            run("cupsaccept", {m_queue});
-            run("cupsenable", {m_queue});
+            if (server.isNull())
+                qunsetenv("CUPS_SERVER");
+            else
+                qputenv("CUPS_SERVER", server);
         });
         if (situation == u"rejecting") {
             run("cupsreject", {m_queue});
