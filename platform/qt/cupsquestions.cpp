@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <cerrno>
+#include <cstring>
 #include <cups/cups.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -374,33 +376,41 @@ CupsJobAnswer sendJob(const QString &queue, const QByteArray &pdf, const QString
     if (!connection.http())
         return answer; // Unreachable
     http_t *http = connection.http();
-    const QByteArray name = queue.toUtf8();
-    const QByteArray titleText = title.toUtf8();
     cups_option_t *jobOptions = nullptr;
     int count = 0;
     for (const auto &[option, value] : options)
         count = cupsAddOption(option.constData(), value.constData(), count, &jobOptions);
 
-    const int job = cupsCreateJob(http, name.constData(), titleText.constData(), count, jobOptions);
+    // One Print-Job request, the document with it: one exchange with the
+    // server where Create-Job and Send-Document take two.
+    ipp_t *request = ippNewRequest(IPP_OP_PRINT_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queue).constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.toUtf8().constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, CUPS_FORMAT_PDF);
+    cupsEncodeOptions2(request, count, jobOptions, IPP_TAG_OPERATION);
+    cupsEncodeOptions2(request, count, jobOptions, IPP_TAG_JOB);
     cupsFreeOptions(count, jobOptions);
-    if (job <= 0) {
+    const QByteArray resource = "/printers/" + QUrl::toPercentEncoding(queue);
+    // The document from memory, as libcups sends a file's.
+    const int document = memfd_create("quillon-envelope", MFD_CLOEXEC);
+    if (document < 0 || write(document, pdf.constData(), size_t(pdf.size())) != ssize_t(pdf.size())
+        || lseek(document, 0, SEEK_SET) != 0) {
+        answer.error = QString::fromLocal8Bit(strerror(errno));
+        if (document >= 0)
+            close(document);
+        ippDelete(request);
+        answer.reach = CupsReach::Failed;
+        return answer;
+    }
+    const Ipp response(cupsDoIORequest(http, request, resource.constData(), document, -1));
+    close(document);
+    if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
         answer.reach = connection.failure(CupsReach::NoSuchPrinter);
         answer.error = QString::fromUtf8(cupsLastErrorString());
         return answer;
     }
-    const bool sent = cupsStartDocument(http, name.constData(), job, titleText.constData(), CUPS_FORMAT_PDF, 1)
-            == HTTP_STATUS_CONTINUE
-        && cupsWriteRequestData(http, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE
-        && cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
-    if (!sent) {
-        answer.reach = connection.failure();
-        answer.error = QString::fromUtf8(cupsLastErrorString());
-        // Nothing half-sent is left in the queue, where the server still answers.
-        if (!connection.silent())
-            cupsCancelJob2(http, name.constData(), job, 0);
-        return answer;
-    }
     answer.reach = CupsReach::Answered;
-    answer.job = job;
+    answer.job = number(response.get(), "job-id", 0);
     return answer;
 }
