@@ -81,10 +81,11 @@ void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
     const EnvelopeResult result = printEnvelope(fields, m_printer, {}, {});
     // A bad field or a printer that cannot tell its page is named; nothing is
     // being printed here.
-    m_summary->setText(result.outcome == EnvelopeResult::Outcome::BadField
-                               || result.outcome == EnvelopeResult::Outcome::PrinterFailed
-                           ? result.reason
-                           : overflowSummary(m_printer.lines()));
+    const bool failed =
+        result.outcome == EnvelopeResult::Outcome::BadField || result.outcome == EnvelopeResult::Outcome::PrinterFailed;
+    const QString problem = m_printer.paperProblem();
+    m_summary->setText(failed ? result.reason
+                              : (problem.isEmpty() ? QString() : problem + u' ') + overflowSummary(m_printer.lines()));
     QStringList printed;
     for (const PreviewPrinter::Line &line : m_printer.lines())
         printed << line.text;

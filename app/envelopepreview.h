@@ -23,6 +23,8 @@ public:
     // Lays the envelope out again from the fields as they stand.
     void showEnvelope(const EnvelopeFields &fields);
     const PreviewPrinter &layout() const { return m_printer; }
+    // Asks for the printer's page again at the next layout.
+    void forgetPage() { m_printer.forgetPage(); }
     QString summary() const;
     // Where the window is, as the settings store keeps it ("x,y,w,h").
     QString place() const;

@@ -36,7 +36,12 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     nameForScreenReaders(*this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The print server's answers may outlive the window.
+    if (m_services.pages)
+        m_services.pages->setChangeHandler({});
+}
 
 void Form1::connectButtons()
 {

@@ -5,6 +5,7 @@
 #include "app/addresslistview.h"
 #include "app/form1services.h"
 #include "app/form1ui.h"
+#include "printing/printersetups.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
@@ -23,6 +24,7 @@ struct EnvelopeFields;
 struct EnvelopeResult;
 struct PrintAllResult;
 struct PrintAllSteps;
+class QTimer;
 
 // The program's one window. Its controls, made by Form1Ui, keep their
 // design names; the window adds one reaction per event: each reads the
@@ -183,6 +185,14 @@ private:
     PrintAllResult printAsOneDocument(PrintProgress &progress, Printer &printer, BatchKind kind);
     // The user stopped the batch, or the program is ending.
     bool batchStopped() const;
+    // Asks whether to print on a printer that lacks the envelope's paper;
+    // a yes holds for the same printer and paper until the next command.
+    bool printAnyway(const QString &problem);
+    // Tells what to know about a job that went out (a paused printer, say),
+    // each notice once per command.
+    void tellNotice(const QString &notice);
+    QString m_acceptedPaperProblem;
+    QString m_toldNotice;
     void Sleep1(int seconds);
     QPointer<PrintProgress> m_progress; // while a batch runs
     QString m_pdfPath;                  // the PDF saved last
@@ -194,6 +204,16 @@ private:
     void testPrint_Click();
     void assignEnvelopeSetting(Setting setting, const QString &text);
     void refreshPreview();
+    // The set-up's printer: each keeps its own set-up.
+    void EnvelopePrinter_Click();
+    void rememberPrinterSetup();
+    // Shows what the print server says of the chosen printer, in the
+    // set-up and the preview, and asks it again in the background.
+    void showPrinter();
+    void askPrinter();
+    PrinterSetups m_printerSetups;
+    bool m_printerSetupsRead = false; // not before start-up has read them
+    QTimer *m_printerWatch = nullptr;
     // An envelope's document is open: a second one must not start inside it.
     bool m_printingEnvelope = false;
 };

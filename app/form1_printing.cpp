@@ -42,9 +42,14 @@ EnvelopeFields withToAddress(EnvelopeFields fields, const QString &entry)
 
 void Form1::CommandPrint_Click()
 {
+    if (m_printingEnvelope)
+        return;
+    m_acceptedPaperProblem.clear();
+    m_toldNotice.clear();
     const EnvelopeResult result = printCurrentEnvelope();
     if (!result.succeeded() && !result.reason.isEmpty() && !ending())
         m_services.messages.warning(result.message());
+    tellNotice(result.notice);
 }
 
 EnvelopeResult Form1::printCurrentEnvelope()
@@ -53,11 +58,30 @@ EnvelopeResult Form1::printCurrentEnvelope()
         return {EnvelopeResult::Outcome::Stopped, {}};
     const BusyCommand busy(CommandPrint);
     m_printingEnvelope = true;
+    EnvelopeFields fields = envelopeFields();
+    fields.printAnyway = [this](const QString &problem) { return printAnyway(problem); };
     const EnvelopeResult result = printEnvelope(
-        envelopeFields(), m_services.printer, [this] { m_services.events.processEvents(); },
-        [this] { return ending(); });
+        fields, m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
     m_printingEnvelope = false;
     return result;
+}
+
+bool Form1::printAnyway(const QString &problem)
+{
+    if (problem == m_acceptedPaperProblem)
+        return true;
+    if (ending() || !m_services.messages.askYesNo(problem + u'\n' + tr("Print anyway?")))
+        return false;
+    m_acceptedPaperProblem = problem;
+    return true;
+}
+
+void Form1::tellNotice(const QString &notice)
+{
+    if (ending() || notice.isEmpty() || notice == m_toldNotice)
+        return;
+    m_toldNotice = notice;
+    m_services.messages.information(notice);
 }
 
 void Form1::CommandPrintAll_Click()
@@ -73,12 +97,16 @@ void Form1::CommandPrintAll_Click()
         return;
     }
 
+    m_acceptedPaperProblem.clear();
+    m_toldNotice.clear();
     const BatchKind kind = envelopeSetup->oneJob->isChecked() ? BatchKind::OneJob : BatchKind::JobEach;
     const PrintAllResult result = runBatch(tr("Print All progress"), [&](PrintProgress &progress) {
         if (kind == BatchKind::JobEach)
             return printAllTicked(*addressBook(), batchSteps(progress, kind, [this](const QString &entry) {
                 TextToAddress->setText(entry);
-                return printCurrentEnvelope();
+                const EnvelopeResult printed = printCurrentEnvelope();
+                tellNotice(printed.notice);
+                return printed;
             }));
         // The printer holds the batch's document: no other envelope meanwhile.
         const BusyCommand print(CommandPrint);
@@ -86,6 +114,7 @@ void Form1::CommandPrintAll_Click()
         const auto done = qScopeGuard([this] { m_printingEnvelope = false; });
         return printAsOneDocument(progress, m_services.printer, kind);
     });
+    tellNotice(result.notice);
     if (!result.failed() || ending())
         return;
     const QString text = printAllFailureText(result, kind);
@@ -157,7 +186,10 @@ PrintAllSteps Form1::batchSteps(PrintProgress &progress, BatchKind kind,
 PrintAllResult Form1::printAsOneDocument(PrintProgress &progress, Printer &printer, BatchKind kind)
 {
     int pages = 0;
-    const auto page = [&](const EnvelopeFields &fields) {
+    const auto page = [&](EnvelopeFields fields) {
+        // A printer that lacks the paper is asked about once; a PDF has none.
+        if (kind == BatchKind::OneJob)
+            fields.printAnyway = [this](const QString &problem) { return printAnyway(problem); };
         const EnvelopeResult drawn = drawEnvelope(
             fields, printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
         pages += drawn.outcome == EnvelopeResult::Outcome::Printed ? 1 : 0;

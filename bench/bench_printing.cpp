@@ -49,9 +49,9 @@ double processorMs()
 // loop and clock, and an in-memory settings store.
 struct Window
 {
-    explicit Window(Printer &printer)
+    explicit Window(Printer &printer, PageSource *pages = nullptr)
         : form(Form1Services{services.settings, services.messages, services.shell, events, clock, services.app, printer,
-                             services.programDir.path(), services.dataDir.path(), nullptr, &services.files})
+                             services.programDir.path(), services.dataDir.path(), pages, &services.files})
     {
         form.Form_Load();
         form.TextReturn->setText(QStringLiteral("Quillon Sender\r\n12 Return Road\r\nSometown"));
@@ -69,9 +69,11 @@ struct Window
     Form1 form;
 };
 
-void envelopes(const char *what, Printer &printer, const QString &size = QStringLiteral("Printer paper"))
+void envelopes(const char *what, Printer &printer, const QString &size = QStringLiteral("Printer paper"),
+               const QString &queue = {})
 {
     Window window(printer);
+    window.form.envelopeSetup->assign(Setting::EnvelopePrinter, queue);
     window.form.envelopeSetup->size->setCurrentIndex(window.form.envelopeSetup->size->findData(size));
     std::vector<double> times;
     for (int i = 0; i < kEnvelopes; ++i) {
@@ -79,8 +81,11 @@ void envelopes(const char *what, Printer &printer, const QString &size = QString
         window.form.CommandPrint->click();
         times.push_back(monotonicMs() - start);
     }
-    if (!window.services.messages.shown.isEmpty()) {
-        std::printf("  %-52s failed: %s\n", what, qPrintable(window.services.messages.shown.first().text));
+    // A question (a size the queue lacks) is answered yes at once; a warning is a failure.
+    const auto warning = std::find_if(window.services.messages.shown.cbegin(), window.services.messages.shown.cend(),
+                                      [](const auto &box) { return box.kind == FakeMessageBox::Shown::Warning; });
+    if (warning != window.services.messages.shown.cend()) {
+        std::printf("  %-52s failed: %s\n", what, qPrintable(warning->text));
         return;
     }
     std::sort(times.begin(), times.end());
@@ -88,18 +93,22 @@ void envelopes(const char *what, Printer &printer, const QString &size = QString
                 times.back(), kEnvelopes);
 }
 
-// Keystrokes in the to-address box, 7 lines, with the preview open: each
-// one lays the envelope out again and repaints the preview.
-void previewKeystrokes()
+// Keystrokes in the to-address box, 7 lines, with the preview and the
+// set-up open: each one lays the envelope out again and repaints the
+// preview, on the pages the print server gave when there is one.
+void previewKeystrokes(const char *what, PageSource *pages)
 {
     RecordingPrinter printer;
-    Window window(printer);
+    Window window(printer, pages);
     window.form.TextToAddress->setText(
         QStringLiteral("Addressee Name\r\nCare of Someone\r\n789 Good Road\r\nSuite 777\r\nBuilding 4\r\n"
                        "SomeCity, CA 97777\r\nUnited States"));
     window.form.show();
     window.form.envelopePreview->show();
-    QApplication::processEvents();
+    window.form.envelopeSetup->show();
+    // The print server's first answer, before the keystrokes.
+    for (int i = 0; i < 50; ++i)
+        QTest::qWait(10);
     std::vector<double> times;
     for (int i = 0; i < 400; ++i) {
         const double start = monotonicMs();
@@ -108,8 +117,8 @@ void previewKeystrokes()
         times.push_back(monotonicMs() - start);
     }
     std::sort(times.begin(), times.end());
-    std::printf("  %-52s median %7.2f ms   p99 %7.2f ms   (bar 16 ms)\n", "keystroke to preview repainted, 7 lines",
-                times[times.size() / 2], times[times.size() * 99 / 100]);
+    std::printf("  %-52s median %7.2f ms   p99 %7.2f ms   (bar 16 ms)\n", what, times[times.size() / 2],
+                times[times.size() * 99 / 100]);
 }
 
 // The resident memory now, and the most it has been since resetPeakMemory(), in megabytes.
@@ -212,9 +221,13 @@ int main(int argc, char *argv[])
         QtPrinter cupsPrinter(cups);
         envelopes("click to job handed to CUPS", cupsPrinter);
         envelopes("click to job handed to CUPS, DL envelope", cupsPrinter, QStringLiteral("DL"));
+        // A queue whose description lists DL, chosen in the set-up.
+        envelopes("click to job handed to CUPS, DL, printer with DL", cupsPrinter, QStringLiteral("DL"),
+                  qEnvironmentVariable("QUILLON_TEST_CUPS_EDGES_QUEUE"));
+        previewKeystrokes("keystroke to preview repainted, CUPS's page", &cups);
     }
 
-    previewKeystrokes();
+    previewKeystrokes("keystroke to preview repainted, 7 lines", nullptr);
 
     printAllPause();
     return 0;

@@ -4,8 +4,8 @@
 QPageLayout pageLayoutOrPlain(PageSource *pages, const Paper &paper, QPageLayout::Orientation orientation)
 {
     QPageLayout layout(paper.size.value_or(QPageSize(QPageSize::A4)), orientation, {});
-    if (QPageLayout asked; pages && pages->pageLayout(paper, orientation, asked).ok())
-        layout = asked;
+    if (PageAnswer asked; pages && pages->pageLayout(paper, orientation, asked).ok())
+        layout = asked.layout;
     layout.setUnits(QPageLayout::Point);
     return layout;
 }

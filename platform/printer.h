@@ -15,19 +15,61 @@
 struct PrinterStatus
 {
     QString error;
+    // What the user should know although nothing went wrong (the printer
+    // is paused, say); empty when there is nothing to tell.
+    QString notice;
 
     bool ok() const { return error.isEmpty(); }
-    static PrinterStatus failure(const QString &error) { return PrinterStatus{error}; }
+    static PrinterStatus failure(const QString &error) { return PrinterStatus{error, {}}; }
 };
 
-// The paper a document is laid out on.
+// The paper a document is laid out on, and the printer it goes to.
 struct Paper
 {
     std::optional<QPageSize> size; // nothing: the printer's current paper
     QString media;                 // the media the job asks the print system for; empty: none
     bool turned = false;           // the page is printed turned by 180 degrees
+    QString printer = {};          // the print queue; empty: the system's default printer
+    QString tray = {};             // the printer's media-source keyword; empty: the printer's choice
+    QString paperType = {};        // the printer's media-type keyword; empty: the printer's choice
 
     bool operator==(const Paper &) const = default;
+};
+
+// One of a printer's choices: the keyword the job sends, and its name for the user.
+struct PrinterChoice
+{
+    QString value;
+    QString label;
+
+    bool operator==(const PrinterChoice &) const = default;
+};
+
+// How a printer turns a landscape page onto its portrait media.
+enum class LandscapeTurn { Clockwise, CounterClockwise };
+
+// What the print server has said about the printer a paper goes to: what
+// the envelope set-up offers and shows. Empty where nothing is known yet.
+struct PrinterDescription
+{
+    QString queue;                     // the queue the paper goes to
+    QStringList queues;                // every queue the print server lists
+    std::optional<LandscapeTurn> turn; // nothing: the printer does not say
+    QList<PrinterChoice> trays;
+    QList<PrinterChoice> paperTypes;
+
+    bool operator==(const PrinterDescription &) const = default;
+};
+
+// A document's page as the printer takes it.
+struct PageAnswer
+{
+    // The page in its orientation, its margins at the unprintable edges
+    // as the page lies.
+    QPageLayout layout;
+    // Set when the printer has no such paper and takes no such custom
+    // size: what it will do instead, for the user; empty when it has it.
+    QString paperProblem;
 };
 
 // Thin lines and small labels drawn on a page, in points from the top-left
@@ -49,10 +91,16 @@ class PageSource
 {
 public:
     virtual ~PageSource() = default;
-    // The page in the given orientation, with its margins at the edges of
-    // the printable area as the page lies; an error when the printer
-    // cannot take a job now.
-    virtual PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout) = 0;
+    // The page in the given orientation, from what is known of the
+    // printer; an error when it cannot tell. Never waits on a print server.
+    virtual PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) = 0;
+    // What is known of the printer `paper` goes to.
+    virtual PrinterDescription describe(const Paper &) { return {}; }
+    // Asks the print server about the printer `paper` goes to again, in
+    // the background; the handler runs, on the window's thread, whenever
+    // an answer differs from what was known.
+    virtual void refresh(const Paper &) {}
+    virtual void setChangeHandler(std::function<void()>) {}
 };
 
 // The page `pages` gives, in points; without it, or when it cannot tell now,
@@ -82,6 +130,10 @@ public:
     virtual void setOrientation(Orientation orientation) = 0;
     // Paper of the next document opened.
     virtual void setPaper(const Paper &paper) = 0;
+    // Asks the printer about the paper and orientation set, before the
+    // document opens: an error when it cannot take a job now; `problem`
+    // says what it does with a paper it lacks (empty when it has it).
+    virtual PrinterStatus checkPaper(QString &problem) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setFontName(const QString &face) = 0;
     // Where the top-left corner of the next line goes, in the scale unit,
@@ -102,6 +154,7 @@ public:
     // nothing changes, so a document never ends on a blank page.
     virtual void newPage() = 0;
     // Closes the open document, if any: sends it as one job or drops it.
-    // With no document open it does nothing and succeeds.
+    // With no document open it does nothing and succeeds. A notice says
+    // what the user should know of a job that went out.
     virtual PrinterStatus endDoc(DocumentEnd end = DocumentEnd::Send) = 0;
 };

@@ -113,6 +113,20 @@ QString checkNumbers(Block &block, const QLocale &locale)
     return {};
 }
 
+// Sets the page up and asks the printer about its paper: nothing when the
+// envelope may go on, else why it stops.
+std::optional<EnvelopeResult> setUpPage(const EnvelopeFields &fields, Printer &printer, const Paper &paper)
+{
+    printer.setOrientation(Printer::Orientation::Landscape);
+    printer.setPaper(paper);
+    QString problem;
+    if (const PrinterStatus status = printer.checkPaper(problem); !status.ok())
+        return EnvelopeResult{EnvelopeResult::Outcome::PrinterFailed, status.error};
+    if (!problem.isEmpty() && fields.printAnyway && !fields.printAnyway(problem))
+        return EnvelopeResult{EnvelopeResult::Outcome::Declined, {}};
+    return std::nullopt;
+}
+
 FieldText fixedText(const QString &text)
 {
     return [text] { return text; };
@@ -153,6 +167,9 @@ SetupPage readSetup(const EnvelopeSetup &setup, const QLocale &locale)
     SetupPage page;
     page.paper =
         envelopePaper(setup.size, width.current(locale).value_or(0), height.current(locale).value_or(0), setup.turned);
+    page.paper.printer = setup.printer;
+    page.paper.tray = setup.tray;
+    page.paper.paperType = setup.paperType;
     page.shiftX = shiftX.current(locale).value_or(0) / kMillimetresPerCentimetre;
     page.shiftY = shiftY.current(locale).value_or(0) / kMillimetresPerCentimetre;
     return page;
@@ -251,9 +268,12 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
     const EnvelopeResult drawn = drawEnvelope(fields, printer, processEvents, stopped, locale);
     if (!drawn.succeeded())
         return drawn;
-    if (const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send); !status.ok())
+    const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send);
+    if (!status.ok())
         return {EnvelopeResult::Outcome::PrinterFailed, status.error};
-    return drawn;
+    EnvelopeResult sent = drawn;
+    sent.notice = status.notice;
+    return sent;
 }
 
 EnvelopeResult drawEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
@@ -276,8 +296,8 @@ EnvelopeResult drawEnvelope(const EnvelopeFields &fields, Printer &printer, cons
     printer.setScaleUnit(Printer::ScaleUnit::Centimetres);
     printer.setFontSize(*returnBlock.fontSize.current(locale));
     printer.setFontName(returnBlock.fontName());
-    printer.setOrientation(Printer::Orientation::Landscape);
-    printer.setPaper(page.paper);
+    if (const auto stop = setUpPage(fields, printer, page.paper))
+        return *stop;
     run.setTop(returnBlock);
     if (!run.printLines(returnBlock) || !run.printBlock(toBlock))
         return run.failure();
@@ -301,15 +321,16 @@ EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer,
                 * kPointsPerCentimetre;
     }
 
-    printer.setOrientation(Printer::Orientation::Landscape);
-    printer.setPaper(page.paper);
+    if (const auto stop = setUpPage(fields, printer, page.paper))
+        return *stop;
     if (const PrinterStatus status =
             printer.drawMarks([&](const QSizeF &printable) { return testEnvelopeMarks(printable, origins); });
         !status.ok()) {
         printer.endDoc(Printer::DocumentEnd::Discard);
         return {EnvelopeResult::Outcome::PrinterFailed, status.error};
     }
-    if (const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send); !status.ok())
+    const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send);
+    if (!status.ok())
         return {EnvelopeResult::Outcome::PrinterFailed, status.error};
-    return {EnvelopeResult::Outcome::Printed, {}};
+    return {EnvelopeResult::Outcome::Printed, {}, status.notice};
 }

@@ -39,6 +39,9 @@ struct EnvelopeFields
     // The envelope set-up, read once per envelope; none: the printer's
     // paper, unshifted, unturned.
     std::function<EnvelopeSetup()> setup;
+    // Asked, with what the printer will do instead, when it lacks the
+    // envelope's paper: true prints anyway. None prints anyway.
+    std::function<bool(const QString &problem)> printAnyway;
 };
 
 struct EnvelopeResult
@@ -49,10 +52,12 @@ struct EnvelopeResult
         BadField,       // a number the envelope needs is unusable: no job
         PrinterFailed,  // the printer or the print system refused: no job
         Stopped,        // the program is ending: the document was dropped
+        Declined,       // the printer lacks the paper and the user chose not to print: no job
     };
 
     Outcome outcome;
-    QString reason; // what kept the envelope from the printer, with BadField and PrinterFailed
+    QString reason;      // what kept the envelope from the printer, with BadField and PrinterFailed
+    QString notice = {}; // for the user although the job went out (the printer is paused, say)
 
     bool succeeded() const { return outcome == Outcome::Printed || outcome == Outcome::NothingToPrint; }
     // For the user of one envelope: the reason, and that nothing was printed.
@@ -61,8 +66,9 @@ struct EnvelopeResult
 
 // Prints one envelope: the return block, then the to-address block, each at
 // its offsets in centimetres plus the set-up's shift and in its own print
-// font, on one landscape page of the set-up's paper, one job. Every number it will use is checked before the printer is
-// touched. The fields are read when each is needed, as the window holds
+// font, on one landscape page of the set-up's paper, one job. Every number
+// it will use is checked before the printer is touched, and the printer is
+// asked about the paper before the first line. The fields are read when each is needed, as the window holds
 // them then; `processEvents` runs before every line, after which a true
 // `stopped()` drops the document. A field that has become unusable since
 // the check keeps its last valid value of this envelope. The document is

@@ -31,6 +31,11 @@ struct EnvelopeSetup
     QString shiftXMM;
     QString shiftYMM;
     bool turned = false;
+    QString printer;   // the print queue; empty: the system's default printer
+    QString tray;      // the printer's media-source keyword; empty: the printer's choice
+    QString paperType; // the printer's media-type keyword; empty: the printer's choice
+
+    bool operator==(const EnvelopeSetup &) const = default;
 };
 
 // The paper for a size key: the printer's own for "Printer paper" (and for

@@ -56,18 +56,33 @@ double PreviewPrinter::pointsPerUnit() const
     return m_unit == ScaleUnit::Centimetres ? kPointsPerInch / kCentimetresPerInch : kPointsPerInch;
 }
 
+const PageAnswer &PreviewPrinter::knownPage()
+{
+    if (!m_known || !(m_known->paper == m_paper) || m_known->orientation != m_orientation) {
+        const auto orientation =
+            m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+        PageAnswer answer{QPageLayout(m_paper.size.value_or(QPageSize(QPageSize::A4)), orientation, {}), {}};
+        // A printer that cannot tell its page now still gets a preview: the
+        // page without edges. Printing itself reports what is wrong.
+        if (PageAnswer asked; m_pages && m_pages->pageLayout(m_paper, orientation, asked).ok())
+            answer = asked;
+        answer.layout.setUnits(QPageLayout::Point);
+        m_known = Known{m_paper, m_orientation, answer};
+    }
+    return m_known->answer;
+}
+
+PrinterStatus PreviewPrinter::checkPaper(QString &problem)
+{
+    problem = knownPage().paperProblem;
+    return {};
+}
+
 PrinterStatus PreviewPrinter::openPage()
 {
     if (m_open)
         return {};
-    if (!m_known || !(m_known->paper == m_paper) || m_known->orientation != m_orientation) {
-        const auto orientation =
-            m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-        // A printer that cannot tell its page now still gets a preview: the
-        // page without edges. Printing itself reports what is wrong.
-        m_known = Known{m_paper, m_orientation, pageLayoutOrPlain(m_pages, m_paper, orientation)};
-    }
-    const QPageLayout &layout = m_known->layout;
+    const QPageLayout &layout = knownPage().layout;
     m_page = QRectF(QPointF(0, 0), layout.fullRect(QPageLayout::Point).size());
     QMarginsF edges = layout.margins(QPageLayout::Point);
     if (m_paper.turned)

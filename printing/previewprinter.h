@@ -34,6 +34,7 @@ public:
     void setScaleUnit(ScaleUnit unit) override;
     void setOrientation(Orientation orientation) override;
     void setPaper(const Paper &paper) override;
+    PrinterStatus checkPaper(QString &problem) override;
     void setFontSize(double points) override;
     void setFontName(const QString &face) override;
     void setCurrentX(double x) override;
@@ -49,11 +50,15 @@ public:
     const QList<Line> &lines() const { return m_lines; }
     // The marks of the last page laid out, in points from the page's corner.
     const PageMarks &marks() const { return m_marks; }
+    // What the printer does with the last envelope's paper when it lacks
+    // it; empty when it has it.
+    QString paperProblem() const { return m_known ? m_known->answer.paperProblem : QString(); }
     // Asks the printer for its page again at the next envelope (its paper
     // may have changed); otherwise it is asked once per paper.
     void forgetPage() { m_known.reset(); }
 
 private:
+    const PageAnswer &knownPage();
     PrinterStatus openPage();
     double pointsPerUnit() const;
 
@@ -69,7 +74,7 @@ private:
     {
         Paper paper;
         Orientation orientation;
-        QPageLayout layout;
+        PageAnswer answer;
     };
     std::optional<Known> m_known;
     QRectF m_page;

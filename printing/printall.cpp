@@ -40,7 +40,9 @@ PrintAllResult printAllTicked(const AddressListModel &list, const PrintAllSteps 
         if (const EnvelopeResult printed = steps.printEnvelope(text); !printed.succeeded()) {
             result.failure = printed;
             result.failedEntry = text;
-            result.stopped = printed.outcome == EnvelopeResult::Outcome::Stopped;
+            // Not printing on paper the printer lacks is the user's stop, not a failure.
+            result.stopped = printed.outcome == EnvelopeResult::Outcome::Stopped
+                || printed.outcome == EnvelopeResult::Outcome::Declined;
             break;
         }
         result.done << entry;
@@ -59,11 +61,13 @@ void finishOneDocument(PrintAllResult &result, Printer &printer)
         result.done.clear();
         return;
     }
-    if (const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send); !status.ok()) {
+    const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send);
+    if (!status.ok()) {
         result.failure = {EnvelopeResult::Outcome::PrinterFailed, status.error};
         result.documentFailed = true;
         result.done.clear();
     }
+    result.notice = status.notice;
 }
 
 QString firstLineOf(const QString &entry)

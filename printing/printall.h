@@ -39,6 +39,7 @@ struct PrintAllResult
     EnvelopeResult failure{EnvelopeResult::Outcome::Printed, {}};
     bool stopped = false;        // by the user, or by the program's end
     bool documentFailed = false; // every envelope was drawn, and their one document failed
+    QString notice;              // for the user although the one document went out (the printer is paused, say)
 
     bool failed() const
     {

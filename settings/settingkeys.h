@@ -39,6 +39,11 @@ enum class Setting {
     EnvelopePreviewPlace, // before the window opens, which would store its first place
     EnvelopePreviewOpen,
     PrintAllOneJob, // "1": Print All sends one job of every ticked address
+    // The printer, its tray and paper type, and every printer's set-up.
+    EnvelopePrinter,
+    EnvelopeTray,
+    EnvelopePaperType,
+    EnvelopeSetups, // last: the set-up's fields above are restored before it is read
 };
 
 // The eight font fields' start-up defaults, and what "Default Font
@@ -57,7 +62,7 @@ struct SettingKey
 };
 
 // The one table that start-up and the writing reactions share.
-inline constexpr std::array<SettingKey, 28> kSettingKeys{{
+inline constexpr std::array<SettingKey, 32> kSettingKeys{{
     {Setting::ReturnAddress, "ReturnAddress", ""},
     {Setting::ToAddress, "ToAddress", ""},
     {Setting::ReturnOffsetX, "TextReturnOffX", ".2"},
@@ -86,6 +91,10 @@ inline constexpr std::array<SettingKey, 28> kSettingKeys{{
     {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", ""},
     {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "0"},
     {Setting::PrintAllOneJob, "PrintAllOneJob", "0"},
+    {Setting::EnvelopePrinter, "EnvelopePrinter", ""},
+    {Setting::EnvelopeTray, "EnvelopeTray", ""},
+    {Setting::EnvelopePaperType, "EnvelopePaperType", ""},
+    {Setting::EnvelopeSetups, "EnvelopeSetups", ""},
 }};
 
 // settingKey() looks a setting up by its enumerator's value.

@@ -61,6 +61,29 @@ struct FakeWindow : TestServices
     }
 };
 
+// A print server's word on one printer, whichever is asked about.
+struct FakePages final : PageSource
+{
+    PrinterStatus pageLayout(const Paper &, QPageLayout::Orientation orientation, PageAnswer &answer) override
+    {
+        answer.layout = QPageLayout(QPageSize(QPageSize::A4), orientation, {});
+        answer.paperProblem = paperProblem;
+        return {};
+    }
+    PrinterDescription describe(const Paper &paper) override
+    {
+        PrinterDescription known = description;
+        known.queue = paper.printer.isEmpty() ? "Default" : paper.printer;
+        return known;
+    }
+    PrinterDescription description{{},
+                                   {"Office", "Hall"},
+                                   LandscapeTurn::CounterClockwise,
+                                   {{"manual", "Manual feed"}},
+                                   {{"envelope", "Envelope"}}};
+    QString paperProblem;
+};
+
 } // namespace
 
 class TestForm1Printing : public QObject
@@ -410,6 +433,77 @@ private slots:
         QCOMPARE(form.envelopePreview->summary(), "To address X offset is not a number: '400x'.");
         form.envelopePreview->close();
         QCOMPARE(window.settings.value("EnvelopePreviewOpen"), std::optional<QString>("0"));
+    }
+
+    // Each printer keeps its own set-up: brought back when it is chosen again
+    // and at the next start; one chosen for the first time starts from the
+    // set-up shown. The set-up lists the printer's own trays and paper types,
+    // says how the envelope goes in, and the job goes to that printer.
+    void eachPrinterKeepsItsSetup()
+    {
+        FakePages pages;
+        TestServices services;
+        services.pages = &pages;
+        auto form = services.start();
+        EnvelopeSetupDialog *setup = form->envelopeSetup;
+        auto choose = [&](const QString &printer) {
+            setup->printer->setCurrentIndex(setup->printer->findData(printer));
+            emit setup->printer->activated(setup->printer->currentIndex());
+        };
+        auto fill = [&](const QString &size, const QString &shift, int tray) {
+            setup->size->setCurrentIndex(setup->size->findData(size));
+            setup->shiftXMM->setText(shift);
+            setup->tray->setCurrentIndex(tray);
+        };
+        form->EnvelopeM->trigger();
+        QCOMPARE(setup->printer->itemText(2), "Hall");
+        QCOMPARE(setup->tray->itemText(1), "Manual feed");
+        QCOMPARE(setup->paperType->itemData(1), "envelope");
+        QVERIFY(setup->feeding->text().contains("stamp end leading"));
+
+        choose("Office");
+        fill("DL", "5", 1);
+        choose("Hall");
+        QCOMPARE(setup->setup().size, "DL"); // its first time: the set-up shown, the printer's tray
+        QCOMPARE(setup->setup().tray, "");
+        fill("C5", "1", 0);
+        choose("Office");
+        QCOMPARE(setup->setup(), (EnvelopeSetup{"DL", "220", "110", "5", "0", false, "Office", "manual", ""}));
+        QTest::mouseClick(form->CommandPrint, Qt::LeftButton);
+        QVERIFY(services.printer.calls.contains("paper iso_dl_110x220mm on 'Office' tray 'manual' type ''"));
+
+        // A line of the stored set-ups that cannot be read is kept, unused.
+        services.settings.write("EnvelopeSetups", *services.settings.value("EnvelopeSetups") + "damaged\n");
+        form.reset();
+        form = services.start();
+        setup = form->envelopeSetup;
+        form->EnvelopeM->trigger();
+        QCOMPARE(setup->setup().printer, "Office");
+        QCOMPARE(setup->setup().shiftXMM, "5");
+        choose("Hall");
+        QCOMPARE(setup->setup().size, "C5");
+        QCOMPARE(setup->setup().tray, "");
+        QVERIFY(services.settings.value("EnvelopeSetups")->endsWith("\ndamaged\n"));
+        QCOMPARE(services.settings.value("EnvelopePrinter"), std::optional<QString>("Hall"));
+    }
+
+    // A paper the printer lacks is asked about once per command, and a
+    // notice about a job that went out (a paused printer) is told once.
+    void paperQuestionAndNoticeOncePerRun()
+    {
+        FakeWindow window;
+        window.printer.paperProblem = "No such paper.";
+        window.printer.notice = "Paused.";
+        window.messages.answers = {false, true};
+        QTest::mouseClick(window.form->CommandPrint, Qt::LeftButton);
+        QVERIFY(window.printer.sent.isEmpty());
+        QCOMPARE(window.messages.texts(), QStringList{"No such paper.\nPrint anyway?"});
+
+        QTest::mouseClick(window.form->CommandPrintAll, Qt::LeftButton);
+        QCOMPARE(window.toAddressesSent(), (QStringList{"Entry3", "Entry2", "Entry0"}));
+        QCOMPARE(window.messages.texts(),
+                 (QStringList{"No such paper.\nPrint anyway?", "No such paper.\nPrint anyway?", "Paused."}));
+        QCOMPARE(window.messages.shown.last().kind, FakeMessageBox::Shown::Information);
     }
 
     // The pause between envelopes counts on the monotonic clock: a loop that

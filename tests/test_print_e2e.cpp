@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window printing through the test run's own CUPS server (scripts/test
-// starts it): its jobs, and the documents it gets and makes, read with poppler.
+// starts it), on queues made from Debian's own vendor printer descriptions:
+// its jobs, and the documents the drivers make, read back with ghostscript
+// and poppler. Without that server, the tests that need it are skipped.
 #include "addressbook/addresslistmodel.h"
 #include "app/addresstextbox.h"
+#include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
 #include "app/form1.h"
 #include "fakes/testservices.h"
@@ -10,79 +13,155 @@
 #include "platform/qt/qtprinter.h"
 #include "test_printing_pages.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cups/cups.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace pages;
+
+namespace {
+
+// The window over the fakes, but with the real printer, and the envelope
+// of misplacedEnvelope() filled in.
+struct Window
+{
+    Window()
+    {
+        form.Form_Load();
+        form.TextReturn->setText("Alpha\r\nBravo");
+        form.TextToAddress->setText("Charlie\r\nDelta\r\n");
+        for (const auto &[box, text] : {std::pair{form.TextReturnPrintFonttype, kFace},
+                                        {form.TextReturnPrintFontSize, "12"},
+                                        {form.TextReturnOffX, "1.5"},
+                                        {form.TextReturnOffY, ".5"},
+                                        {form.TextToAddressPrintFontType, kFace},
+                                        {form.TextToAddressPrintFontSize, "16"},
+                                        {form.TextAddressToOffX, "12"},
+                                        {form.TextAddressToOffY, "8.25"}})
+            box->setText(text);
+    }
+    void choose(QComboBox *box, const QString &value)
+    {
+        form.envelopeSetup->assign(box == form.envelopeSetup->printer    ? Setting::EnvelopePrinter
+                                       : box == form.envelopeSetup->size ? Setting::EnvelopeSize
+                                                                         : Setting::EnvelopeTray,
+                                   value);
+    }
+
+    TestServices services;
+    CupsDefaultPrinter target;
+    QtPrinter printer{target};
+    Form1 form{Form1Services{services.settings, services.messages, services.shell, services.events, services.clock,
+                             services.app, printer, services.programDir.path(), services.dataDir.path(), &target}};
+};
+
+// A job's attribute as the server recorded it; empty when it has none.
+QString jobAttribute(int job, const char *name)
+{
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
+                 qPrintable(QStringLiteral("ipp://localhost/jobs/%1").arg(job)));
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    QString value;
+    if (attribute && ippGetValueTag(attribute) == IPP_TAG_ENUM)
+        value = QString::number(ippGetInteger(attribute, 0));
+    else if (attribute)
+        value = QString::fromUtf8(ippGetString(attribute, 0, nullptr));
+    ippDelete(response);
+    return value;
+}
+
+// Where the driver's PostScript draws the first glyph of each line, in
+// points from the media's top-left corner, and the media it asks for.
+struct DriverPage
+{
+    QSizeF media;
+    QList<QPointF> lineStarts; // each line's first glyph origin, in drawing order
+};
+
+DriverPage readDriverOutput(const QString &postscript, const QString &folder)
+{
+    DriverPage page;
+    const QString pdf = QDir(folder).filePath("driver.pdf");
+    run("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pdfwrite", "-o", pdf, postscript});
+    page.media = pageSizeOf(pdf);
+    // Glyph origins in hundredths of a point; the fonts the drivers embed
+    // do not keep their characters, so the lines are told apart by place.
+    static const QRegularExpression glyph(QStringLiteral("<char bbox=\"(-?\\d+) (-?\\d+) "));
+    const QString glyphs = run("gs",
+                               {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-dFIXEDRESOLUTION", "-r7200",
+                                "-sDEVICE=txtwrite", "-dTextFormat=0", "-o", "-", postscript});
+    std::optional<double> lineX;
+    for (auto it = glyph.globalMatch(glyphs); it.hasNext();) {
+        const auto match = it.next();
+        const QPointF at(match.captured(1).toDouble() / 100, match.captured(2).toDouble() / 100);
+        if (!lineX || qAbs(*lineX - at.x()) > 1)
+            page.lineStarts << at;
+        lineX = at.x();
+    }
+    return page;
+}
+
+// A Unix socket that takes connections and never answers.
+struct SilentServer
+{
+    SilentServer()
+    {
+        fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, qPrintable(path), sizeof address.sun_path);
+        bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
+        listen(fd, 16);
+    }
+    ~SilentServer() { close(fd); }
+    QTemporaryDir folder;
+    QString path = folder.filePath("silent.sock");
+    int fd = -1;
+};
+
+} // namespace
+
+// A test that needs the run's own print server skips without it.
+#define NEED_SERVER()                                                                                                  \
+    if (!m_server)                                                                                                     \
+    QSKIP("Needs the test run's own print server: run the suite with scripts/test.")
 
 class TestPrintE2e : public QObject
 {
     Q_OBJECT
 
-    // The window over the fakes, but with the real printer, and the envelope
-    // of misplacedEnvelope() filled in.
-    struct Window
-    {
-        Window()
-        {
-            form.Form_Load();
-            form.TextReturn->setText("Alpha\r\nBravo");
-            form.TextToAddress->setText("Charlie\r\nDelta\r\n");
-            for (const auto &[box, text] : {std::pair{form.TextReturnPrintFonttype, kFace},
-                                            {form.TextReturnPrintFontSize, "12"},
-                                            {form.TextReturnOffX, "1.5"},
-                                            {form.TextReturnOffY, ".5"},
-                                            {form.TextToAddressPrintFontType, kFace},
-                                            {form.TextToAddressPrintFontSize, "16"},
-                                            {form.TextAddressToOffX, "12"},
-                                            {form.TextAddressToOffY, "8.25"}})
-                box->setText(text);
-        }
-
-        TestServices services;
-        CupsDefaultPrinter target;
-        QtPrinter printer{target};
-        Form1 form{Form1Services{services.settings, services.messages, services.shell, services.events, services.clock,
-                                 services.app, printer, services.programDir.path(), services.dataDir.path()}};
-    };
-
     QString m_queue = qEnvironmentVariable("QUILLON_TEST_CUPS_QUEUE");
     QString m_spool = qEnvironmentVariable("QUILLON_TEST_CUPS_SPOOL");
-
-    // A job's attribute as the server recorded it; empty when it has none.
-    static QString jobAttribute(int job, const char *name)
-    {
-        ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
-                     qPrintable(QStringLiteral("ipp://localhost/jobs/%1").arg(job)));
-        ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-        ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
-        QString value;
-        if (attribute && ippGetValueTag(attribute) == IPP_TAG_ENUM)
-            value = QString::number(ippGetInteger(attribute, 0));
-        else if (attribute)
-            value = QString::fromUtf8(ippGetString(attribute, 0, nullptr));
-        ippDelete(response);
-        return value;
-    }
+    QString m_vendorOutput = qEnvironmentVariable("QUILLON_TEST_CUPS_VENDOR_OUTPUT");
+    bool m_server = false;
 
 private slots:
     void initTestCase()
     {
         // Never the machine's own print server or default printer.
-        QVERIFY2(!qEnvironmentVariable("CUPS_SERVER").isEmpty() && !m_queue.isEmpty() && QDir(m_spool).exists(),
-                 "These tests print through the test run's own print server: run them with scripts/test, "
-                 "or source scripts/lib/cups.sh and call start_test_cups first.");
-        QCOMPARE(QPrinterInfo::defaultPrinterName(), m_queue);
+        m_server = !qEnvironmentVariable("CUPS_SERVER").isEmpty() && !m_queue.isEmpty() && QDir(m_spool).exists();
+        if (m_server) {
+            cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+            QVERIFY(dest && m_queue == QString::fromUtf8(dest->name));
+            cupsFreeDests(1, dest);
+        }
     }
 
     // On a printer whose unprintable edges differ on every side
@@ -104,16 +183,18 @@ private slots:
     }
     void printableCorner()
     {
+        NEED_SERVER();
         QFETCH(QString, size);
         QFETCH(QString, media);
         QFETCH(QSizeF, page);
         QFETCH(QMarginsF, edges);
         const QString output = qEnvironmentVariable("QUILLON_TEST_CUPS_EDGES_OUTPUT");
+        // The user's own default printer, as CUPS's clients take it.
         const auto restore = qScopeGuard([] { qunsetenv("PRINTER"); });
         qputenv("PRINTER", qgetenv("QUILLON_TEST_CUPS_EDGES_QUEUE"));
         QFile::remove(output);
         Window window;
-        window.form.envelopeSetup->size->setCurrentIndex(window.form.envelopeSetup->size->findData(size));
+        window.choose(window.form.envelopeSetup->size, size);
 
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
@@ -145,6 +226,7 @@ private slots:
     }
     void printAll()
     {
+        NEED_SERVER();
         QFETCH(bool, oneJob);
         Window window;
         const auto restore = qScopeGuard([&] { run("cupsaccept", {m_queue}); });
@@ -177,34 +259,225 @@ private slots:
         QCOMPARE(ticks, (QList<bool>{true, true, true, false, false}));
     }
 
-    // What keeps an envelope from the printer is told, once, and no job is sent.
-    void nothingIsSent_data()
+    // Printers described by their makers: the page each driver chose, and
+    // each line where the Preview draws it and where the offsets from the
+    // printable corner that the description's own numbers give put it.
+    void vendorPrinters_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<bool>("turned180");
+        QTest::addColumn<bool>("clockwise");   // *LandscapeOrientation: none (clockwise) or Plus90
+        QTest::addColumn<QRectF>("imageable"); // the PPD's ImageableArea: left, bottom, right, top
+        QTest::addColumn<QSizeF>("media");     // its PaperDimension, portrait
+        QTest::addColumn<QString>("asked");    // the media the job asks for
+        const auto area = [](double left, double bottom, double right, double top) {
+            return QRectF(QPointF(left, bottom), QPointF(right, top));
+        };
+        const QSizeF dl(312, 624), no10(297, 684), custom(100 * 72 / 25.4, 200 * 72 / 25.4);
+        QTest::newRow("HP Business Inkjet 2250, DL: counter-clockwise, unequal edges")
+            << "quillon-hp2250"
+            << "DL" << false << false << area(9.36, 33.12, 302.16, 621) << dl << "iso_dl_110x220mm";
+        QTest::newRow("HP Business Inkjet 2250, custom 100 x 200 mm: its hardware margins")
+            << "quillon-hp2250"
+            << "Custom" << false << false << area(18, 33.12, custom.width() - 18, custom.height() - 3) << custom
+            << "custom_100x200mm_100x200mm";
+        QTest::newRow("HP LaserJet 4250, printer paper: Letter")
+            << "quillon-hp4250"
+            << "Printer paper" << false << false << area(12, 12.12, 599.88, 780) << QSizeF(612, 792) << "";
+        QTest::newRow("HP LaserJet 4250, C5")
+            << "quillon-hp4250"
+            << "C5" << false << false << area(12, 12.12, 447, 636.96) << QSizeF(459, 649) << "iso_c5_162x229mm";
+        QTest::newRow("Kyocera FS-1000, No. 10: clockwise")
+            << "quillon-fs1000"
+            << "No10" << false << true << area(12, 8, 273, 668) << no10 << "na_number-10_4.125x9.5in";
+        QTest::newRow("Kyocera FS-1000, DL turned 180 degrees")
+            << "quillon-fs1000"
+            << "DL" << true << true << area(12, 10, 288, 604) << dl << "iso_dl_110x220mm";
+        QTest::newRow("Kyocera FS-2100DN, DL")
+            << "quillon-fs2100dn"
+            << "DL" << false << true << area(12, 10, 300, 614) << dl << "iso_dl_110x220mm";
+        QTest::newRow("Brother HL-5250DN, No. 10")
+            << "quillon-hl5250dn"
+            << "No10" << false << true << area(12, 12.12, 284.88, 672) << no10 << "na_number-10_4.125x9.5in";
+    }
+    void vendorPrinters()
+    {
+        NEED_SERVER();
+        QFETCH(QString, queue);
+        QFETCH(QString, size);
+        QFETCH(bool, turned180);
+        QFETCH(bool, clockwise);
+        QFETCH(QRectF, imageable);
+        QFETCH(QSizeF, media);
+        QFETCH(QString, asked);
+        const QString output = QDir(m_vendorOutput).filePath(queue + ".out");
+        cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, qPrintable(queue), nullptr);
+        cupsFreeDests(dest ? 1 : 0, dest);
+        if (!dest)
+            QSKIP(
+                "The vendor printer descriptions are not installed (printer-driver-postscript-hp, openprinting-ppds).");
+        QFile::remove(output);
+        Window window;
+        window.choose(window.form.envelopeSetup->printer, queue);
+        window.choose(window.form.envelopeSetup->size, size);
+        window.form.envelopeSetup->widthMM->setText("100");
+        window.form.envelopeSetup->heightMM->setText("200");
+        window.form.envelopeSetup->turned->setChecked(turned180);
+
+        QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
+
+        QVERIFY2(window.services.messages.shown.isEmpty(), qPrintable(window.services.messages.texts().join(u'\n')));
+        const int job = window.target.lastJob();
+        QTRY_COMPARE_WITH_TIMEOUT(jobAttribute(job, "job-state"), QString::number(IPP_JSTATE_COMPLETED), 60000);
+        QCOMPARE(jobAttribute(job, "media"), asked);
+        QTemporaryDir folder;
+        const DriverPage driver = readDriverOutput(output, folder.path());
+        QVERIFY2(qAbs(driver.media.width() - media.width()) < 1 && qAbs(driver.media.height() - media.height()) < 1,
+                 qPrintable(
+                     QStringLiteral("the driver chose %1 x %2").arg(driver.media.width()).arg(driver.media.height())));
+        QCOMPARE(driver.lineStarts.size(), 4);
+
+        // The lines as the envelope is read: back from the portrait media,
+        // turned the printer's way, and turned back when printed turned.
+        const QSizeF page(media.height(), media.width());
+        const QList<std::pair<QString, double>> lines{{"Alpha", 12}, {"Bravo", 12}, {"Charlie", 16}, {"Delta", 16}};
+        QList<Word> words;
+        for (int i = 0; i < lines.size(); ++i) {
+            const QPointF on = driver.lineStarts[i];
+            QPointF at = clockwise ? QPointF(on.y(), media.width() - on.x()) : QPointF(media.height() - on.y(), on.x());
+            if (turned180)
+                at = QPointF(page.width(), page.height()) - at;
+            words.append({lines[i].first, at.x(), at.y() - ascentOf(lines[i].second)});
+        }
+        // The printable corner as the page lies, from the PPD's numbers.
+        const QMarginsF portrait(imageable.left(), media.height() - imageable.bottom(),
+                                 media.width() - imageable.right(), imageable.top());
+        const QMarginsF lying = clockwise
+            ? QMarginsF(portrait.top(), portrait.right(), portrait.bottom(), portrait.left())
+            : QMarginsF(portrait.bottom(), portrait.left(), portrait.top(), portrait.right());
+        const QPointF corner = turned180 ? QPointF(lying.right(), lying.bottom()) : QPointF(lying.left(), lying.top());
+        double fromCorner = 0;
+        const QString problems = misplacedEnvelope(words, corner, 1, &fromCorner);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+
+        // The Preview draws every line where it landed.
+        window.form.EnvelopePreviewM->trigger();
+        const PreviewPrinter &preview = window.form.envelopePreview->layout();
+        QTRY_VERIFY(qAbs(preview.page().width() - page.width()) < 1 && preview.lines().size() == 5);
+        double worst = 0;
+        for (const Word &word : words) {
+            const auto line = std::find_if(preview.lines().cbegin(), preview.lines().cend(),
+                                           [&](const PreviewPrinter::Line &line) { return line.text == word.text; });
+            worst = std::max({worst, qAbs(line->box.left() - word.x), qAbs(line->box.top() - word.y)});
+        }
+        qInfo("%s: page %.1f x %.1f pt, worst distance from the Preview %.2f mm, from the offsets %.2f mm",
+              QTest::currentDataTag(), driver.media.width(), driver.media.height(), worst * 25.4 / 72,
+              fromCorner * 25.4 / 72);
+        QVERIFY2(worst < 0.5 * 72 / 25.4, qPrintable(QString::number(worst * 25.4 / 72)));
+    }
+
+    // A size the printer lacks (C4 on the HP LaserJet 4250) is said before
+    // anything is sent, in the set-up too; the user prints anyway or stops.
+    // The tray and the paper type go with the job.
+    void sizeThePrinterLacks()
+    {
+        NEED_SERVER();
+        Window window;
+        window.choose(window.form.envelopeSetup->printer, "quillon-hp4250");
+        window.choose(window.form.envelopeSetup->size, "C4");
+        window.choose(window.form.envelopeSetup->tray, "envelope-feeder");
+        window.form.envelopeSetup->assign(Setting::EnvelopePaperType, "envelope");
+        window.services.messages.answers = {false, true};
+
+        QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
+        QCOMPARE(window.target.lastJob(), 0);
+        QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
+
+        QCOMPARE(window.services.messages.shown.size(), 2);
+        QVERIFY(window.services.messages.texts()[0].contains("lists no paper of 229 × 324 mm"));
+        QVERIFY(window.target.lastJob() > 0);
+        QCOMPARE(jobAttribute(window.target.lastJob(), "media"), "iso_c4_229x324mm");
+        QCOMPARE(jobAttribute(window.target.lastJob(), "media-source"), "envelope-feeder");
+        QCOMPARE(jobAttribute(window.target.lastJob(), "media-type"), "envelope");
+        window.form.EnvelopeM->trigger();
+        QTRY_VERIFY(window.form.envelopeSetup->paperProblem->isVisible());
+    }
+
+    // The Preview follows the server's default printer, and a change of
+    // that printer's own default paper: its paper and its edges.
+    void previewFollowsTheDefaultPrinter()
+    {
+        NEED_SERVER();
+        const auto restore = qScopeGuard([this] {
+            run("lpadmin", {"-d", m_queue});
+            run("lpadmin", {"-p", "quillon-fs1000", "-o", "media-default=iso_a4_210x297mm"});
+        });
+        run("lpadmin", {"-d", "quillon-hp4250"});
+        Window window;
+        window.form.EnvelopePreviewM->trigger();
+        const PreviewPrinter &preview = window.form.envelopePreview->layout();
+        QTRY_COMPARE(preview.page().size().toSize(), QSize(792, 612)); // Letter
+        run("lpadmin", {"-d", "quillon-fs1000"});
+        QTRY_COMPARE_WITH_TIMEOUT(preview.page().size().toSize(), QSize(842, 595), 10000); // A4
+        // Clockwise: the page's left edge is the media's top.
+        QVERIFY(qAbs(preview.printable().left() - (842 - 832)) < 0.1);
+        run("lpadmin", {"-p", "quillon-fs1000", "-o", "media-default=na_letter_8.5x11in"});
+        QTRY_COMPARE_WITH_TIMEOUT(preview.page().size().toSize(), QSize(792, 612), 10000);
+    }
+
+    // What keeps an envelope from the printer is told, once, and no job is
+    // sent; a paused printer takes the job, and the user is told it waits.
+    void whatTheUserIsTold_data()
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("sent");
         QTest::newRow("queue not accepting jobs") << "rejecting"
-                                                  << "is not accepting jobs";
+                                                  << "is not accepting jobs" << false;
         QTest::newRow("queue stops accepting while the envelope prints") << "rejects midway"
-                                                                         << "refused the envelope";
+                                                                         << "refused the envelope" << false;
         QTest::newRow("no print server") << "no server"
-                                         << "found no default printer";
+                                         << "cannot reach the print service" << false;
+        QTest::newRow("a print server that never answers") << "silent"
+                                                           << "does not answer" << false;
+        QTest::newRow("the chosen printer is gone") << "gone"
+                                                    << "\"no-such-queue\" chosen in the envelope set-up" << false;
+        QTest::newRow("queue paused") << "paused"
+                                      << "is paused: the envelope waits in its queue" << true;
     }
-    void nothingIsSent()
+    void whatTheUserIsTold()
     {
         QFETCH(QString, situation);
         QFETCH(QString, message);
+        QFETCH(bool, sent);
+        if (situation != u"silent" && situation != u"no server")
+            NEED_SERVER();
+        const auto stillAccepting = qScopeGuard([&] {
+            if (m_server) {
+                run("cupsaccept", {m_queue});
+                run("cupsenable", {m_queue});
+            }
+        });
         Window window;
         const QByteArray server = qgetenv("CUPS_SERVER");
+        SilentServer silent;
         const auto restore = qScopeGuard([&] {
-            qputenv("CUPS_SERVER", server);
-            cupsSetServer(nullptr);
-            run("cupsaccept", {m_queue});
+            if (server.isNull())
+                qunsetenv("CUPS_SERVER");
+            else
+                qputenv("CUPS_SERVER", server);
         });
         if (situation == u"rejecting") {
             run("cupsreject", {m_queue});
         } else if (situation == u"no server") {
             qputenv("CUPS_SERVER", QDir::temp().filePath("no-such-server.sock").toLocal8Bit());
-            cupsSetServer(nullptr); // libcups keeps the server it was told at first
+        } else if (situation == u"silent") {
+            qputenv("CUPS_SERVER", silent.path.toLocal8Bit());
+        } else if (situation == u"gone") {
+            window.choose(window.form.envelopeSetup->printer, "no-such-queue");
+        } else if (situation == u"paused") {
+            run("cupsdisable", {m_queue});
         } else {
             // Before the second line: the first has opened the document.
             window.services.events.onProcess = [&] {
@@ -212,12 +485,22 @@ private slots:
                     run("cupsreject", {m_queue});
             };
         }
+        // Keys typed while the print server is asked reach the window.
+        QTimer::singleShot(100, &window.form, [&] { QTest::keyClicks(window.form.TextReturnOffX, "5"); });
+        QElapsedTimer clock;
+        clock.start();
 
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
         QVERIFY2(window.services.messages.shown.size() == 1 && window.services.messages.texts()[0].contains(message),
                  qPrintable(window.services.messages.texts().join(u'\n')));
-        QCOMPARE(window.target.lastJob(), 0);
+        QCOMPARE(window.services.messages.shown[0].kind,
+                 sent ? FakeMessageBox::Shown::Information : FakeMessageBox::Shown::Warning);
+        QCOMPARE(window.target.lastJob() > 0, sent);
+        if (situation == u"silent") {
+            QCOMPARE(window.form.TextReturnOffX->text(), "1.55");
+            QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed())));
+        }
     }
 };
 

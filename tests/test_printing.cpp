@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The envelope routine against a recording printer; then through QPrinter into
+// The envelope routine against a recording printer; then through QtPrinter into
 // PDF files (read back with poppler) and into the preview, side by side.
 #include "fakes/recordingprinter.h"
+#include "platform/printerfacts.h"
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
+#include "printing/feeddirection.h"
 #include "printing/previewprinter.h"
+#include "printing/printersetups.h"
 #include "test_printing_pages.h"
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace pages;
 
@@ -28,15 +35,14 @@ struct Run
     EnvelopeSetup setup;
     RecordingPrinter printer;
     std::function<void()> onEvents = [] {};
+    std::function<bool(const QString &)> printAnyway;
     QLocale locale = QLocale::c();
 
     void set(const QStringList &edits) // "field=text"; the set-up's as "size=DL", "shiftX=5", ...
     {
-        const QHash<QString, QString *> setupFields{{"size", &setup.size},
-                                                    {"width", &setup.widthMM},
-                                                    {"height", &setup.heightMM},
-                                                    {"shiftX", &setup.shiftXMM},
-                                                    {"shiftY", &setup.shiftYMM}};
+        const QHash<QString, QString *> setupFields{{"size", &setup.size},       {"printer", &setup.printer},
+                                                    {"width", &setup.widthMM},   {"height", &setup.heightMM},
+                                                    {"shiftX", &setup.shiftXMM}, {"shiftY", &setup.shiftYMM}};
         for (const QString &edit : edits) {
             const QString field = edit.section(u'=', 0, 0), text = edit.section(u'=', 1);
             setup.turned |= edit == u"turned";
@@ -55,8 +61,8 @@ struct Run
     EnvelopeResult print()
     {
         return printEnvelope(
-            {block("Return address", "return"), block("To address", "to"), [this] { return setup; }}, printer,
-            [this] { onEvents(); }, [] { return false; }, locale);
+            {block("Return address", "return"), block("To address", "to"), [this] { return setup; }, printAnyway},
+            printer, [this] { onEvents(); }, [] { return false; }, locale);
     }
 };
 
@@ -84,7 +90,8 @@ struct Envelope
         const EnvelopeFields fields{
             {"Return address", fixed(returnText), fixed("12"), fixed(kFace), fixed("1.5"), fixed(".5")},
             {"To address", fixed(toText), fixed("16"), fixed(toFace), fixed(toX), fixed(toY)},
-            [this] { return setup; }};
+            [this] { return setup; },
+            {}};
         const auto on = [&](Printer &to) {
             return test ? printTestEnvelope(fields, to, QLocale::c())
                         : printEnvelope(
@@ -190,6 +197,189 @@ private slots:
         }
     }
 
+    // A paper the printer lacks is asked about before anything is drawn:
+    // no prints nothing, yes prints as asked; without a question, it prints.
+    void paperThePrinterLacks_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("stop") << "no"
+                              << "unit cm|size 12|font Verdana|orientation landscape|paper iso_c4_229x324mm";
+        QTest::newRow("print anyway") << "yes"
+                                      << "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|";
+        QTest::newRow("nobody to ask") << ""
+                                       << "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|";
+    }
+    void paperThePrinterLacks()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, calls);
+        Run run;
+        run.set({"size=C4", "printer=Office"});
+        run.printer.paperProblem = "No C4 here.";
+        QStringList asked;
+        if (!answer.isEmpty())
+            run.printAnyway = [&](const QString &problem) { return asked << problem, answer == u"yes"; };
+        const EnvelopeResult result = run.print();
+        QCOMPARE(asked, answer.isEmpty() ? QStringList() : QStringList{"No C4 here."});
+        QCOMPARE(result.outcome, answer == u"no" ? Outcome::Declined : Outcome::Printed);
+        QCOMPARE(run.printer.calls.join(u'|').contains("print "), answer != u"no");
+        QVERIFY2(run.printer.calls.join(u'|').contains(
+                     calls.replace("paper iso_c4_229x324mm", "paper iso_c4_229x324mm on 'Office' tray '' type ''")),
+                 qPrintable(run.printer.calls.join(u'|')));
+    }
+
+    // What a printer's description says of its turn and its custom sizes'
+    // edges, and the unprintable edges as the landscape page lies on media
+    // turned that way (portrait edges 1, 2, 3, 4: left, top, right, bottom).
+    void printerDescription_data()
+    {
+        QTest::addColumn<QByteArray>("ppd");
+        QTest::addColumn<QString>("turn");      // "" when the description does not say
+        QTest::addColumn<QMarginsF>("margins"); // *HWMargins as portrait edges; null when absent
+        QTest::addColumn<QMarginsF>("lying");   // the portrait edges 1, 2, 3, 4 as the page lies
+        QTest::newRow("Plus90, HWMargins left bottom right top")
+            << QByteArray("*PPD-Adobe: \"4.3\"\r\n*LandscapeOrientation: Plus90\r\n*HWMargins: 18 33.12 18 3\r\n")
+            << "counter-clockwise" << QMarginsF(18, 3, 18, 33.12) << QMarginsF(4, 1, 2, 3);
+        QTest::newRow("Minus90, quoted margins")
+            << QByteArray("*LandscapeOrientation: Minus90\n*HWMargins: \"12 12 12 12\"\n") << "clockwise"
+            << QMarginsF(12, 12, 12, 12) << QMarginsF(2, 3, 4, 1);
+        QTest::newRow("Any says nothing; a longer keyword and an option are others")
+            << QByteArray("*LandscapeOrientation: Any\n*HWMarginsX: 1 2 3 4\n*HWMargins Foo: 1 2 3 4\n") << ""
+            << QMarginsF() << QMarginsF(2, 3, 4, 1);
+        QTest::newRow("margins that are not four numbers")
+            << QByteArray("*HWMargins: 1 2 x 4\n*HWMargins: 1 2 3\n") << "" << QMarginsF() << QMarginsF(2, 3, 4, 1);
+    }
+    void printerDescription()
+    {
+        QFETCH(QByteArray, ppd);
+        QFETCH(QString, turn);
+        QFETCH(QMarginsF, margins);
+        QFETCH(QMarginsF, lying);
+        const PpdFacts facts = readPpd(ppd);
+        const QString read = !facts.turn              ? ""
+            : *facts.turn == LandscapeTurn::Clockwise ? "clockwise"
+                                                      : "counter-clockwise";
+        QCOMPARE(read, turn);
+        QCOMPARE(facts.hardwareMargins.value_or(QMarginsF()), margins);
+        QCOMPARE(landscapeEdges(QMarginsF(1, 2, 3, 4), facts.turn.value_or(LandscapeTurn::Clockwise)), lying);
+        // IPP's landscape (4) is the PPD's Plus90; reverse-landscape (5) its Minus90.
+        QCOMPARE(turnOfIppOrientation(4), std::optional(LandscapeTurn::CounterClockwise));
+        QCOMPARE(turnOfIppOrientation(5), std::optional(LandscapeTurn::Clockwise));
+        QCOMPARE(turnOfIppOrientation(3), std::nullopt);
+        const CustomSizes custom{{98.4, 146}, {215.9, 355.6}, {}};
+        QVERIFY(custom.take({100, 200}) && custom.take({98, 355.9}) && !custom.take({229, 324})
+                && !custom.take({90, 200}));
+    }
+
+    // Which way round the envelope goes in: the printer's turn and the 180° turn.
+    void feeding_data()
+    {
+        QTest::addColumn<int>("turn"); // 0 clockwise, 1 counter-clockwise, -1 not said
+        QTest::addColumn<bool>("turned");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("clockwise")
+            << 0 << false << "the return address end leading. This printer turns the page a quarter turn clockwise.";
+        QTest::newRow("counter-clockwise")
+            << 1 << false << "the stamp end leading. This printer turns the page a quarter turn counter-clockwise.";
+        QTest::newRow("counter-clockwise, turned") << 1 << true << "the return address end leading";
+        QTest::newRow("clockwise, turned") << 0 << true << "the stamp end leading";
+        QTest::newRow("not said: taken as clockwise")
+            << -1 << false << "the return address end leading. This printer does not say";
+    }
+    void feeding()
+    {
+        QFETCH(int, turn);
+        QFETCH(bool, turned);
+        QFETCH(QString, says);
+        const auto printerTurn = turn < 0 ? std::nullopt : std::optional(LandscapeTurn(turn));
+        QVERIFY2(feedDirection(printerTurn, turned).contains(says), qPrintable(feedDirection(printerTurn, turned)));
+    }
+
+    // Every printer's set-up in one stored value: odd queue names and texts
+    // come back as they were; a damaged line is set aside, kept, unused.
+    void printerSetups_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("read");
+        QTest::addColumn<int>("unreadable");
+        const QString office = "1\tOffice\tDL\t220\t110\t5\t-2\t1\tmanual\tenvelope";
+        QTest::newRow("one printer") << office + "\n" << 1 << 0;
+        QTest::newRow("the system default's, empty fields") << "1\t\tC5\t\t\t\t\t0\t\t\n" << 1 << 0;
+        QTest::newRow("damaged lines") << office
+                + "\n1\tx\n2\tLater\tDL\t\t\t\t\t0\t\t\n1\t%zz\tDL\t\t\t\t\t0\t\t\n"
+                  "1\tA\tDL\t\t\t\t\tyes\t\t\n1\t%FF\tDL\t\t\t\t\t0\t\t\n"
+                                       << 1 << 5;
+        QTest::newRow("nothing stored") << "" << 0 << 0;
+    }
+    void printerSetups()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, read);
+        QFETCH(int, unreadable);
+        PrinterSetups setups = readPrinterSetups(stored);
+        QCOMPARE(setups.byPrinter.size(), read);
+        QCOMPARE(setups.unreadable.size(), unreadable);
+        QCOMPARE(writePrinterSetups(setups), stored);
+        if (read == 1 && setups.byPrinter.contains("Office")) {
+            const EnvelopeSetup office = setups.byPrinter["Office"];
+            QCOMPARE(office, (EnvelopeSetup{"DL", "220", "110", "5", "-2", true, "Office", "manual", "envelope"}));
+        }
+        // Any queue name and any text round trips, on a line of its own.
+        const QString odd = "Büro\t2\n%41 \r/\"é\u00a0";
+        setups.byPrinter.insert(odd, {odd, odd, odd, odd, odd, false, odd, odd, odd});
+        const QString written = writePrinterSetups(setups);
+        QCOMPARE(written.count(u'\n'), read + unreadable + 1);
+        QCOMPARE(readPrinterSetups(written), setups);
+    }
+
+    // Only a whole document is sent: cut anywhere, it is not whole.
+    void wholeDocument_data()
+    {
+        QTest::addColumn<int>("cut"); // bytes cut off the end; -1 none written
+        QTest::newRow("whole") << 0;
+        QTest::newRow("the end-of-file marker cut") << 3;
+        QTest::newRow("the table cut") << 200;
+        QTest::newRow("only the first 4096 bytes") << -4096;
+        QTest::newRow("a part in the middle missing") << -2;
+        QTest::newRow("empty") << -1;
+    }
+    void wholeDocument()
+    {
+        QFETCH(int, cut);
+        Envelope envelope;
+        envelope.print("Alpha", "Bravo");
+        QFile pdf(envelope.target.files.value(0));
+        QVERIFY(pdf.open(QIODevice::ReadWrite));
+        const QByteArray whole = pdf.readAll();
+        pdf.resize(0);
+        pdf.seek(0);
+        if (cut == -2)
+            pdf.write(whole.left(whole.size() / 2) + whole.mid(whole.size() / 2 + 100));
+        else if (cut != -1)
+            pdf.write(whole.left(cut < -1 ? -cut : whole.size() - cut));
+        pdf.close();
+        QCOMPARE(isWholePdf(pdf.fileName()), cut == 0);
+
+        // A document the disk took only 4096 bytes of is not sent: said so.
+        if (cut != -4096)
+            return;
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &limit);
+            signal(SIGXFSZ, SIG_DFL);
+        });
+        signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the program
+        rlimit small = limit;
+        small.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const EnvelopeResult result = envelope.print("Alpha", "Bravo");
+        QCOMPARE(result.outcome, Outcome::PrinterFailed);
+        QVERIFY2(result.reason.contains("could not write the whole envelope document"), qPrintable(result.reason));
+        QCOMPARE(envelope.target.files.size(), 1);
+    }
+
     // Events run before every line; what they change (here before the second
     // line) is read afresh, and a value turned invalid keeps its last valid
     // one. A job is never left half-printed: it is dropped, and that is told.
@@ -244,7 +434,8 @@ private slots:
         QFETCH(bool, turned);
         QFETCH(QSizeF, page);
         Envelope envelope;
-        envelope.setup = {size, {}, {}, {}, {}, turned};
+        envelope.setup.size = size;
+        envelope.setup.turned = turned;
         envelope.print("Alpha\r\n\r\nBravo", "Charlie\r\nDelta");
         QCOMPARE(envelope.target.files.size(), 1);
         const QString pdf = envelope.target.files.first();
@@ -282,7 +473,9 @@ private slots:
     void testEnvelope()
     {
         Envelope envelope;
-        envelope.setup = {"C5", {}, {}, "5", "-5", false};
+        envelope.setup.size = "C5";
+        envelope.setup.shiftXMM = "5";
+        envelope.setup.shiftYMM = "-5";
         envelope.print("", "", kFace, "12", "8.25", true);
         const QList<QLineF> lines = envelope.preview.marks().lines;
         const QRectF area = envelope.preview.printable();

@@ -4,16 +4,19 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPointF>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace pages {
 
 constexpr double kPointsPerCm = 72.0 / 2.54;
+constexpr double kPaperDpi = 1200;
 const QString kFace = QStringLiteral("DejaVu Sans");
 
 // A word and its box, in points from the page's top-left corner.
@@ -72,21 +75,37 @@ inline QSizeF pageSizeOf(const QString &pdf)
     return {match.captured(1).toDouble(), match.captured(2).toDouble()};
 }
 
-// The height of one line of kFace at `points` on a printer, in points.
-inline double lineHeightOf(double points)
+// Metrics of kFace at `points` on paper, in its dots (1200 to the inch), as
+// the envelope is drawn: a QPrinter would ask the print server as it is made.
+inline QFontMetricsF paperMetricsOf(double points)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
+    static const QImage paper = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(kPaperDpi / 0.0254));
+        image.setDotsPerMeterY(qRound(kPaperDpi / 0.0254));
+        return image;
+    }();
     QFont font(kFace);
     font.setPointSizeF(points);
-    return QFontMetricsF(font, &printer).lineSpacing() / printer.logicalDpiY() * 72.0;
+    return QFontMetricsF(font, &paper);
+}
+
+// The height of one line of kFace at `points`, and its ascent, in points.
+inline double lineHeightOf(double points)
+{
+    return paperMetricsOf(points).lineSpacing() * 72 / kPaperDpi;
+}
+inline double ascentOf(double points)
+{
+    return paperMetricsOf(points).ascent() * 72 / kPaperDpi;
 }
 
 // The envelope both geometry tests print, in kFace: "Alpha", and `gap` lines lower
 // "Bravo", at (1.5, 0.5) cm in 12 points; "Charlie", and a line lower "Delta", at
 // (12, 8.25) cm in 16 points. Each word more than half a millimetre from its place
 // from `corner` (the printable area's), and where it is instead.
-inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap)
+// `worst` gets the largest distance of any word from its place, in points.
+inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap, double *worst = nullptr)
 {
     const QPointF from = corner + QPointF(1.5, 0.5) * kPointsPerCm, to = corner + QPointF(12, 8.25) * kPointsPerCm;
     const QList<std::pair<QString, QPointF>> expected{{"Alpha", from},
@@ -96,6 +115,8 @@ inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int g
     QStringList problems;
     for (const auto &[text, want] : expected) {
         const Word got = find(words, text);
+        if (worst)
+            *worst = std::max({*worst, qAbs(got.x - want.x()), qAbs(got.y - want.y())});
         if (qAbs(got.x - want.x()) > 0.05 * kPointsPerCm || qAbs(got.y - want.y()) > 0.05 * kPointsPerCm)
             problems << QStringLiteral("%1 at %2, %3 instead of %4, %5")
                             .arg(text)

@@ -1,110 +1,242 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/cupsprinttarget.h"
 
+#include "platform/qt/backgroundquestion.h"
+#include "platform/qt/cupsquestions.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QPrinter>
-#include <QPrinterInfo>
-
-#include <cups/cups.h>
-
-#include <memory>
+#include <QTimer>
 
 namespace {
 
-struct DestinationFree
-{
-    void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
-};
-using Destination = std::unique_ptr<cups_dest_t, DestinationFree>;
+// A little longer than the question's own deadline, so that its answer
+// (the server's silence, named as such) comes first.
+constexpr std::chrono::milliseconds kSlack{1000};
 
-struct DestinationInfoFree
+QString printerName(const QString &queue)
 {
-    void operator()(cups_dinfo_t *info) const { cupsFreeDestInfo(info); }
-};
-using DestinationInfo = std::unique_ptr<cups_dinfo_t, DestinationInfoFree>;
-
-constexpr double kPointsPerHundredthMm = 72.0 / 2540.0;
-
-// The edges of `size` (portrait) the printer cannot print on, in points, as
-// CUPS lists them for that media; nothing where it lists none.
-QMarginsF unprintableEdges(cups_dest_t *dest, const QPageSize &size)
-{
-    const DestinationInfo info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest));
-    if (!info)
-        return {};
-    const QSizeF mm = size.size(QPageSize::Millimeter);
-    cups_size_t media{};
-    if (!cupsGetDestMediaBySize(CUPS_HTTP_DEFAULT, dest, info.get(), qRound(mm.width() * 100),
-                                qRound(mm.height() * 100), CUPS_MEDIA_FLAGS_DEFAULT, &media))
-        return {};
-    return QMarginsF(media.left, media.top, media.right, media.bottom) * kPointsPerHundredthMm;
+    return queue.isEmpty() ? QCoreApplication::translate("CupsDefaultPrinter", "default printer") : queue;
 }
 
-// CUPS prints a landscape page on portrait media turned a quarter turn
-// clockwise: the page's top lies along the media's right edge, its left
-// along the media's top.
-QMarginsF asLandscape(const QMarginsF &portrait)
+// What keeps a job from the printer, for the user; empty when nothing does.
+QString unanswered(CupsReach reach, const QString &queue, const QString &error)
 {
-    return {portrait.top(), portrait.right(), portrait.bottom(), portrait.left()};
+    switch (reach) {
+    case CupsReach::Answered: return {};
+    case CupsReach::Unreachable:
+        return QCoreApplication::translate("CupsDefaultPrinter",
+                                           "Quillon cannot reach the print service (CUPS).\n"
+                                           "Check that it is running.");
+    case CupsReach::Silent:
+        return QCoreApplication::translate("CupsDefaultPrinter",
+                                           "The print service (CUPS) does not answer.\n"
+                                           "It may be busy or stuck: try again in a moment, or restart it.");
+    case CupsReach::NoDefault:
+        return QCoreApplication::translate("CupsDefaultPrinter",
+                                           "Quillon found no default printer.\n"
+                                           "Check that the print service (CUPS) is running and that a default "
+                                           "printer is chosen in the system's printer settings.");
+    case CupsReach::NoSuchPrinter:
+        if (queue.isEmpty())
+            return unanswered(CupsReach::NoDefault, queue, error);
+        return QCoreApplication::translate("CupsDefaultPrinter",
+                                           "The printer \"%1\" chosen in the envelope set-up no longer exists.\n"
+                                           "Choose another printer under Options > Envelope.")
+            .arg(queue);
+    case CupsReach::Failed:
+        return QCoreApplication::translate("CupsDefaultPrinter",
+                                           "The print system refused the envelope for the printer \"%1\":\n%2")
+            .arg(printerName(queue), error);
+    }
+    return {};
 }
 
-QString noPrinter()
+// The page of `paper` on `printer`, and the media the job asks for.
+PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::Orientation orientation,
+                  QByteArray &media)
 {
-    return QCoreApplication::translate("CupsDefaultPrinter",
-                                       "Quillon found no default printer.\n"
-                                       "Check that the print service (CUPS) is running and that a default "
-                                       "printer is chosen in the system's printer settings.");
+    PageAnswer answer;
+    QPageSize size;
+    QMarginsF portrait;
+    media.clear();
+    if (!paper.size) {
+        // The printer's own paper, as its queue's default names it.
+        size = printer.defaultPaperMM.isEmpty()
+            ? QPageSize(QPageSize::A4)
+            : QPageSize(printer.defaultPaperMM, QPageSize::Millimeter, {}, QPageSize::FuzzyMatch);
+        portrait = printer.defaultEdges;
+    } else {
+        size = *paper.size;
+        media = paper.media.toUtf8();
+        const QSizeF mm = size.size(QPageSize::Millimeter);
+        if (const auto listed = printer.media ? printer.media->bySize(mm) : std::nullopt) {
+            media = listed->first.toUtf8();
+            portrait = listed->second;
+        } else if (printer.custom && printer.custom->take(mm)) {
+            portrait = printer.custom->edges;
+        } else {
+            answer.paperProblem =
+                QCoreApplication::translate("CupsDefaultPrinter",
+                                            "The printer \"%1\" lists no paper of %2 × %3 mm and takes no custom size "
+                                            "like it: the print service will print the envelope on other paper, "
+                                            "scaled or moved.")
+                    .arg(printer.queue, QString::number(mm.width(), 'f', 0), QString::number(mm.height(), 'f', 0));
+        }
+    }
+    // The margins are the unprintable edges as the page lies, so that
+    // offsets count from its printable corner.
+    const QMarginsF edges = orientation == QPageLayout::Landscape
+        ? landscapeEdges(portrait, printer.turn.value_or(LandscapeTurn::Clockwise))
+        : portrait;
+    answer.layout = QPageLayout(size, orientation, edges, QPageLayout::Point, edges);
+    return answer;
 }
 
 } // namespace
 
-PrinterStatus CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Orientation orientation,
-                                             QPageLayout &layout)
-{
-    // Asked afresh for every envelope: the user may change the default
-    // printer while Quillon runs. With no default, Qt would quietly take the
-    // first queue, or write a PDF file nobody asked for.
-    const Destination dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
-    if (!dest)
-        return PrinterStatus::failure(noPrinter());
-    m_destination = dest->name;
-    const QString name = QString::fromLocal8Bit(m_destination);
+CupsDefaultPrinter::CupsDefaultPrinter() : m_context(std::make_unique<QObject>()) {}
 
+CupsDefaultPrinter::~CupsDefaultPrinter() = default;
+
+std::shared_ptr<const CupsPrinter> CupsDefaultPrinter::known(const QString &queue) const
+{
+    const auto it = m_known.find(queue.isEmpty() ? m_defaultQueue : queue);
+    return it == m_known.end() ? nullptr : it->second;
+}
+
+bool CupsDefaultPrinter::absorb(const CupsAnswer &answer, const QString &asked)
+{
+    bool changed = false;
+    if (!answer.queues.isEmpty() && answer.queues != m_queues) {
+        m_queues = answer.queues;
+        changed = true;
+    }
+    if (!answer.printer)
+        return changed;
+    if (asked.isEmpty() && m_defaultQueue != answer.printer->queue) {
+        m_defaultQueue = answer.printer->queue;
+        changed = true;
+    }
+    std::shared_ptr<const CupsPrinter> &kept = m_known[answer.printer->queue];
+    changed = changed || !kept || kept->changeKey != answer.printer->changeKey;
+    kept = answer.printer;
+    return changed;
+}
+
+void CupsDefaultPrinter::tellChanged()
+{
+    // Not from inside whatever asked: the handler lays pages out again.
+    if (m_changed)
+        QTimer::singleShot(0, m_context.get(), [this] { m_changed(); });
+}
+
+PrinterStatus CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Orientation orientation,
+                                             PageAnswer &answer)
+{
+    const std::shared_ptr<const CupsPrinter> printer = known(paper.printer);
+    if (!printer) {
+        refresh(paper);
+        return PrinterStatus::failure(
+            QCoreApplication::translate("CupsDefaultPrinter", "Quillon has not heard from the print service yet."));
+    }
+    QByteArray media;
+    answer = pageOf(*printer, paper, orientation, media);
+    return {};
+}
+
+PrinterDescription CupsDefaultPrinter::describe(const Paper &paper)
+{
+    PrinterDescription description;
+    description.queues = m_queues;
+    if (const std::shared_ptr<const CupsPrinter> printer = known(paper.printer)) {
+        description.queue = printer->queue;
+        description.turn = printer->turn;
+        description.trays = printer->trays;
+        description.paperTypes = printer->paperTypes;
+    }
+    return description;
+}
+
+void CupsDefaultPrinter::refresh(const Paper &paper)
+{
+    if (m_refreshing)
+        return;
+    m_refreshing = true;
+    const QString queue = paper.printer;
+    askInBackground<CupsAnswer>(
+        m_context.get(), [queue, printer = known(queue)] { return askPrintServer(queue, true, printer, kAnswerTime); },
+        [this, queue](CupsAnswer answer) {
+            m_refreshing = false;
+            if (absorb(answer, queue))
+                tellChanged();
+        });
+}
+
+PrinterStatus CupsDefaultPrinter::jobPage(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
+{
+    // Asked afresh for every envelope: the printer may have stopped
+    // accepting jobs, or the default changed, since the last one.
+    const QString queue = paper.printer;
+    const std::optional<CupsAnswer> reply = askAndWait<CupsAnswer>(
+        [queue, printer = known(queue)] { return askPrintServer(queue, false, printer, kAnswerTime); },
+        kAnswerTime + kSlack);
+    if (!reply)
+        return PrinterStatus::failure(unanswered(CupsReach::Silent, queue, {}));
+    if (reply->reach != CupsReach::Answered)
+        return PrinterStatus::failure(unanswered(reply->reach, queue, reply->error));
+    if (absorb(*reply, queue))
+        tellChanged();
+
+    const CupsPrinter &printer = *reply->printer;
     // Qt's print support would hand the job over and report success.
-    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-    if (accepting && qstrcmp(accepting, "false") == 0)
+    if (!printer.accepting)
         return PrinterStatus::failure(
             QCoreApplication::translate("CupsDefaultPrinter",
-                                        "The default printer \"%1\" is not accepting jobs.\n"
+                                        "The printer \"%1\" is not accepting jobs.\n"
                                         "Let it accept jobs in the system's printer settings and try again.")
-                .arg(name));
-
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull())
-        return PrinterStatus::failure(noPrinter());
-    // The printer's own paper, or the one asked for; the margins are set to
-    // the unprintable edges as the page lies, so that offsets count from
-    // its printable corner. (Qt reports a landscape page's edges unturned.)
-    const QPageSize size = paper.size ? *paper.size : QPrinter(info, QPrinter::HighResolution).pageLayout().pageSize();
-    const QMarginsF portrait = unprintableEdges(dest.get(), size);
-    const QMarginsF edges = orientation == QPageLayout::Landscape ? asLandscape(portrait) : portrait;
-    layout = QPageLayout(size, orientation, edges, QPageLayout::Point, edges);
-    m_media = paper.size ? paper.media.toUtf8() : QByteArray();
+                .arg(printer.queue));
+    answer = pageOf(printer, paper, orientation, m_job.media);
+    m_job.queue = printer.queue;
+    m_job.tray = paper.tray.toUtf8();
+    m_job.paperType = paper.paperType.toUtf8();
+    m_job.paused = printer.paused;
     return {};
 }
 
 PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &title)
 {
-    cups_option_t media{const_cast<char *>("media"), m_media.data()};
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, m_destination.constData(), QFile::encodeName(pdfFile).constData(),
-                                   title.toUtf8().constData(), m_media.isEmpty() ? 0 : 1, &media);
-    if (job <= 0)
+    QFile file(pdfFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return PrinterStatus::failure(
+            QCoreApplication::translate("CupsDefaultPrinter", "Quillon cannot read the envelope's document (%1).")
+                .arg(file.errorString()));
+    const QByteArray pdf = file.readAll();
+    QList<std::pair<QByteArray, QByteArray>> options;
+    for (const auto &[option, value] : {std::pair{QByteArray("media"), m_job.media},
+                                        {QByteArray("media-source"), m_job.tray},
+                                        {QByteArray("media-type"), m_job.paperType}}) {
+        if (!value.isEmpty())
+            options.append({option, value});
+    }
+    const std::optional<CupsJobAnswer> reply = askAndWait<CupsJobAnswer>(
+        [queue = m_job.queue, pdf, title, options] { return sendJob(queue, pdf, title, options, kJobTime); },
+        kJobTime + kSlack);
+    if (!reply || reply->reach == CupsReach::Silent)
         return PrinterStatus::failure(
             QCoreApplication::translate("CupsDefaultPrinter",
-                                        "The print system refused the envelope for the "
-                                        "printer \"%1\":\n%2")
-                .arg(QString::fromLocal8Bit(m_destination), QString::fromUtf8(cupsLastErrorString())));
-    m_lastJob = job;
-    return {};
+                                        "The print service (CUPS) stopped answering while the envelope was sent. "
+                                        "It may not have been printed: look at the printer's queue before "
+                                        "printing it again."));
+    if (reply->reach != CupsReach::Answered)
+        return PrinterStatus::failure(unanswered(reply->reach, m_job.queue, reply->error));
+    m_lastJob = reply->job;
+    PrinterStatus status;
+    if (m_job.paused)
+        status.notice = QCoreApplication::translate(
+                            "CupsDefaultPrinter",
+                            "The printer \"%1\" is paused: the envelope waits in its queue and prints when the "
+                            "printer is resumed.")
+                            .arg(m_job.queue);
+    return status;
 }

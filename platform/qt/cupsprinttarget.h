@@ -5,22 +5,68 @@
 
 #include <QByteArray>
 
-// The system's default printer, through CUPS: its default destination,
-// whether it accepts jobs, its page and printable area, and the job itself.
-// The unprintable edges are those CUPS lists for the media (from the
-// queue's media database, which for a driver's queue comes from its PPD's
-// ImageableArea); where it lists none they are taken as 0.
+#include <chrono>
+#include <map>
+#include <memory>
+
+struct CupsAnswer;
+struct CupsPrinter;
+class QObject;
+
+// The printer the set-up names, or the system's default, through CUPS:
+// whether it accepts jobs, its own default paper, the sizes it lists and
+// their unprintable edges (from the queue's media database, which for a
+// driver's queue comes from its PPD), the custom sizes it takes, its trays
+// and paper types, the way it turns a landscape page onto its media, and
+// the job itself. The print server is asked on threads of its own: once
+// per envelope for the printer's state, and for the rest only when the
+// printer's set-up has changed.
 class CupsDefaultPrinter final : public PrintTarget
 {
 public:
-    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout) override;
+    // How long the print server may take to answer before it counts as
+    // not answering: a question, and handing a job over.
+    static constexpr std::chrono::milliseconds kAnswerTime{5000};
+    static constexpr std::chrono::milliseconds kJobTime{15000};
+
+    CupsDefaultPrinter();
+    ~CupsDefaultPrinter() override;
+
+    // From what is known, never waiting; asks in the background when
+    // nothing is known yet.
+    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
+    PrinterDescription describe(const Paper &paper) override;
+    void refresh(const Paper &paper) override;
+    void setChangeHandler(std::function<void()> changed) override { m_changed = std::move(changed); }
+    // Asks the print server now, the window responsive meanwhile.
+    PrinterStatus jobPage(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
     PrinterStatus submit(const QString &pdfFile, const QString &title) override;
 
     // The id CUPS gave the last job handed over, 0 before the first.
     int lastJob() const { return m_lastJob; }
 
 private:
-    QByteArray m_destination;
-    QByteArray m_media; // asked of the job; empty: the queue's own paper
+    std::shared_ptr<const CupsPrinter> known(const QString &queue) const;
+    // Takes an answer in; true when it changes what the set-up or the
+    // preview show.
+    bool absorb(const CupsAnswer &answer, const QString &asked);
+    void tellChanged();
+
+    std::map<QString, std::shared_ptr<const CupsPrinter>> m_known; // by queue
+    QString m_defaultQueue;                                        // as the server last named it
+    QStringList m_queues;
+    bool m_refreshing = false;
+    std::function<void()> m_changed;
+    std::unique_ptr<QObject> m_context; // answers from the background arrive here
+
+    // The job the last page was asked for.
+    struct Job
+    {
+        QString queue;
+        QByteArray media; // empty: the queue's own paper
+        QByteArray tray;
+        QByteArray paperType;
+        bool paused = false;
+    } m_job;
     int m_lastJob = 0;
 };

@@ -10,9 +10,10 @@
 
 PdfSaveTarget::PdfSaveTarget(PageSource *pages, const QString &path) : m_pages(pages), m_path(path) {}
 
-PrinterStatus PdfSaveTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout)
+PrinterStatus PdfSaveTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
 {
-    layout = pageLayoutOrPlain(m_pages, paper, orientation);
+    // A file takes any paper: what the printer lacks does not matter here.
+    answer = {pageLayoutOrPlain(m_pages, paper, orientation), {}};
     return {};
 }
 

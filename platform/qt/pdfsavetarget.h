@@ -14,7 +14,7 @@ class PdfSaveTarget final : public PrintTarget
 public:
     PdfSaveTarget(PageSource *pages, const QString &path);
 
-    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout) override;
+    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
     PrinterStatus submit(const QString &pdfFile, const QString &title) override;
 
 private:

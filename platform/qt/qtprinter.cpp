@@ -4,11 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <utility>
@@ -19,6 +20,11 @@ constexpr double kPointsPerInch = 72.0;
 // The test envelope's lines and numbers: fine, but visible on any printer.
 constexpr double kMarkLineWidth = 0.3; // points
 constexpr double kMarkFontSize = 6;
+// The resolution the document is drawn at, as Qt's high-resolution printer does.
+constexpr int kDocumentDpi = 1200;
+// Where a PDF's end lies: its last bytes hold "startxref", the table's
+// offset and "%%EOF".
+constexpr qint64 kPdfTail = 1024;
 // The print job's name in the printer's queue.
 QString jobTitle()
 {
@@ -46,6 +52,19 @@ void QtPrinter::setPaper(const Paper &paper)
 {
     m_paper = paper;
 }
+PrinterStatus QtPrinter::checkPaper(QString &problem)
+{
+    PageAnswer answer;
+    const auto orientation = m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    m_askedFor.reset();
+    problem.clear();
+    if (PrinterStatus status = m_target.jobPage(m_paper, orientation, answer); !status.ok())
+        return status;
+    m_askedFor = {m_paper, m_orientation};
+    m_page = answer.layout;
+    problem = answer.paperProblem;
+    return {};
+}
 void QtPrinter::setFontSize(double points)
 {
     m_fontSize = points;
@@ -70,10 +89,13 @@ double QtPrinter::unitsPerInch() const
 
 PrinterStatus QtPrinter::openDocument()
 {
-    QPageLayout layout;
-    const auto orientation = m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (PrinterStatus status = m_target.pageLayout(m_paper, orientation, layout); !status.ok())
-        return status;
+    // The page asked for just before, unless the paper has changed since.
+    if (!m_askedFor || !(m_askedFor->first == m_paper) || m_askedFor->second != m_orientation) {
+        QString problem;
+        if (PrinterStatus status = checkPaper(problem); !status.ok())
+            return status;
+    }
+    const QPageLayout layout = m_page;
 
     if (!m_folder || !m_folder->isValid())
         m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon-XXXXXX"));
@@ -83,10 +105,11 @@ PrinterStatus QtPrinter::openDocument()
                 .arg(m_folder->errorString()));
     m_file = m_folder->filePath(QStringLiteral("envelope.pdf"));
 
-    m_device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    m_device->setOutputFormat(QPrinter::PdfFormat);
-    m_device->setOutputFileName(m_file);
-    m_device->setDocName(jobTitle());
+    // A PDF writer, not a QPrinter: a QPrinter asks the print server for
+    // its default printer as it is made, on this thread, however long that takes.
+    m_device = std::make_unique<QPdfWriter>(m_file);
+    m_device->setResolution(kDocumentDpi);
+    m_device->setTitle(jobTitle());
     m_device->setCreator(QStringLiteral("Quillon"));
     m_painter = std::make_unique<QPainter>();
     if (!m_device->setPageLayout(layout) || !m_painter->begin(m_device.get())) {
@@ -175,11 +198,18 @@ PrinterStatus QtPrinter::endDoc(DocumentEnd end)
     if (!m_painter)
         return {};
     const bool written = m_painter->end();
+    // The painter's end may report success for a file the disk had no room
+    // for: only a whole document goes out.
+    m_device.reset();
     PrinterStatus status;
     if (end == DocumentEnd::Send) {
-        status = written ? m_target.submit(m_file, jobTitle())
-                         : PrinterStatus::failure(QCoreApplication::translate(
-                             "QtPrinter", "Quillon could not finish the envelope's document."));
+        status = written && isWholePdf(m_file)
+            ? m_target.submit(m_file, jobTitle())
+            : PrinterStatus::failure(
+                QCoreApplication::translate("QtPrinter",
+                                            "Quillon could not write the whole envelope document to %1 (is the disk "
+                                            "full?).")
+                    .arg(QDir::toNativeSeparators(QFileInfo(m_file).absolutePath())));
     }
     closeDocument();
     return status;
@@ -197,10 +227,33 @@ void QtPrinter::closeDocument()
     m_file.clear();
 }
 
+bool isWholePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    if (size <= 0 || !file.seek(std::max<qint64>(0, size - kPdfTail)))
+        return false;
+    const QByteArray tail = file.read(kPdfTail).trimmed();
+    if (!tail.endsWith("%%EOF"))
+        return false;
+    const qsizetype at = tail.lastIndexOf("startxref");
+    if (at < 0)
+        return false;
+    bool ok = false;
+    const qint64 table = tail.mid(at + 9, tail.size() - at - 9 - 5).trimmed().toLongLong(&ok);
+    if (!ok || table <= 0 || table >= size || !file.seek(table))
+        return false;
+    return file.read(4) == "xref";
+}
+
 PdfFileTarget::PdfFileTarget(const QPageLayout &page, const QString &folder) : m_page(page), m_folder(folder) {}
 
-PrinterStatus PdfFileTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout)
+PrinterStatus PdfFileTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
 {
+    answer.paperProblem.clear();
+    QPageLayout &layout = answer.layout;
     layout = m_page;
     if (paper.size)
         layout.setPageSize(*paper.size, m_page.minimumMargins());

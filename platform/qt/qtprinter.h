@@ -7,22 +7,35 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QPainter;
-class QPrinter;
+class QPdfWriter;
 class QTemporaryDir;
 
 // Where QtPrinter's finished documents go, and the page they are laid out
-// on (asked for as each document opens).
+// on (asked for before each document opens).
 class PrintTarget : public PageSource
 {
 public:
-    // Hands a finished PDF document over as one job, asking for the media
-    // of the paper its page was laid out for.
+    // The page of the next job, as the printer takes it now: an error when
+    // it cannot take a job.
+    virtual PrinterStatus jobPage(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
+    {
+        return pageLayout(paper, orientation, answer);
+    }
+    // Hands a finished PDF document over as one job, asking for the paper
+    // (media, tray, paper type) its page was last asked for.
     virtual PrinterStatus submit(const QString &pdfFile, const QString &title) = 0;
 };
 
-// The Printer over QPrinter and QPainter. Each document is drawn into a PDF
+// True when the PDF file is whole: it ends with its end-of-file marker,
+// after a cross-reference table that lies within it. A document cut short
+// (by a full disk, say) is not.
+bool isWholePdf(const QString &path);
+
+// The Printer over QPdfWriter and QPainter. Each document is drawn into a PDF
 // file of its own and handed to the target only when it is ended, so that
 // a dropped document never reaches the printer and a refused one is known.
 // The painter's origin is the top-left corner of the printable area.
@@ -35,6 +48,7 @@ public:
     void setScaleUnit(ScaleUnit unit) override;
     void setOrientation(Orientation orientation) override;
     void setPaper(const Paper &paper) override;
+    PrinterStatus checkPaper(QString &problem) override;
     void setFontSize(double points) override;
     void setFontName(const QString &face) override;
     void setCurrentX(double x) override;
@@ -62,9 +76,13 @@ private:
     bool m_drawnOnPage = false;
     bool m_pageWanted = false;
 
+    // The page last asked for, and for which paper and orientation.
+    std::optional<std::pair<Paper, Orientation>> m_askedFor;
+    QPageLayout m_page;
+
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_file;
-    std::unique_ptr<QPrinter> m_device;
+    std::unique_ptr<QPdfWriter> m_device;
     std::unique_ptr<QPainter> m_painter;
 };
 
@@ -78,7 +96,7 @@ public:
     // unprintable edges of either as it lies.
     PdfFileTarget(const QPageLayout &page, const QString &folder);
 
-    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, QPageLayout &layout) override;
+    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
     PrinterStatus submit(const QString &pdfFile, const QString &title) override;
 
     QStringList files; // the documents submitted, oldest first

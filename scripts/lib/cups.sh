@@ -6,6 +6,16 @@
 TEST_CUPS_PID=
 TEST_CUPS_QUEUE=quillon-test
 TEST_CUPS_EDGES_QUEUE=quillon-edges
+# Queues made from Debian's own vendor printer descriptions (PPDs), by
+# model name: "queue model". Each writes what its driver makes (PostScript)
+# to <queue>.out in the server's folder, one job at a time.
+TEST_CUPS_VENDOR_QUEUES=(
+    "quillon-hp2250 postscript-hp:0/ppd/hplip/HP/hp-business_inkjet_2250-ps.ppd"
+    "quillon-hp4250 postscript-hp:0/ppd/hplip/HP/hp-laserjet_4250-ps.ppd"
+    "quillon-fs1000 openprinting-ppds:0/ppd/openprinting/Kyocera/en/Kyocera_FS-1000_en.ppd"
+    "quillon-fs2100dn openprinting-ppds:0/ppd/openprinting/Kyocera/en/Kyocera_FS-2100DN.ppd"
+    "quillon-hl5250dn openprinting-ppds:0/ppd/openprinting/Brother/BR5250_2_GPL.ppd"
+)
 
 # start_test_cups <run_dir>: starts cupsd on a socket inside <run_dir>/cups,
 # creates the queue "$TEST_CUPS_QUEUE" (it writes to /dev/null and keeps
@@ -16,7 +26,10 @@ TEST_CUPS_EDGES_QUEUE=quillon-edges
 # A second queue, "$TEST_CUPS_EDGES_QUEUE", is a printer with unequal
 # unprintable edges (tests/data/unequal-edges.ppd): CUPS's own filters
 # (cups-filters) turn each page onto its media and write the result to
-# QUILLON_TEST_CUPS_EDGES_OUTPUT, one job at a time.
+# QUILLON_TEST_CUPS_EDGES_OUTPUT, one job at a time. The vendor queues of
+# TEST_CUPS_VENDOR_QUEUES whose model is installed are made too, writing
+# into the folder QUILLON_TEST_CUPS_VENDOR_OUTPUT; a missing model is said
+# and skipped.
 start_test_cups() {
     local dir=$1/cups
     # CUPS runs its filters as an unprivileged user, who must reach the spool.
@@ -105,7 +118,14 @@ EOF
         stop_test_cups
         return 1
     fi
+    local entry queue model
+    for entry in "${TEST_CUPS_VENDOR_QUEUES[@]}"; do
+        read -r queue model <<<"$entry"
+        lpadmin -p "$queue" -E -v "file://$dir/$queue.out" -o printer-error-policy=abort-job -m "$model" \
+            2>>"$dir/log/lpadmin.err" || echo "No test queue $queue: the model $model is not installed." >&2
+    done
     export QUILLON_TEST_CUPS_SPOOL="$dir/spool" QUILLON_TEST_CUPS_QUEUE="$TEST_CUPS_QUEUE" \
+           QUILLON_TEST_CUPS_VENDOR_OUTPUT="$dir" \
            QUILLON_TEST_CUPS_EDGES_QUEUE="$TEST_CUPS_EDGES_QUEUE" QUILLON_TEST_CUPS_EDGES_OUTPUT="$dir/edges.pdf"
 }
 

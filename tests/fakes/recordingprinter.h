@@ -20,9 +20,18 @@ public:
     }
     void setPaper(const Paper &paper) override
     {
-        calls << QStringLiteral("paper %1%2")
+        calls << QStringLiteral("paper %1%2%3")
                      .arg(paper.size ? paper.media : QStringLiteral("printer"),
-                          paper.turned ? QStringLiteral(" turned") : QString());
+                          paper.turned ? QStringLiteral(" turned") : QString(),
+                          paper.printer.isEmpty() && paper.tray.isEmpty() && paper.paperType.isEmpty()
+                              ? QString()
+                              : QStringLiteral(" on '%1' tray '%2' type '%3'")
+                                    .arg(paper.printer, paper.tray, paper.paperType));
+    }
+    PrinterStatus checkPaper(QString &problem) override
+    {
+        problem = paperProblem;
+        return {};
     }
     void setFontSize(double points) override { calls << QStringLiteral("size %1").arg(points); }
     void setFontName(const QString &face) override { calls << QStringLiteral("font %1").arg(face); }
@@ -59,7 +68,7 @@ public:
         if (!failSending.isEmpty())
             return PrinterStatus::failure(failSending);
         sent << lines;
-        return {};
+        return {{}, notice};
     }
 
     QStringList calls;
@@ -67,6 +76,8 @@ public:
     bool open = false;
     QString failOpening;                              // the error of every document opening, when set
     QString failSending;                              // the error of every document sent, when set
+    QString paperProblem;                             // what every paper check says
+    QString notice;                                   // the notice of every document sent
     std::function<void(const QString &line)> onPrint; // after a line is printed
 
 private:

@@ -24,6 +24,8 @@ struct TestServices
     FakeFileChooser files;
     // A real store on disk, where a test needs one instead of `settings`.
     SettingsBackend *settingsOnDisk = nullptr;
+    // What the preview and the set-up are told of the printer; none when not set.
+    PageSource *pages = nullptr;
     // The program's folder (where the address book lives) and the user's
     // data folder, empty and of this TestServices' own.
     QTemporaryDir programDir;
@@ -32,8 +34,8 @@ struct TestServices
     Form1Services services()
     {
         SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
-        return Form1Services{store,   messages,          shell,          events,  clock, app,
-                             printer, programDir.path(), dataDir.path(), nullptr, &files};
+        return Form1Services{store,   messages,          shell,          events, clock, app,
+                             printer, programDir.path(), dataDir.path(), pages,  &files};
     }
 
     // The window over these services, started.

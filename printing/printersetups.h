@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "printing/envelopesize.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The envelope set-up of every printer chosen so far, as the settings store
+// keeps it under one key: one line per printer, its fields separated by
+// tabs and percent-encoded (so that any queue name and any text fits on
+// its line), after the format's version: "1", printer, size, width, height,
+// shift X, shift Y, turned ("0" or "1"), tray, paper type.
+struct PrinterSetups
+{
+    // By the printer's choice in the set-up: its queue, or empty for the
+    // system's default printer. The set-ups' own `printer` is that key.
+    QMap<QString, EnvelopeSetup> byPrinter;
+    // Lines that could not be read (damaged, or of a later version): set
+    // aside as they were, unused, and written back unchanged.
+    QStringList unreadable;
+
+    bool operator==(const PrinterSetups &) const = default;
+};
+
+PrinterSetups readPrinterSetups(const QString &stored);
+QString writePrinterSetups(const PrinterSetups &setups);
