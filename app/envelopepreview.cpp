@@ -2,6 +2,7 @@
 #include "app/envelopepreview.h"
 
 #include "printing/envelope.h"
+#include "printing/units.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -12,8 +13,7 @@ namespace {
 
 const QColor kPaper(Qt::white);
 const QColor kUnprintable(0, 0, 0, 40);
-const QColor kInk(Qt::black);
-const QColor kWarning(200, 0, 0);
+constexpr double kPixelsPerPoint = kPaperDpi / kPointsPerInch;
 
 // Draws the last layout, scaled to fit, centred.
 class Drawing final : public QWidget
@@ -45,14 +45,9 @@ protected:
         painter.setPen(QPen(Qt::gray, 0));
         painter.drawRect(page);
 
-        for (const PreviewPrinter::Line &line : m_layout.lines()) {
-            QFont font = line.font;
-            // Points on the page are the painter's units here.
-            font.setPointSizeF(line.font.pointSizeF() * 72.0 / logicalDpiY());
-            painter.setFont(font);
-            painter.setPen(line.runsOff ? kWarning : kInk);
-            painter.drawText(QPointF(line.box.left(), line.box.top() + QFontMetricsF(font).ascent()), line.text);
-        }
+        // The lines as the paper's own routine drew them.
+        painter.scale(1 / kPixelsPerPoint, 1 / kPixelsPerPoint);
+        painter.drawPicture(0, 0, m_layout.picture());
     }
 
 private:

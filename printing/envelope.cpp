@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/envelope.h"
+#include "printing/units.h"
 
 #include "addressbook/addresstext.h"
 #include "platform/printer.h"
@@ -17,8 +18,6 @@ constexpr NumberRange kAnyFiniteNumber{std::numeric_limits<double>::lowest(), st
 // A custom envelope's edges, and the calibration shift, in millimetres.
 constexpr NumberRange kEnvelopeEdgeRange{20.0, 1000.0};
 constexpr NumberRange kShiftRange{-100.0, 100.0};
-constexpr double kMillimetresPerCentimetre = 10.0;
-constexpr double kPointsPerCentimetre = 72.0 / 2.54;
 
 // One number field of a block, with the last value of this envelope that
 // could be used: a field edited into nonsense while the envelope prints

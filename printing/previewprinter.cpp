@@ -1,73 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/previewprinter.h"
 
+#include "printing/units.h"
+
 #include <QCoreApplication>
-#include <QFontMetricsF>
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
-constexpr double kCentimetresPerInch = 2.54;
-// The resolution QtPrinter draws the paper at: fonts measure the same.
-constexpr double kPaperDpi = 1200.0;
-constexpr double kInchesPerMetre = 1 / 0.0254;
+constexpr double kPixelsPerPoint = kPaperDpi / kPointsPerInch;
 // Less than this past an edge is rounding, not overflow.
 constexpr double kTolerance = 0.01;
+const QColor kInk(Qt::black);
+const QColor kWarning(200, 0, 0);
+
+// A picture that measures fonts as the paper does.
+class PaperPicture final : public QPicture
+{
+public:
+    explicit PaperPicture(const QSizeF &points) : m_pixels((points * kPixelsPerPoint).toSize()) {}
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return kPaperDpi;
+        case PdmWidth: return m_pixels.width();
+        case PdmHeight: return m_pixels.height();
+        case PdmWidthMM: return qRound(m_pixels.width() * kMillimetresPerInch / kPaperDpi);
+        case PdmHeightMM: return qRound(m_pixels.height() * kMillimetresPerInch / kPaperDpi);
+        default: return QPicture::metric(metric);
+        }
+    }
+
+private:
+    QSize m_pixels;
+};
 
 } // namespace
 
-PreviewPrinter::PreviewPrinter(PageSource *pages) : m_pages(pages), m_metricsDevice(1, 1, QImage::Format_RGB32)
-{
-    m_metricsDevice.setDotsPerMeterX(qRound(kPaperDpi * kInchesPerMetre));
-    m_metricsDevice.setDotsPerMeterY(qRound(kPaperDpi * kInchesPerMetre));
-}
+PreviewPrinter::PreviewPrinter(PageSource *pages) : m_pages(pages) {}
 
-void PreviewPrinter::setScaleUnit(ScaleUnit unit)
+PreviewPrinter::~PreviewPrinter()
 {
-    m_unit = unit;
-}
-void PreviewPrinter::setOrientation(Orientation orientation)
-{
-    m_orientation = orientation;
-}
-void PreviewPrinter::setPaper(const Paper &paper)
-{
-    m_paper = paper;
-}
-void PreviewPrinter::setFontSize(double points)
-{
-    m_font.setPointSizeF(points);
-}
-void PreviewPrinter::setFontName(const QString &face)
-{
-    m_font.setFamily(face);
-}
-void PreviewPrinter::setCurrentX(double x)
-{
-    m_x = x;
-}
-void PreviewPrinter::setCurrentY(double y)
-{
-    m_y = y;
-}
-
-double PreviewPrinter::pointsPerUnit() const
-{
-    return m_unit == ScaleUnit::Centimetres ? kPointsPerInch / kCentimetresPerInch : kPointsPerInch;
+    endPicture();
 }
 
 const PageAnswer &PreviewPrinter::knownPage()
 {
-    if (!m_known || !(m_known->paper == m_paper) || m_known->orientation != m_orientation) {
-        const auto orientation =
-            m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-        PageAnswer answer{QPageLayout(m_paper.size.value_or(QPageSize(QPageSize::A4)), orientation, {}), {}};
+    if (!m_known || !(m_known->paper == paper()) || m_known->orientation != orientation()) {
+        const auto pageOrientation =
+            orientation() == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+        PageAnswer answer{QPageLayout(paper().size.value_or(QPageSize(QPageSize::A4)), pageOrientation, {}), {}};
         // A printer that cannot tell its page now still gets a preview: the
         // page without edges. Printing itself reports what is wrong.
-        if (PageAnswer asked; m_pages && m_pages->pageLayout(m_paper, orientation, asked).ok())
+        if (PageAnswer asked; m_pages && m_pages->pageLayout(paper(), pageOrientation, asked).ok())
             answer = asked;
         answer.layout.setUnits(QPageLayout::Point);
-        m_known = Known{m_paper, m_orientation, answer};
+        m_known = Known{paper(), orientation(), answer};
     }
     return m_known->answer;
 }
@@ -78,73 +70,69 @@ PrinterStatus PreviewPrinter::checkPaper(QString &problem)
     return {};
 }
 
-PrinterStatus PreviewPrinter::openPage()
+PrinterStatus PreviewPrinter::openPage(bool, Canvas &canvas)
 {
-    if (m_open)
-        return {};
+    // The preview shows one page: the last one drawn.
+    endPicture();
     const QPageLayout &layout = knownPage().layout;
     m_page = QRectF(QPointF(0, 0), layout.fullRect(QPageLayout::Point).size());
     QMarginsF edges = layout.margins(QPageLayout::Point);
-    if (m_paper.turned)
+    if (paper().turned)
         edges = QMarginsF(edges.right(), edges.bottom(), edges.left(), edges.top());
     m_printable = m_page.marginsRemoved(edges);
     m_drawing.clear();
     m_drawingMarks = {};
-    m_open = true;
+    m_drawingPicture = std::make_unique<PaperPicture>(m_page.size());
+    m_painter.begin(m_drawingPicture.get());
+    m_painter.translate(m_printable.topLeft() * kPixelsPerPoint);
+    canvas = {&m_painter, m_printable.size() * kPixelsPerPoint};
     return {};
 }
 
-PrinterStatus PreviewPrinter::print(const QString &text)
+QColor PreviewPrinter::lineDrawn(const QString &text, const QRectF &box)
 {
-    if (PrinterStatus status = openPage(); !status.ok())
-        return status;
-    const QFontMetricsF metrics(m_font, &m_metricsDevice);
-    const double toPoints = kPointsPerInch / kPaperDpi;
-    Line line{text, m_font,
-              QRectF(m_printable.left() + m_x * pointsPerUnit(), m_printable.top() + m_y * pointsPerUnit(),
-                     metrics.horizontalAdvance(text) * toPoints, metrics.height() * toPoints)};
+    Line line{text, QRectF(m_printable.topLeft() + box.topLeft() / kPixelsPerPoint, box.size() / kPixelsPerPoint)};
     if (!text.isEmpty()) {
-        const QRectF &box = line.box, &area = m_printable;
-        line.runsOff = (box.left() < area.left() - kTolerance ? Left : 0)
-            | (box.top() < area.top() - kTolerance ? Top : 0) | (box.right() > area.right() + kTolerance ? Right : 0)
-            | (box.bottom() > area.bottom() + kTolerance ? Bottom : 0);
+        const QRectF &at = line.box, &area = m_printable;
+        line.runsOff = (at.left() < area.left() - kTolerance ? Left : 0)
+            | (at.top() < area.top() - kTolerance ? Top : 0) | (at.right() > area.right() + kTolerance ? Right : 0)
+            | (at.bottom() > area.bottom() + kTolerance ? Bottom : 0);
     }
     m_drawing.append(line);
-    m_x = 0;
-    m_y += metrics.lineSpacing() * toPoints / pointsPerUnit();
-    return {};
+    return line.runsOff ? kWarning : kInk;
 }
 
-PrinterStatus PreviewPrinter::drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks)
+void PreviewPrinter::marksDrawn(const PageMarks &marks)
 {
-    if (PrinterStatus status = openPage(); !status.ok())
-        return status;
-    PageMarks drawn = marks(m_printable.size());
     const QPointF corner = m_printable.topLeft();
-    for (QLineF &line : drawn.lines)
-        line.translate(corner);
-    for (PageMarks::Label &label : drawn.labels)
+    for (QLineF line : marks.lines)
+        m_drawingMarks.lines << line.translated(corner);
+    for (PageMarks::Label label : marks.labels) {
         label.topLeft += corner;
-    m_drawingMarks.lines += drawn.lines;
-    m_drawingMarks.labels += drawn.labels;
-    return {};
+        m_drawingMarks.labels << label;
+    }
 }
 
-void PreviewPrinter::newPage()
+void PreviewPrinter::endPicture()
 {
-    // The preview shows one page: the last one laid out.
-    if (m_open && !(m_drawing.isEmpty() && m_drawingMarks.lines.isEmpty() && m_drawingMarks.labels.isEmpty()))
-        m_open = false;
+    if (m_painter.isActive())
+        m_painter.end();
 }
 
 PrinterStatus PreviewPrinter::endDoc(DocumentEnd)
 {
     // An envelope with no line still shows its page.
-    PrinterStatus status = openPage();
+    if (!documentOpen()) {
+        Canvas unused;
+        openPage(true, unused);
+    }
+    endPicture();
+    m_picture = m_drawingPicture ? *m_drawingPicture : QPicture();
+    m_drawingPicture.reset();
     m_lines = std::exchange(m_drawing, {});
     m_marks = std::exchange(m_drawingMarks, {});
-    m_open = false;
-    return status;
+    documentClosed();
+    return {};
 }
 
 QString overflowSummary(const QList<PreviewPrinter::Line> &lines)

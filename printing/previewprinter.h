@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/printer.h"
+#include "printing/paintedprinter.h"
 
-#include <QFont>
-#include <QImage>
 #include <QList>
+#include <QPainter>
+#include <QPicture>
 #include <QRectF>
+
+#include <memory>
 #include <optional>
 
-// The envelope laid out for the screen: the envelope routine drives this
-// Printer exactly as it drives the paper, and it records where each line
-// lands instead of drawing it. Positions are in points from the page's
-// top-left corner as the envelope lies in front of the reader (a turned
-// page is turned back).
-class PreviewPrinter final : public Printer
+// The envelope drawn for the screen: the envelope routine drives this
+// Printer exactly as it drives the paper, and it draws each page into a
+// picture by the same routine as the paper's, keeping where each line
+// lands. Positions are in points from the page's top-left corner as the
+// envelope lies in front of the reader (a turned page is turned back);
+// lines that run off the printable area are drawn in a warning colour.
+class PreviewPrinter final : public PaintedPrinter
 {
 public:
     enum Edge { Left = 1, Top = 2, Right = 4, Bottom = 8 };
@@ -22,7 +25,6 @@ public:
     struct Line
     {
         QString text;
-        QFont font;      // in its print size
         QRectF box;      // the line's extent on the page
         int runsOff = 0; // the Edge values of the printable area it crosses
     };
@@ -30,18 +32,9 @@ public:
     // `pages` gives the page and its unprintable edges; without it, or when
     // it cannot tell, the paper asked for (A4 for the printer's) without edges.
     explicit PreviewPrinter(PageSource *pages = nullptr);
+    ~PreviewPrinter() override;
 
-    void setScaleUnit(ScaleUnit unit) override;
-    void setOrientation(Orientation orientation) override;
-    void setPaper(const Paper &paper) override;
     PrinterStatus checkPaper(QString &problem) override;
-    void setFontSize(double points) override;
-    void setFontName(const QString &face) override;
-    void setCurrentX(double x) override;
-    void setCurrentY(double y) override;
-    PrinterStatus print(const QString &line) override;
-    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) override;
-    void newPage() override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
     // The last envelope laid out: its page, printable area and lines.
@@ -50,6 +43,8 @@ public:
     const QList<Line> &lines() const { return m_lines; }
     // The marks of the last page laid out, in points from the page's corner.
     const PageMarks &marks() const { return m_marks; }
+    // The last page as drawn, in pixels of kPaperDpi from the page's corner.
+    const QPicture &picture() const { return m_picture; }
     // What the printer does with the last envelope's paper when it lacks
     // it; empty when it has it.
     QString paperProblem() const { return m_known ? m_known->answer.paperProblem : QString(); }
@@ -57,19 +52,16 @@ public:
     // may have changed); otherwise it is asked once per paper.
     void forgetPage() { m_known.reset(); }
 
+protected:
+    PrinterStatus openPage(bool first, Canvas &canvas) override;
+    QColor lineDrawn(const QString &text, const QRectF &box) override;
+    void marksDrawn(const PageMarks &marks) override;
+
 private:
     const PageAnswer &knownPage();
-    PrinterStatus openPage();
-    double pointsPerUnit() const;
+    void endPicture();
 
     PageSource *m_pages;
-    ScaleUnit m_unit = ScaleUnit::Inches;
-    Orientation m_orientation = Orientation::Portrait;
-    Paper m_paper;
-    QFont m_font;
-    double m_x = 0;
-    double m_y = 0;
-    bool m_open = false;
     struct Known
     {
         Paper paper;
@@ -80,10 +72,12 @@ private:
     QRectF m_page;
     QRectF m_printable;
     QList<Line> m_lines;
-    QList<Line> m_drawing; // the envelope being laid out
+    QList<Line> m_drawing; // the page being drawn
     PageMarks m_marks;
     PageMarks m_drawingMarks;
-    QImage m_metricsDevice; // measures fonts at the paper's resolution
+    QPicture m_picture;
+    std::unique_ptr<QPicture> m_drawingPicture;
+    QPainter m_painter;
 };
 
 // One line of text for the reader: how many lines run off which edge of

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/testenvelope.h"
+#include "printing/units.h"
 
 #include <QRectF>
 
 namespace {
 
-constexpr double kPointsPerMillimetre = 72.0 / 25.4;
 // Tick lengths and the cross's arm, in millimetres.
 constexpr double kTick = 1.5;
 constexpr double kTickFive = 3;

@@ -2,6 +2,8 @@
 #pragma once
 // Reading printed pages back with poppler's tools, for the printing tests.
 
+#include "printing/units.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -15,8 +17,6 @@
 
 namespace pages {
 
-constexpr double kPointsPerCm = 72.0 / 2.54;
-constexpr double kPaperDpi = 1200;
 const QString kFace = QStringLiteral("DejaVu Sans");
 
 // A word and its box, in points from the page's top-left corner.
@@ -81,8 +81,8 @@ inline QFontMetricsF paperMetricsOf(double points)
 {
     static const QImage paper = [] {
         QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(kPaperDpi / 0.0254));
-        image.setDotsPerMeterY(qRound(kPaperDpi / 0.0254));
+        image.setDotsPerMeterX(qRound(kPaperDpi * 1000 / kMillimetresPerInch));
+        image.setDotsPerMeterY(qRound(kPaperDpi * 1000 / kMillimetresPerInch));
         return image;
     }();
     QFont font(kFace);
@@ -93,11 +93,11 @@ inline QFontMetricsF paperMetricsOf(double points)
 // The height of one line of kFace at `points`, and its ascent, in points.
 inline double lineHeightOf(double points)
 {
-    return paperMetricsOf(points).lineSpacing() * 72 / kPaperDpi;
+    return paperMetricsOf(points).lineSpacing() * kPointsPerInch / kPaperDpi;
 }
 inline double ascentOf(double points)
 {
-    return paperMetricsOf(points).ascent() * 72 / kPaperDpi;
+    return paperMetricsOf(points).ascent() * kPointsPerInch / kPaperDpi;
 }
 
 // The envelope both geometry tests print, in kFace: "Alpha", and `gap` lines lower
@@ -107,7 +107,8 @@ inline double ascentOf(double points)
 // `worst` gets the largest distance of any word from its place, in points.
 inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int gap, double *worst = nullptr)
 {
-    const QPointF from = corner + QPointF(1.5, 0.5) * kPointsPerCm, to = corner + QPointF(12, 8.25) * kPointsPerCm;
+    const QPointF from = corner + QPointF(1.5, 0.5) * kPointsPerCentimetre,
+                  to = corner + QPointF(12, 8.25) * kPointsPerCentimetre;
     const QList<std::pair<QString, QPointF>> expected{{"Alpha", from},
                                                       {"Bravo", from + QPointF(0, gap * lineHeightOf(12))},
                                                       {"Charlie", to},
@@ -117,7 +118,8 @@ inline QString misplacedEnvelope(const QList<Word> &words, QPointF corner, int g
         const Word got = find(words, text);
         if (worst)
             *worst = std::max({*worst, qAbs(got.x - want.x()), qAbs(got.y - want.y())});
-        if (qAbs(got.x - want.x()) > 0.05 * kPointsPerCm || qAbs(got.y - want.y()) > 0.05 * kPointsPerCm)
+        if (qAbs(got.x - want.x()) > 0.05 * kPointsPerCentimetre
+            || qAbs(got.y - want.y()) > 0.05 * kPointsPerCentimetre)
             problems << QStringLiteral("%1 at %2, %3 instead of %4, %5")
                             .arg(text)
                             .arg(got.x)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/cupsquestions.h"
+#include "printing/units.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,8 +117,6 @@ int number(ipp_t *response, const char *name, int otherwise)
     ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
     return attribute ? ippGetInteger(attribute, 0) : otherwise;
 }
-
-constexpr double kPointsPerHundredthMm = 72.0 / 2540.0;
 
 QMarginsF edgesOf(const cups_size_t &size)
 {

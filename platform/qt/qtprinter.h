@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/printer.h"
+#include "printing/paintedprinter.h"
 
 #include <QPageLayout>
 #include <QStringList>
@@ -35,50 +36,30 @@ public:
 // (by a full disk, say) is not.
 bool isWholePdf(const QString &path);
 
-// The Printer over QPdfWriter and QPainter. Each document is drawn into a PDF
-// file of its own and handed to the target only when it is ended, so that
-// a dropped document never reaches the printer and a refused one is known.
-// The painter's origin is the top-left corner of the printable area.
-class QtPrinter final : public Printer
+// The Printer on paper: each document is drawn into a PDF file of its own
+// and handed to the target only when it is ended, so that a dropped
+// document never reaches the printer and a refused one is known.
+class QtPrinter final : public PaintedPrinter
 {
 public:
     explicit QtPrinter(PrintTarget &target);
     ~QtPrinter() override;
 
-    void setScaleUnit(ScaleUnit unit) override;
-    void setOrientation(Orientation orientation) override;
-    void setPaper(const Paper &paper) override;
     PrinterStatus checkPaper(QString &problem) override;
-    void setFontSize(double points) override;
-    void setFontName(const QString &face) override;
-    void setCurrentX(double x) override;
-    void setCurrentY(double y) override;
-    PrinterStatus print(const QString &line) override;
-    PrinterStatus drawMarks(const std::function<PageMarks(const QSizeF &printable)> &marks) override;
-    void newPage() override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
+protected:
+    PrinterStatus openPage(bool first, Canvas &canvas) override;
+
 private:
-    PrinterStatus openDocument();
-    // Opens the document, or the new page asked for, before output.
-    PrinterStatus readyPage();
+    PrinterStatus openDocument(Canvas &canvas);
     void closeDocument();
-    double unitsPerInch() const;
 
     PrintTarget &m_target;
-    ScaleUnit m_unit = ScaleUnit::Inches;
-    Orientation m_orientation = Orientation::Portrait;
-    Paper m_paper;
-    double m_fontSize = 12;
-    QString m_fontName;
-    double m_x = 0;
-    double m_y = 0;
-    bool m_drawnOnPage = false;
-    bool m_pageWanted = false;
-
     // The page last asked for, and for which paper and orientation.
     std::optional<std::pair<Paper, Orientation>> m_askedFor;
     QPageLayout m_page;
+    QString m_paperProblem;
 
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_file;
