@@ -13,6 +13,7 @@
 #include "fakes/testservices.h"
 #include "platform/qt/cupsprinttarget.h"
 #include "platform/qt/qteventpump.h"
+#include "fakes/pdffiletarget.h"
 #include "platform/qt/qtprinter.h"
 
 #include "benchclock.h"

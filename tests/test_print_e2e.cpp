@@ -8,6 +8,7 @@
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
 #include "app/form1.h"
+#include "fakes/cupsjobs.h"
 #include "fakes/testservices.h"
 #include "platform/qt/cupsprinttarget.h"
 #include "platform/qt/qtprinter.h"
@@ -63,6 +64,16 @@ struct Window
                                    value);
     }
 
+    // The newest job sent since the window was made; 0 when none was.
+    int lastJob() const
+    {
+        const int newest = newestJob(m_server);
+        return newest > m_before ? newest : 0;
+    }
+
+    // Asked where the run's own server is, whatever a test points libcups at.
+    QByteArray m_server = qgetenv("CUPS_SERVER");
+    int m_before = newestJob(m_server);
     TestServices services;
     CupsDefaultPrinter target;
     QtPrinter printer{target};
@@ -199,7 +210,7 @@ private slots:
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
         QVERIFY2(window.services.messages.shown.isEmpty(), qPrintable(window.services.messages.texts().join(u'\n')));
-        const int job = window.target.lastJob();
+        const int job = window.lastJob();
         QTRY_COMPARE_WITH_TIMEOUT(jobAttribute(job, "job-state"), QString::number(IPP_JSTATE_COMPLETED), 30000);
         QCOMPARE(jobAttribute(job, "media"), media);
         const QSizeF sent = pageSizeOf(QDir(m_spool).filePath(QStringLiteral("d%1-001").arg(job, 5, 10, QChar(u'0'))));
@@ -235,7 +246,7 @@ private slots:
         window.form.envelopeSetup->oneJob->setChecked(oneJob);
         QSet<int> jobs;
         window.services.events.onProcess = [&] {
-            jobs << window.target.lastJob();
+            jobs << window.lastJob();
             if (jobs.contains(0) ? jobs.size() == 3 : jobs.size() == 2)
                 run("cupsreject", {m_queue});
         };
@@ -247,7 +258,7 @@ private slots:
             ticks << window.form.addressBook()->isTicked(row);
         if (oneJob) {
             QVERIFY(window.services.messages.shown.isEmpty());
-            const int job = window.target.lastJob();
+            const int job = window.lastJob();
             QCOMPARE(pageCountOf(QDir(m_spool).filePath(QStringLiteral("d%1-001").arg(job, 5, 10, QChar(u'0')))), 5);
             QCOMPARE(ticks, QList<bool>(5, true));
             return;
@@ -328,7 +339,7 @@ private slots:
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
         QVERIFY2(window.services.messages.shown.isEmpty(), qPrintable(window.services.messages.texts().join(u'\n')));
-        const int job = window.target.lastJob();
+        const int job = window.lastJob();
         QTRY_COMPARE_WITH_TIMEOUT(jobAttribute(job, "job-state"), QString::number(IPP_JSTATE_COMPLETED), 60000);
         QCOMPARE(jobAttribute(job, "media"), asked);
         QTemporaryDir folder;
@@ -391,15 +402,15 @@ private slots:
         window.services.messages.answers = {false, true};
 
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
-        QCOMPARE(window.target.lastJob(), 0);
+        QCOMPARE(window.lastJob(), 0);
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
         QCOMPARE(window.services.messages.shown.size(), 2);
         QVERIFY(window.services.messages.texts()[0].contains("lists no paper of 229 × 324 mm"));
-        QVERIFY(window.target.lastJob() > 0);
-        QCOMPARE(jobAttribute(window.target.lastJob(), "media"), "iso_c4_229x324mm");
-        QCOMPARE(jobAttribute(window.target.lastJob(), "media-source"), "envelope-feeder");
-        QCOMPARE(jobAttribute(window.target.lastJob(), "media-type"), "envelope");
+        QVERIFY(window.lastJob() > 0);
+        QCOMPARE(jobAttribute(window.lastJob(), "media"), "iso_c4_229x324mm");
+        QCOMPARE(jobAttribute(window.lastJob(), "media-source"), "envelope-feeder");
+        QCOMPARE(jobAttribute(window.lastJob(), "media-type"), "envelope");
         window.form.EnvelopeM->trigger();
         QTRY_VERIFY(window.form.envelopeSetup->paperProblem->isVisible());
     }
@@ -496,7 +507,7 @@ private slots:
                  qPrintable(window.services.messages.texts().join(u'\n')));
         QCOMPARE(window.services.messages.shown[0].kind,
                  sent ? FakeMessageBox::Shown::Information : FakeMessageBox::Shown::Warning);
-        QCOMPARE(window.target.lastJob() > 0, sent);
+        QCOMPARE(window.lastJob() > 0, sent);
         if (situation == u"silent") {
             QCOMPARE(window.form.TextReturnOffX->text(), "1.55");
             QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed())));

@@ -3,6 +3,7 @@
 // PDF files (read back with poppler) and into the preview, side by side.
 #include "fakes/recordingprinter.h"
 #include "platform/printerfacts.h"
+#include "fakes/pdffiletarget.h"
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
 #include "printing/feeddirection.h"

@@ -230,7 +230,6 @@ PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &
                                         "printing it again."));
     if (reply->reach != CupsReach::Answered)
         return PrinterStatus::failure(unanswered(reply->reach, m_job.queue, reply->error));
-    m_lastJob = reply->job;
     PrinterStatus status;
     if (m_job.paused)
         status.notice = QCoreApplication::translate(

@@ -42,9 +42,6 @@ public:
     PrinterStatus jobPage(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
     PrinterStatus submit(const QString &pdfFile, const QString &title) override;
 
-    // The id CUPS gave the last job handed over, 0 before the first.
-    int lastJob() const { return m_lastJob; }
-
 private:
     std::shared_ptr<const CupsPrinter> known(const QString &queue) const;
     // Takes an answer in; true when it changes what the set-up or the
@@ -68,5 +65,4 @@ private:
         QByteArray paperType;
         bool paused = false;
     } m_job;
-    int m_lastJob = 0;
 };

@@ -162,28 +162,3 @@ bool isWholePdf(const QString &path)
         return false;
     return file.read(4) == "xref";
 }
-
-PdfFileTarget::PdfFileTarget(const QPageLayout &page, const QString &folder) : m_page(page), m_folder(folder) {}
-
-PrinterStatus PdfFileTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
-{
-    answer.paperProblem.clear();
-    QPageLayout &layout = answer.layout;
-    layout = m_page;
-    if (paper.size)
-        layout.setPageSize(*paper.size, m_page.minimumMargins());
-    layout.setOrientation(orientation);
-    layout.setMargins(layout.minimumMargins());
-    return {};
-}
-
-PrinterStatus PdfFileTarget::submit(const QString &pdfFile, const QString &)
-{
-    const QString kept = QDir(m_folder).filePath(QStringLiteral("envelope-%1.pdf").arg(files.size() + 1));
-    QFile::remove(kept);
-    if (!QFile::copy(pdfFile, kept))
-        return PrinterStatus::failure(
-            QCoreApplication::translate("PdfFileTarget", "Cannot keep the envelope as %1.").arg(kept));
-    files << kept;
-    return {};
-}

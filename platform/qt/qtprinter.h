@@ -5,7 +5,6 @@
 #include "printing/paintedprinter.h"
 
 #include <QPageLayout>
-#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -65,24 +64,4 @@ private:
     QString m_file;
     std::unique_ptr<QPdfWriter> m_device;
     std::unique_ptr<QPainter> m_painter;
-};
-
-// A target that keeps every document as a PDF file in a folder, on a page
-// it is given: the page without a print system.
-class PdfFileTarget final : public PrintTarget
-{
-public:
-    // Documents are laid out on `page` turned to the orientation asked for,
-    // or on the paper asked for; `page`'s minimum margins stand for the
-    // unprintable edges of either as it lies.
-    PdfFileTarget(const QPageLayout &page, const QString &folder);
-
-    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
-    PrinterStatus submit(const QString &pdfFile, const QString &title) override;
-
-    QStringList files; // the documents submitted, oldest first
-
-private:
-    QPageLayout m_page;
-    QString m_folder;
 };

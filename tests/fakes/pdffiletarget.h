@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/qt/qtprinter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+// A target that keeps every document as a PDF file in a folder, on a page
+// it is given: the page without a print system.
+class PdfFileTarget final : public PrintTarget
+{
+public:
+    // Documents are laid out on `page` turned to the orientation asked for,
+    // or on the paper asked for; `page`'s minimum margins stand for the
+    // unprintable edges of either as it lies.
+    PdfFileTarget(const QPageLayout &page, const QString &folder) : m_page(page), m_folder(folder) {}
+
+    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override
+    {
+        answer.paperProblem.clear();
+        QPageLayout &layout = answer.layout;
+        layout = m_page;
+        if (paper.size)
+            layout.setPageSize(*paper.size, m_page.minimumMargins());
+        layout.setOrientation(orientation);
+        layout.setMargins(layout.minimumMargins());
+        return {};
+    }
+
+    PrinterStatus submit(const QString &pdfFile, const QString &) override
+    {
+        const QString kept = QDir(m_folder).filePath(QStringLiteral("envelope-%1.pdf").arg(files.size() + 1));
+        QFile::remove(kept);
+        if (!QFile::copy(pdfFile, kept))
+            return PrinterStatus::failure(QStringLiteral("Cannot keep the envelope as %1.").arg(kept));
+        files << kept;
+        return {};
+    }
+
+    QStringList files; // the documents submitted, oldest first
+
+private:
+    QPageLayout m_page;
+    QString m_folder;
+};
