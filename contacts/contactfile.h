@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/eventpump.h"
+
+#include <QString>
+
+enum class ContactFormat { VCard, Csv };
+
+// A contacts file's text, or why it could not be read.
+struct ContactFile
+{
+    bool ok = false;
+    QString error;
+    ContactFormat format = ContactFormat::VCard;
+    QString text;
+};
+
+// Larger files are no contacts export: ten thousand contacts with a photo
+// each take a few tens of megabytes.
+inline constexpr qint64 kMaxContactFileSize = qint64(100) * 1024 * 1024;
+
+// Whether the name says the file holds contacts: .vcf, .vcard or .csv.
+bool isContactFileName(const QString &path);
+
+// Reads a regular file of at most kMaxContactFileSize bytes. The name
+// tells vCard from CSV; without one of the three endings, a text that
+// starts with BEGIN:VCARD is vCard and any other is CSV.
+ContactFile readContactFile(const QString &path, const ProcessEvents &events = {});

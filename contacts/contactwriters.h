@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// Address book entries as contacts files that read back into the same
+// entries (lines are parted by CR LF; a lone CR or LF inside a line comes
+// back as a line break). Empty entries are left out.
+
+// vCard 4.0 in UTF-8: one card per entry, FN its first line and the whole
+// entry as its address's LABEL; lines folded at 75 octets.
+QByteArray writeVCards(const QStringList &entries);
+
+// CSV (RFC 4180) in UTF-8 with a byte-order mark, which spreadsheets need
+// to tell UTF-8: Google Contacts' "Name" and "Address 1 - Formatted"
+// columns, the first line and the whole entry.
+QByteArray writeCsv(const QStringList &entries);
