@@ -99,6 +99,8 @@ public:
     QAction *SaveMenu = nullptr;
     QAction *SaveMenuAs = nullptr;
     QAction *ImportMenu = nullptr;
+    QAction *ImportContactsMenu = nullptr;
+    QAction *ExportContactsMenu = nullptr;
     QAction *CustomProgrammingMenu = nullptr;
     QAction *SuggestionsMenu = nullptr;
     QAction *Sample1Menu = nullptr;

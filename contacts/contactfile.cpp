@@ -13,6 +13,19 @@ bool isContactFileName(const QString &path)
     return suffix == u"vcf" || suffix == u"vcard" || suffix == u"csv";
 }
 
+ContactFormat contactFormatOf(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(u"csv", Qt::CaseInsensitive) == 0 ? ContactFormat::Csv
+                                                                              : ContactFormat::VCard;
+}
+
+QString withContactSuffix(const QString &path, ContactFormat format)
+{
+    if (isContactFileName(path))
+        return path;
+    return path + (format == ContactFormat::Csv ? QStringLiteral(".csv") : QStringLiteral(".vcf"));
+}
+
 ContactFile readContactFile(const QString &path, const ProcessEvents &events)
 {
     ContactFile file;
@@ -27,10 +40,8 @@ ContactFile readContactFile(const QString &path, const ProcessEvents &events)
     }
     file.ok = true;
     file.text = decodeContactText(bytes);
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"csv")
-        file.format = ContactFormat::Csv;
-    else if (suffix != u"vcf" && suffix != u"vcard")
+    file.format = contactFormatOf(path);
+    if (!isContactFileName(path))
         file.format = QStringView(file.text).trimmed().startsWith(u"BEGIN:VCARD", Qt::CaseInsensitive)
             ? ContactFormat::VCard
             : ContactFormat::Csv;

@@ -22,6 +22,10 @@ inline constexpr qint64 kMaxContactFileSize = qint64(100) * 1024 * 1024;
 
 // Whether the name says the file holds contacts: .vcf, .vcard or .csv.
 bool isContactFileName(const QString &path);
+// The format the name's ending says: CSV for .csv, vCard for any other.
+ContactFormat contactFormatOf(const QString &path);
+// The name with the format's ending added, unless it has one of the three.
+QString withContactSuffix(const QString &path, ContactFormat format);
 
 // Reads a regular file of at most kMaxContactFileSize bytes. The name
 // tells vCard from CSV; without one of the three endings, a text that

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/contactwriters.h"
 
+#include "addressbook/addresslistmodel.h"
 #include "addressbook/addresstext.h"
 #include "contacts/vcardvalue.h"
 
@@ -96,4 +97,14 @@ QByteArray writeCsv(const QStringList &entries)
         text += csvField(lines.first()) + u',' + csvField(whole.join(u'\n')) + QStringLiteral("\r\n");
     }
     return text.toUtf8();
+}
+
+QStringList entriesToExport(const AddressListModel &book)
+{
+    QStringList ticked;
+    for (int row = 0; row < book.count(); ++row) {
+        if (book.isTicked(row))
+            ticked << book.text(row);
+    }
+    return ticked.isEmpty() ? book.texts() : ticked;
 }

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+class AddressListModel;
+
 // Address book entries as contacts files that read back into the same
 // entries (lines are parted by CR LF; a lone CR or LF inside a line comes
 // back as a line break). Empty entries are left out.
@@ -16,3 +18,6 @@ QByteArray writeVCards(const QStringList &entries);
 // to tell UTF-8: Google Contacts' "Name" and "Address 1 - Formatted"
 // columns, the first line and the whole entry.
 QByteArray writeCsv(const QStringList &entries);
+
+// What Export Contacts writes: the ticked entries, or all when none is.
+QStringList entriesToExport(const AddressListModel &book);

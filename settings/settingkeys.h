@@ -38,6 +38,8 @@ enum class Setting {
     Rotate180,
     EnvelopePreviewPlace, // before the window opens, which would store its first place
     EnvelopePreviewOpen,
+    // What the columns of a contacts CSV with unknown headers hold.
+    ContactColumns,
 };
 
 // The eight font fields' start-up defaults, and what "Default Font
@@ -56,7 +58,7 @@ struct SettingKey
 };
 
 // The one table that start-up and the writing reactions share.
-inline constexpr std::array<SettingKey, 27> kSettingKeys{{
+inline constexpr std::array<SettingKey, 28> kSettingKeys{{
     {Setting::ReturnAddress, "ReturnAddress", ""},
     {Setting::ToAddress, "ToAddress", ""},
     {Setting::ReturnOffsetX, "TextReturnOffX", ".2"},
@@ -84,6 +86,7 @@ inline constexpr std::array<SettingKey, 27> kSettingKeys{{
     {Setting::Rotate180, "Rotate180", "0"},
     {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", ""},
     {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "0"},
+    {Setting::ContactColumns, "ContactColumns", ""},
 }};
 
 // settingKey() looks a setting up by its enumerator's value.

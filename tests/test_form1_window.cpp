@@ -100,8 +100,8 @@ private slots:
     {
         compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
         compareMenu(m_form->MFile->actions(),
-                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Custom Programming",
-                     "Suggestions", "Sample 1", "Sample 2", "Exit"});
+                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Import Contacts...",
+                     "Export Contacts...", "Custom Programming", "Suggestions", "Sample 1", "Sample 2", "Exit"});
         compareMenu(m_form->MOptions->actions(),
                     {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
         compareMenu(m_form->MHelp->actions(), {"About", "Help"});
