@@ -21,6 +21,7 @@ struct TestServices
     FakeEventPump events{&clock};
     FakeAppControl app;
     RecordingPrinter printer;
+    FakeFileDialogs fileDialogs;
     // A real store on disk, where a test needs one instead of `settings`.
     SettingsBackend *settingsOnDisk = nullptr;
     // The program's folder (where the address book lives) and the user's
@@ -31,7 +32,9 @@ struct TestServices
     Form1Services services()
     {
         SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
-        return Form1Services{store, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()};
+        Form1Services made{store, messages, shell, events, clock, app, printer, programDir.path(), dataDir.path()};
+        made.fileDialogs = &fileDialogs;
+        return made;
     }
 
     // The window over these services, started.

@@ -1,0 +1,390 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Contacts files: the exports of real programs read into entries, broken
+// files, the country layouts, the writers' round trip, the review's ticks
+// and the file reading's bounds.
+#include "contacts/addresslayouts.h"
+#include "contacts/contactencoding.h"
+#include "contacts/contactentry.h"
+#include "contacts/contactfile.h"
+#include "contacts/contactreviewmodel.h"
+#include "contacts/contactwriters.h"
+#include "contacts/csvcolumns.h"
+#include "contacts/vcardreader.h"
+#include "fakes/files.h"
+
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+// "A|B" is the entry "A" CR LF "B" CR LF.
+QString entry(QStringView lines)
+{
+    return lines.toString().replace(u'|', QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+QStringList entries(const QStringList &lines)
+{
+    QStringList result;
+    for (const QString &l : lines)
+        result << entry(l);
+    return result;
+}
+
+QStringList entriesOf(const ContactsRead &read, const QString &home)
+{
+    QStringList result;
+    for (const Contact &contact : read.contacts)
+        result << contactEntry(contact, contact.preferredAddress(), home);
+    return result;
+}
+
+QStringList skippedOf(const ContactsRead &read)
+{
+    QStringList result;
+    for (const SkippedContact &s : read.skipped)
+        result << s.name;
+    return result;
+}
+
+// A CSV read with its recognised columns, or with `fields` where given.
+ContactsRead readText(const QString &text, ContactFormat format, const QList<ContactField> &fields = {},
+                      QString *source = nullptr)
+{
+    if (format == ContactFormat::VCard)
+        return readVCards(text);
+    const CsvTable table = readCsv(text);
+    const CsvColumns columns = fields.isEmpty() ? recogniseColumns(table.records.value(0)) : columnsFromFields(fields);
+    if (source)
+        *source = columns.source;
+    return contactsFromCsv(table, columns);
+}
+
+QString fixture(const char *name)
+{
+    return QFINDTESTDATA(QStringLiteral("data/contacts/") + QLatin1String(name));
+}
+
+using F = ContactField;
+
+} // namespace
+
+class TestContacts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsExports_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QList<ContactField>>("fields");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("skipped");
+        const QList<ContactField> known;
+        QTest::newRow("Google vCard: pref in a group, escaped comma, no address")
+            << "google.vcf"
+            << "US" << known << ""
+            << QStringList{"Jane Roe|Roe & Partners|Unter den Linden 5|10117 Berlin|Germany",
+                           "Priya Raman|221B Baker Street|London|NW1 6XE|United Kingdom"}
+            << QStringList{"Sam Phoneonly"};
+        QTest::newRow("Apple: X-ABADR code, home country left out, photo, group")
+            << "apple.vcf"
+            << "US" << known << ""
+            << QStringList{"John Appleseed|Example Corp.|1 Main Street|Cupertino, CA 95014",
+                           "Anna Müller|Hauptstraße 7|80331 München|Germany"}
+            << QStringList{"Friends"};
+        QTest::newRow("Outlook 2.1: Windows-1252, bare PREF second, QP label")
+            << "outlook.vcf"
+            << "US" << known << ""
+            << QStringList{"Tony Doe|Contoso Ltd.|One Microsoft Way|Redmond, WA 98052",
+                           "Jörg Müller|Straße des 17. Juni 1|10623 Berlin|Deutschland"}
+            << QStringList{};
+        QTest::newRow("Android 2.1: UTF-8 QP, soft break, parts missing or extra")
+            << "android.vcf"
+            << "CZ" << known << ""
+            << QStringList{"Čestmír Škoda|Václavské náměstí 1|110 00 Praha 1", "Jan Kowalski|Ogrodowa 5"}
+            << QStringList{};
+        QTest::newRow("vCard 4.0: PREF=1, street list, folded, LABEL=, label alone")
+            << "thunderbird.vcf"
+            << "SE" << known << ""
+            << QStringList{"Lilly Doe|Unit 4|Old Mill Lane 4|Rear Building|Anycity NSW 2000|Australia",
+                           "Mr. John Q. Public, Esq.|123 Main Street|Any Town, CA 91921-1234|U.S.A.",
+                           "Hans Beispiel|Musterweg 3|12345 Musterstadt"}
+            << QStringList{};
+        QTest::newRow("3.0 LABEL property, UTF-8 mark")
+            << "evolution.vcf"
+            << "US" << known << "" << QStringList{"Randy Doe|777 Anyroad RD|SomeTown, CA 97777"} << QStringList{};
+        QTest::newRow("Google CSV: two addresses, formatted only, quotes")
+            << "google.csv"
+            << "US" << known << "Google Contacts"
+            << QStringList{"Jane Roe|Roe & Partners, LLC|Apt 3|4012 Oak Hollow Dr|Raleigh, NC 27613-3502",
+                           "PO Box 42|Springfield, IL 62701"}
+            << QStringList{"Sam Phoneonly", "Dr. Priya Raman"};
+        QTest::newRow("Outlook CSV: Windows-1252, Title, Home after Business")
+            << "outlook.csv"
+            << "US" << known << "Outlook"
+            << QStringList{"Mr. Tony Doe|Contoso Ltd.|One Microsoft Way|Redmond, WA 98052",
+                           "Jörg Müller|Straße des 17. Juni 1|10623 Berlin|Germany"}
+            << QStringList{"Chloé Dubois"};
+        QTest::newRow("Thunderbird CSV: shares Home City with Outlook")
+            << "thunderbird.csv"
+            << "US" << known << "Thunderbird"
+            << QStringList{"Lilly Doe|P.O. Box 777|Anycity, CA 97777",
+                           "Ola Nordmann|Karl Johans gate 1|0154 Oslo|Norway"}
+            << QStringList{};
+        QTest::newRow("spreadsheet: semicolons, the user's columns")
+            << "spreadsheet.csv"
+            << "DE"
+            << QList<ContactField>{F::Name, F::Name, F::Organisation, F::Street, F::PostalCode, F::City, F::Country}
+            << ""
+            << QStringList{"Erika Mustermann|Heidestraße 17|51147 Köln",
+                           "Max Mustermann|Beispiel GmbH|Am Markt 1; Hinterhaus|04109 Leipzig"}
+            << QStringList{"Jean Dupont"};
+    }
+    void readsExports()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, home);
+        QFETCH(QList<ContactField>, fields);
+        QFETCH(QString, source);
+        QFETCH(QStringList, expected);
+        QFETCH(QStringList, skipped);
+        const ContactFile read = readContactFile(fixture(file.toLatin1().constData()));
+        QVERIFY2(read.ok, qPrintable(read.error));
+        QString found;
+        const ContactsRead contacts = readText(read.text, read.format, fields, &found);
+        QCOMPARE(contacts.stoppedAt, 0);
+        QCOMPARE(entriesOf(contacts, home), entries(expected));
+        QCOMPARE(skippedOf(contacts), skipped);
+        QCOMPARE(found, source);
+        if (!fields.isEmpty())
+            QVERIFY(!recogniseColumns(readCsv(read.text).records.value(0)).recognised());
+    }
+
+    // UTF-16 with either mark, and without one, reads as the UTF-8 file does.
+    void utf16()
+    {
+        const QString text = readContactFile(fixture("google.vcf")).text;
+        const QStringList expected = entriesOf(readVCards(text), u"US"_qs);
+        QTemporaryDir dir;
+        for (const auto &[encoding, mark] : {std::pair{QStringConverter::Utf16LE, QByteArray("\xFF\xFE")},
+                                             {QStringConverter::Utf16BE, QByteArray("\xFE\xFF")},
+                                             {QStringConverter::Utf16LE, QByteArray()}}) {
+            QStringEncoder encoder(encoding);
+            const QString path = dir.filePath(QStringLiteral("utf16.vcf"));
+            writeAll(path, mark + QByteArray(encoder(text)));
+            QCOMPARE(entriesOf(readVCards(readContactFile(path).text), u"US"_qs), expected);
+        }
+    }
+
+    void brokenFiles_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("line");
+        const int vCard = int(ContactFormat::VCard), csv = int(ContactFormat::Csv);
+        QTest::newRow("card never ends") << "BEGIN:VCARD\r\nFN:A\r\nADR:;;S;C;;1;\r\n" << vCard << 3;
+        QTest::newRow("card inside a card") << "BEGIN:VCARD\nFN:A\nBEGIN:VCARD\nEND:VCARD\n" << vCard << 3;
+        QTest::newRow("text before any card") << "\r\nName,Street\r\nBEGIN:VCARD\r\nEND:VCARD\r\n" << vCard << 2;
+        QTest::newRow("END without BEGIN") << "BEGIN:VCARD\rEND:VCARD\rEND:VCARD\r" << vCard << 3;
+        QTest::newRow("quote never closes, counted from its line") << "Name,Street\r\nA,B\r\nC,\"S\r\n\r\nD,E\r\n"
+                                                                   << csv << 3;
+    }
+    void brokenFiles()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, format);
+        QFETCH(int, line);
+        const int stopped = format == int(ContactFormat::VCard) ? readVCards(text).stoppedAt : readCsv(text).stoppedAt;
+        QCOMPARE(stopped, line);
+    }
+
+    void csvRecords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<QStringList>>("records");
+        QTest::newRow("semicolon, quoted line break and quotes, LF")
+            << "a;b\n\"x;\"\"y\"\"\n z\";w\n"
+            << QList<QStringList>{{"a", "b"}, {"x;\"y\"\n z", "w"}};
+        QTest::newRow("tab, CR alone, blank lines, a short record")
+            << "a\tb,c\td\r\r1\t2,3\t4\r5\r" << QList<QStringList>{{"a", "b,c", "d"}, {"1", "2,3", "4"}, {"5"}};
+        QTest::newRow("sep= names the separator") << "sep=;\r\na,b;c\r\n" << QList<QStringList>{{"a,b", "c"}};
+        QTest::newRow("text after a closing quote stays")
+            << "a,b\n\"x\"y,z" << QList<QStringList>{{"a", "b"}, {"xy", "z"}};
+    }
+    void csvRecords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<QStringList>, records);
+        QCOMPARE(readCsv(text).records, records);
+    }
+
+    // The remembered mapping serves another file with those headers in
+    // another order and case.
+    void rememberedMapping()
+    {
+        const QString setting = mappingSetting({"Vorname", "Ort", "Telefon"}, {F::Name, F::City, F::Ignored});
+        QCOMPARE(mappingFor({"ORT", "Straße", "vorname"}, setting),
+                 (QList<ContactField>{F::City, F::Ignored, F::Name}));
+    }
+
+    void layouts_data()
+    {
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("US, abroad") << "U.S.A."
+                                    << ""
+                                    << "DE"
+                                    << "S|Raleigh, NC 27613-3502|U.S.A.";
+        QTest::newRow("Germany in its own name, at home") << "Deutschland"
+                                                          << ""
+                                                          << "DE"
+                                                          << "S|27613-3502 Raleigh";
+        QTest::newRow("UK: town and postcode alone, no region") << "UK"
+                                                                << ""
+                                                                << "US"
+                                                                << "S|Raleigh|27613-3502|UK";
+        QTest::newRow("Hungary: town first") << "Hungary"
+                                             << ""
+                                             << "US"
+                                             << "Raleigh|S|27613-3502|Hungary";
+        QTest::newRow("Brazil: town-state") << "Brasil"
+                                            << ""
+                                            << "US"
+                                            << "S|Raleigh-NC|27613-3502|Brasil";
+        QTest::newRow("Canada: two spaces") << "CA"
+                                            << ""
+                                            << "US"
+                                            << "S|Raleigh NC  27613-3502|CA";
+        QTest::newRow("no country: the home's layout") << ""
+                                                       << ""
+                                                       << "FR"
+                                                       << "S|27613-3502 Raleigh";
+        QTest::newRow("code alone names the country") << ""
+                                                      << "jp"
+                                                      << "US"
+                                                      << "S|Raleigh, NC 27613-3502|Japan";
+        QTest::newRow("unknown country: written, plain layout") << "Atlantis"
+                                                                << ""
+                                                                << "US"
+                                                                << "S|Raleigh NC 27613-3502|Atlantis";
+    }
+    void layouts()
+    {
+        QFETCH(QString, country);
+        QFETCH(QString, code);
+        QFETCH(QString, home);
+        QFETCH(QString, expected);
+        PostalAddress address;
+        address.street = {"S"};
+        address.locality = "Raleigh";
+        address.region = "NC";
+        address.postalCode = "27613-3502";
+        address.country = country;
+        address.countryCode = code;
+        QCOMPARE(addressLines(address, home).join(u'|'), expected);
+        QVERIFY(countriesWithLayouts().size() >= 30);
+    }
+
+    // What the writers write reads back into the same entries.
+    void roundTrip_data()
+    {
+        QTest::addColumn<QStringList>("book");
+        QTest::newRow("plain") << entries({"Larry Doe|789 Good RD.|Suit 777|SomeCity, CA 97777", "One line"});
+        QTest::newRow("escapes in name and label")
+            << entries({"Doe, Jane; \"JJ\" \\ ^n|a,b;c\\n^'|\tTab", "Same|Same|Same"});
+        QTest::newRow("long non-ASCII lines are folded whole")
+            << entries({QString(60, u'ä') + "|" + QString(80, QChar(0x4E2D)) + "|" + QString(200, u'x')});
+    }
+    void roundTrip()
+    {
+        QFETCH(QStringList, book);
+        QStringList withEmpty = book;
+        withEmpty.insert(1, QString());
+        for (const ContactFormat format : {ContactFormat::VCard, ContactFormat::Csv}) {
+            const QByteArray bytes = format == ContactFormat::VCard ? writeVCards(withEmpty) : writeCsv(withEmpty);
+            for (const QByteArray &line : bytes.split('\n'))
+                QVERIFY(format == ContactFormat::Csv || line.size() <= 76);
+            const ContactsRead read = readText(decodeContactText(bytes), format);
+            QCOMPARE(entriesOf(read, u"US"_qs), book);
+        }
+    }
+
+    // Entries the book has, or a contact above gives, start unticked;
+    // another address changes the entry and its tick.
+    void review()
+    {
+        Contact a;
+        a.name = "A";
+        a.addresses = {PostalAddress{}, PostalAddress{}};
+        a.addresses[0].street = {"Home St"};
+        a.addresses[1].street = {"Work St"};
+        a.addresses[1].preference = 1;
+        Contact b;
+        b.name = "B";
+        b.addresses = {PostalAddress{}};
+        b.addresses[0].label = {"B", "S"};
+        ContactReviewModel model({a, a, b, b}, {QStringLiteral("  A\r\n\r\nWork St")}, "US");
+        QAbstractItemModelTester tester(&model);
+        const auto notes = [&] {
+            QList<ContactReviewModel::Note> found;
+            for (int row = 0; row < model.count(); ++row)
+                found << model.note(row);
+            return found;
+        };
+        using N = ContactReviewModel::Note;
+        QCOMPARE(notes(), (QList<N>{N::InBook, N::InBook, N::None, N::EarlierInFile}));
+        QCOMPARE(model.addressChoices(0), (QStringList{"Home St", "Work St"}));
+        model.chooseAddress(0, 0);
+        QCOMPARE(model.tickedEntries(), entries({"A|Home St", "B|S"}));
+        QCOMPARE(model.alreadyThereCount(), 2);
+        QVERIFY(model.data(model.index(3)).toString().endsWith("(the same as a contact above)"));
+        QVERIFY(model.setData(model.index(1), Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(model.tickedCount(), 3);
+    }
+
+    void fileBounds_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("a pipe no one writes") << "fifo" << false;
+        QTest::newRow("a link to a device") << "zero" << false;
+        QTest::newRow("a folder") << "folder" << false;
+        QTest::newRow("past the size bound") << "large" << false;
+        QTest::newRow("no ending, BEGIN:VCARD") << "plain" << true;
+    }
+    void fileBounds()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kind);
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "zero")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir(kind));
+        else if (kind == "large")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile(path).resize(kMaxContactFileSize + 1));
+        else
+            writeAll(path, " begin:vcard\nFN:A\nLABEL:S\nEND:VCARD\n");
+        const ContactFile file = readContactFile(path);
+        QCOMPARE(file.ok, read);
+        QCOMPARE(file.error.isEmpty(), read);
+        if (read)
+            QCOMPARE(entriesOf(readVCards(file.text), u"US"_qs), entries({"A|S"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestContacts)
+#include "test_contacts.moc"
