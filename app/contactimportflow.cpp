@@ -60,14 +60,28 @@ void ContactImportFlow::start(const QString &path)
         return review(contactsFromCsv(table, columns, reading), columns.source);
 
     auto *dialog = new ColumnMappingDialog(table, mappingFor(header, m_context.remembered), m_name, m_context.window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, table] {
+    // What follows a dialog runs once it has closed, from the event loop:
+    // never inside its own signals, where events that run could delete it.
+    connect(dialog, &QDialog::finished, this, [this, dialog, table](int result) {
+        dialog->deleteLater();
+        if (result != QDialog::Accepted)
+            return later(&ContactImportFlow::finish);
         const QList<ContactField> fields = dialog->fields();
         emit columnsChosen(mappingSetting(table.records.value(0), fields));
-        review(contactsFromCsv(table, columnsFromFields(fields)), {});
+        m_read = contactsFromCsv(table, columnsFromFields(fields));
+        later(&ContactImportFlow::reviewRead);
     });
-    connect(dialog, &QDialog::rejected, this, &ContactImportFlow::finish);
     dialog->open();
+}
+
+void ContactImportFlow::later(void (ContactImportFlow::*step)())
+{
+    QMetaObject::invokeMethod(this, step, Qt::QueuedConnection);
+}
+
+void ContactImportFlow::reviewRead()
+{
+    review(std::exchange(m_read, {}), {});
 }
 
 void ContactImportFlow::review(ContactsRead read, const QString &source)
@@ -84,19 +98,27 @@ void ContactImportFlow::review(ContactsRead read, const QString &source)
     }
     auto *model = new ContactReviewModel(std::move(read.contacts), m_context.book, m_context.home);
     auto *dialog = new ContactReviewDialog(model, read.skipped, m_name, source, m_context.window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     const int skipped = int(read.skipped.size());
-    connect(dialog, &QDialog::accepted, this, [this, dialog, skipped] {
-        const ContactReviewModel *reviewed = dialog->model();
-        const int unticked = reviewed->count() - reviewed->tickedCount() - reviewed->alreadyThereCount();
-        emit this->reviewed(reviewed->tickedEntries(), skipped, reviewed->alreadyThereCount(), unticked);
+    connect(dialog, &QDialog::finished, this, [this, dialog, skipped](int result) {
+        dialog->deleteLater();
+        if (result == QDialog::Accepted) {
+            const ContactReviewModel *reviewed = dialog->model();
+            m_accepted = true;
+            m_entries = reviewed->tickedEntries();
+            m_skipped = skipped;
+            m_alreadyThere = reviewed->alreadyThereCount();
+            m_unticked = reviewed->count() - reviewed->tickedCount() - m_alreadyThere;
+        }
+        later(&ContactImportFlow::finish);
     });
-    connect(dialog, &QDialog::finished, this, &ContactImportFlow::finish);
     dialog->open();
 }
 
 void ContactImportFlow::finish()
 {
-    if (!std::exchange(m_finished, true))
-        emit finished();
+    if (std::exchange(m_finished, true))
+        return;
+    if (m_accepted)
+        emit reviewed(m_entries, m_skipped, m_alreadyThere, m_unticked);
+    emit finished();
 }

@@ -46,10 +46,19 @@ signals:
 
 private:
     void review(ContactsRead read, const QString &source);
+    void reviewRead();
     void finish();
+    void later(void (ContactImportFlow::*step)());
 
     Context m_context;
     QString m_path;
     QString m_name;
+    ContactsRead m_read; // a mapped CSV's contacts, on their way to the review
+    // What the review accepted, told when the flow finishes.
+    bool m_accepted = false;
+    QStringList m_entries;
+    int m_skipped = 0;
+    int m_alreadyThere = 0;
+    int m_unticked = 0;
     bool m_finished = false;
 };

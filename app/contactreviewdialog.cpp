@@ -3,6 +3,7 @@
 
 #include "contacts/contactreviewmodel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,7 +12,40 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+namespace {
+
+// Rows as tall as their lines and as wide as the list. The height follows
+// from the number of lines alone, so that ten thousand contacts are laid
+// out without laying out the text of each.
+class LinesDelegate final : public QStyledItemDelegate
+{
+public:
+    explicit LinesDelegate(QListView *view) : QStyledItemDelegate(view), m_view(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const int lines = int(index.data().toString().count(u'\n')) + 1;
+        auto height = m_heights.constFind(lines);
+        if (height == m_heights.constEnd()) {
+            QStyleOptionViewItem sample = option;
+            initStyleOption(&sample, index);
+            sample.text = QStringList(lines, QStringLiteral("X")).join(u'\n');
+            const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+            height = m_heights.insert(
+                lines, style->sizeFromContents(QStyle::CT_ItemViewItem, &sample, QSize(), option.widget).height());
+        }
+        return QSize(m_view->viewport()->width(), *height);
+    }
+
+private:
+    QListView *m_view;
+    mutable QHash<int, int> m_heights;
+};
+
+} // namespace
 
 ContactReviewDialog::ContactReviewDialog(ContactReviewModel *model, const QList<SkippedContact> &skippedContacts,
                                          const QString &fileName, const QString &source, QWidget *parent)
@@ -35,7 +69,10 @@ ContactReviewDialog::ContactReviewDialog(ContactReviewModel *model, const QList<
     contacts = new QListView(this);
     contacts->setObjectName(QStringLiteral("contacts"));
     contacts->setModel(m_model);
+    contacts->setItemDelegate(new LinesDelegate(contacts));
     contacts->setAlternatingRowColors(true);
+    contacts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contacts->setTextElideMode(Qt::ElideRight);
     contacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     contacts->setSelectionMode(QAbstractItemView::SingleSelection);
     contacts->setAccessibleName(tr("Contacts to add"));
@@ -58,7 +95,7 @@ ContactReviewDialog::ContactReviewDialog(ContactReviewModel *model, const QList<
     skipped->setAccessibleDescription(tr("Contacts that are not added, each with the reason"));
     auto *skippedLabel = new QLabel(tr("&Skipped (%1):").arg(locale.toString(m_skipped)), this);
     skippedLabel->setBuddy(skipped);
-    skipped->setMaximumHeight(skipped->sizeHintForRow(0) * 5 + 2 * skipped->frameWidth() + 4);
+    skipped->setFixedHeight(skipped->sizeHintForRow(0) * 5 + 2 * skipped->frameWidth());
     skippedLabel->setVisible(m_skipped > 0);
     skipped->setVisible(m_skipped > 0);
 

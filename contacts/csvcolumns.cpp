@@ -279,8 +279,9 @@ ContactsRead contactsFromCsv(const CsvTable &table, const CsvColumns &columns, c
             continue;
         Contact contact;
         contact.line = table.lines.value(i);
-        contact.name = field(record, columns.fullName).trimmed();
-        if (contact.name.isEmpty())
+        // As written, like vCard's FN: a label that repeats it is known by it.
+        contact.name = field(record, columns.fullName);
+        if (contact.name.trimmed().isEmpty())
             contact.name = joined(record, columns.nameParts, u" ");
         contact.organisation = joined(record, columns.organisation, u", ");
         for (const CsvAddressColumns &address : columns.addresses)

@@ -7,7 +7,9 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -20,27 +22,34 @@ public:
     bool atEnd() const { return m_at >= m_text.size(); }
     qsizetype position() const { return m_at; }
     int number() const { return m_number; }
-    QStringView peek() const { return m_text.sliced(m_at, lineEnd() - m_at); }
+    QStringView peek() { return m_text.sliced(m_at, lineEnd() - m_at); }
     QStringView next()
     {
         const qsizetype end = lineEnd();
         const QStringView line = m_text.sliced(m_at, end - m_at);
+        m_end = -1;
         m_at = pastLineBreak(m_text, end);
         ++m_number;
         return line;
     }
 
 private:
-    qsizetype lineEnd() const
+    // Found once for the line ahead, whether peeked at or taken.
+    qsizetype lineEnd()
     {
-        qsizetype end = m_at;
-        while (end < m_text.size() && m_text[end] != u'\n' && m_text[end] != u'\r')
-            ++end;
-        return end;
+        if (m_end >= 0)
+            return m_end;
+        const char16_t *const begin = m_text.utf16();
+        const char16_t *at = begin + m_at;
+        const char16_t *const end = begin + m_text.size();
+        while (at != end && *at != u'\n' && *at != u'\r')
+            ++at;
+        return m_end = at - begin;
     }
 
     QStringView m_text;
     qsizetype m_at = 0;
+    qsizetype m_end = -1;
     int m_number = 0;
 };
 
@@ -55,7 +64,8 @@ struct Property
     QString group; // lower case
     QString name;  // upper case
     QList<Parameter> parameters;
-    QString value; // quoted-printable and charset undone, escapes still in
+    QStringList types; // TYPE values and values without a name, in lower case
+    QString value;     // quoted-printable and charset undone, escapes still in
 
     QString parameter(QStringView wanted) const
     {
@@ -65,24 +75,38 @@ struct Property
         }
         return {};
     }
-    // TYPE values and values without a name, in lower case.
-    QStringList types() const
-    {
-        QStringList found;
-        for (const Parameter &p : parameters) {
-            if (p.name.isEmpty())
-                found << p.value.toLower();
-            else if (p.name == u"TYPE")
-                found += p.value.toLower().split(u',', Qt::SkipEmptyParts);
-        }
-        return found;
-    }
     bool encoded(QStringView encoding) const
     {
         return parameter(u"ENCODING").compare(encoding, Qt::CaseInsensitive) == 0
-            || types().contains(encoding.toString().toLower());
+            || types.contains(encoding, Qt::CaseInsensitive);
     }
 };
+
+// The properties an envelope needs, and the frame of a card; the others
+// (a photo, phones, notes) are passed over unread.
+constexpr QStringView kWanted[] = {u"BEGIN",
+                                   u"END",
+                                   u"VERSION",
+                                   u"FN",
+                                   u"N",
+                                   u"ORG",
+                                   u"ADR",
+                                   u"LABEL",
+                                   u"X-ABADR",
+                                   u"KIND",
+                                   u"X-ADDRESSBOOKSERVER-KIND"};
+
+bool wanted(QStringView line)
+{
+    qsizetype end = 0;
+    while (end < line.size() && line[end] != u';' && line[end] != u':')
+        ++end;
+    QStringView name = line.first(end).trimmed();
+    name = name.sliced(name.indexOf(u'.') + 1);
+    return std::any_of(std::begin(kWanted), std::end(kWanted), [name](QStringView w) {
+        return name.size() == w.size() && name.compare(w, Qt::CaseInsensitive) == 0;
+    });
+}
 
 // Splits at `separator` where no double quote is open.
 QList<QStringView> splitOutsideQuotes(QStringView text, QChar separator)
@@ -167,6 +191,10 @@ std::optional<Property> parseProperty(QStringView line)
         if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
             value = value.sliced(1, value.size() - 2);
         property.parameters.append({eq < 0 ? QString() : p.first(eq).trimmed().toString().toUpper(), value.toString()});
+        if (eq < 0)
+            property.types << value.toString().toLower();
+        else if (property.parameters.last().name == u"TYPE")
+            property.types += value.toString().toLower().split(u',', Qt::SkipEmptyParts);
     }
     const QStringView value = line.sliced(colon + 1);
     property.value = property.encoded(u"QUOTED-PRINTABLE")
@@ -298,7 +326,7 @@ public:
         } else if (p.name == u"ADR") {
             addAddress(p);
         } else if (p.name == u"LABEL") {
-            m_labels.append({p.group, kindOf(p.types()), preferenceOf(p), labelLines(unescapeValue(p.value))});
+            m_labels.append({p.group, kindOf(p.types), preferenceOf(p), labelLines(unescapeValue(p.value))});
         } else if (p.name == u"X-ABADR") {
             m_countryCodes.insert(p.group, p.value.trimmed().toUpper());
         } else if (p.name == u"KIND" || p.name == u"X-ADDRESSBOOKSERVER-KIND") {
@@ -327,7 +355,7 @@ private:
         const int pref = p.parameter(u"PREF").toInt(&number);
         if (number && pref > 0)
             return pref;
-        return p.types().contains(QStringLiteral("pref")) ? 1 : PostalAddress::kNoPreference;
+        return p.types.contains(QStringLiteral("pref")) ? 1 : PostalAddress::kNoPreference;
     }
 
     void addAddress(const Property &p)
@@ -335,7 +363,7 @@ private:
         const QList<QStringView> parts = splitComponents(p.value);
         const auto part = [&parts](qsizetype i) { return i < parts.size() ? parts[i] : QStringView(); };
         PostalAddress address;
-        address.kind = kindOf(p.types());
+        address.kind = kindOf(p.types);
         address.preference = preferenceOf(p);
         // Extended address, then the street, then the post office box. A 4.0
         // street may list several lines, parted by commas.
@@ -402,24 +430,36 @@ ContactsRead readVCards(QStringView text, const ReadProgress &progress)
             read.cancelled = true;
             return read;
         }
-        QString logical = lines.next().toString();
+        const QStringView first = lines.next();
         const int number = lines.number();
+        // Outside a card every line counts: it must start one.
+        const bool needed = !card || wanted(first);
         // Folded lines go on with a space or a tab, which 3.0 and 4.0 drop
         // and 2.1 keeps; a quoted-printable value goes on after a final "=".
-        const bool quotedPrintable = quotedPrintableHead(logical);
+        const bool quotedPrintable = first.endsWith(u'=') && quotedPrintableHead(first);
+        QString logical;
+        bool joined = false;
+        QStringView last = first;
         while (!lines.atEnd()) {
             const QStringView following = lines.peek();
-            if (quotedPrintable && logical.endsWith(u'='))
-                logical.chop(1), logical += following;
-            else if (!following.isEmpty() && (following[0] == u' ' || following[0] == u'\t'))
-                logical += version21 ? following : following.sliced(1);
-            else
+            const bool softBreak = quotedPrintable && last.endsWith(u'=');
+            if (!softBreak && (following.isEmpty() || (following[0] != u' ' && following[0] != u'\t')))
                 break;
+            if (needed) {
+                if (!std::exchange(joined, true))
+                    logical = first.toString();
+                if (softBreak)
+                    logical.chop(1), logical += following;
+                else
+                    logical += version21 ? following : following.sliced(1);
+            }
+            last = following;
             lines.next();
         }
-        if (logical.trimmed().isEmpty())
+        const QStringView line = joined ? QStringView(logical) : first;
+        if (!needed || line.trimmed().isEmpty())
             continue;
-        const std::optional<Property> property = parseProperty(logical);
+        const std::optional<Property> property = parseProperty(line);
         const bool frame = property && (property->name == u"BEGIN" || property->name == u"END")
             && property->value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
         if (!frame && card) {
