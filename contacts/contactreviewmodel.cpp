@@ -6,7 +6,7 @@
 #include <utility>
 
 ContactReviewModel::ContactReviewModel(QList<Contact> contacts, const QStringList &book, QString home, QObject *parent)
-    : QAbstractListModel(parent),
+    : TickListModel(parent),
       m_home(std::move(home))
 {
     m_book.reserve(book.size());
@@ -35,11 +35,6 @@ void ContactReviewModel::place(size_t row, int address)
     r.ticked = ticked;
 }
 
-int ContactReviewModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : count();
-}
-
 QVariant ContactReviewModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -62,22 +57,6 @@ QVariant ContactReviewModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleDescriptionRole: return row.ticked ? tr("Ticked") : tr("Not ticked");
     default: return {};
     }
-}
-
-bool ContactReviewModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (role != Qt::CheckStateRole
-        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return false;
-    setTicked(index.row(), value.toInt() == Qt::Checked);
-    return true;
-}
-
-Qt::ItemFlags ContactReviewModel::flags(const QModelIndex &index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
 }
 
 QString ContactReviewModel::entry(int row) const

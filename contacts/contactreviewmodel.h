@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "addressbook/ticklistmodel.h"
 #include "contacts/contact.h"
 
-#include <QAbstractListModel>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -14,7 +14,7 @@
 // tick box: those whose entry the book already holds, or an earlier contact
 // of the file gives, start unticked. A contact with several addresses
 // starts with its preferred one; another can be chosen.
-class ContactReviewModel final : public QAbstractListModel
+class ContactReviewModel final : public TickListModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ContactReviewModel)
@@ -26,16 +26,13 @@ public:
     // territory (an ISO 3166 code), whose country line is left out.
     ContactReviewModel(QList<Contact> contacts, const QStringList &book, QString home, QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    int count() const { return int(m_rows.size()); }
+    int count() const override { return int(m_rows.size()); }
     QString entry(int row) const;
     Note note(int row) const;
     bool isTicked(int row) const;
-    void setTicked(int row, bool ticked);
+    void setTicked(int row, bool ticked) override;
 
     // One line per address of the contact, and which one is in use.
     QStringList addressChoices(int row) const;

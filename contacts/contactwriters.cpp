@@ -69,6 +69,12 @@ QString csvField(QStringView text)
 
 } // namespace
 
+bool writesBack(const QString &entry)
+{
+    const QString inner = QString(entry).remove(kCrLf.toString());
+    return !inner.isEmpty() && !inner.contains(u'\r') && !inner.contains(u'\n');
+}
+
 QByteArray writeVCards(const QStringList &entries)
 {
     QByteArray out;

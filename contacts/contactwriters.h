@@ -10,6 +10,10 @@ class AddressListModel;
 // entries (lines are parted by CR LF; a lone CR or LF inside a line comes
 // back as a line break). Empty entries are left out.
 
+// Whether the writers give this entry back as it is: it has a line, and
+// no line holds a line break of its own.
+bool writesBack(const QString &entry);
+
 // vCard 4.0 in UTF-8: one card per entry, FN its first line and the whole
 // entry as its address's LABEL; lines folded at 75 octets.
 QByteArray writeVCards(const QStringList &entries);
