@@ -32,7 +32,8 @@ public:
         if (height == m_heights.constEnd()) {
             QStyleOptionViewItem sample = option;
             initStyleOption(&sample, index);
-            sample.text = QStringList(lines, QStringLiteral("X")).join(u'\n');
+            // Drawn text parts its lines as the delegate's own text does.
+            sample.text = QStringList(lines, QStringLiteral("X")).join(QChar::LineSeparator);
             const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
             height = m_heights.insert(
                 lines, style->sizeFromContents(QStyle::CT_ItemViewItem, &sample, QSize(), option.widget).height());

@@ -77,6 +77,8 @@ private slots:
         auto *review = m_form->findChild<ContactReviewDialog *>();
         QVERIFY(review && review->isVisible());
         QCOMPARE(review->skipped->count(), 1);
+        // Each contact's row shows all its lines (six, with the note).
+        QVERIFY(review->contacts->sizeHintForRow(0) >= 6 * review->contacts->fontMetrics().lineSpacing());
         QCOMPARE(review->address->count(), 2);
         press(review->contacts, Qt::Key_Down);
         QVERIFY(!review->address->isEnabled());
