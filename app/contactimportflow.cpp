@@ -102,12 +102,8 @@ void ContactImportFlow::review(ContactsRead read, const QString &source)
     connect(dialog, &QDialog::finished, this, [this, dialog, skipped](int result) {
         dialog->deleteLater();
         if (result == QDialog::Accepted) {
-            const ContactReviewModel *reviewed = dialog->model();
             m_accepted = true;
-            m_entries = reviewed->tickedEntries();
-            m_skipped = skipped;
-            m_alreadyThere = reviewed->alreadyThereCount();
-            m_unticked = reviewed->count() - reviewed->tickedCount() - m_alreadyThere;
+            m_outcome = dialog->model()->outcome(skipped);
         }
         later(&ContactImportFlow::finish);
     });
@@ -119,6 +115,6 @@ void ContactImportFlow::finish()
     if (std::exchange(m_finished, true))
         return;
     if (m_accepted)
-        emit reviewed(m_entries, m_skipped, m_alreadyThere, m_unticked);
+        emit reviewed(m_outcome);
     emit finished();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "contacts/contact.h"
+#include "contacts/contactreviewmodel.h"
 #include "platform/eventpump.h"
 
 #include <QObject>
@@ -41,7 +42,7 @@ public:
 
 signals:
     void columnsChosen(const QString &setting);
-    void reviewed(const QStringList &entries, int skipped, int alreadyThere, int unticked);
+    void reviewed(const ReviewOutcome &outcome);
     void finished();
 
 private:
@@ -56,9 +57,6 @@ private:
     ContactsRead m_read; // a mapped CSV's contacts, on their way to the review
     // What the review accepted, told when the flow finishes.
     bool m_accepted = false;
-    QStringList m_entries;
-    int m_skipped = 0;
-    int m_alreadyThere = 0;
-    int m_unticked = 0;
+    ReviewOutcome m_outcome;
     bool m_finished = false;
 };

@@ -59,9 +59,10 @@ ContactReviewDialog::ContactReviewDialog(ContactReviewModel *model, const QList<
     m_model->setParent(this);
     const QLocale locale;
 
-    QString intro = tr("%1 holds %2 contacts with a postal address. Tick those to add to the address book "
-                       "(Space ticks or unticks the chosen one).")
-                        .arg(fileName, locale.toString(m_model->count()));
+    QString intro = m_model->count() == 1
+        ? tr("%1 holds one contact with a postal address.").arg(fileName)
+        : tr("%1 holds %2 contacts with a postal address.").arg(fileName, locale.toString(m_model->count()));
+    intro += u' ' + tr("Tick those to add to the address book (Space ticks or unticks the chosen one).");
     if (!source.isEmpty())
         intro += u' ' + tr("Its columns were read as a %1 export.").arg(source);
     auto *heading = new QLabel(intro, this);
@@ -146,9 +147,13 @@ void ContactReviewDialog::updateCounts()
 {
     const QLocale locale;
     const int ticked = m_model->tickedCount();
-    summary->setText(tr("Ticked: %1 of %2. Skipped: %3. Already in the address book: %4.")
+    using Note = ContactReviewModel::Note;
+    QString counts = tr("Ticked: %1 of %2. Skipped: %3. Already in the address book: %4.")
                          .arg(locale.toString(ticked), locale.toString(m_model->count()), locale.toString(m_skipped),
-                              locale.toString(m_model->alreadyThereCount())));
+                              locale.toString(m_model->untickedWith(Note::InBook)));
+    if (const int twice = m_model->untickedWith(Note::EarlierInFile); twice > 0)
+        counts += u' ' + tr("Twice in the file: %1.").arg(locale.toString(twice));
+    summary->setText(counts);
     add->setText(ticked == 1 ? tr("&Add 1 Address") : tr("&Add %1 Addresses").arg(locale.toString(ticked)));
     add->setAccessibleName(add->text().remove(u'&'));
     add->setEnabled(ticked > 0);

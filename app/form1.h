@@ -20,6 +20,7 @@ class AddressListModel;
 class ContactImportFlow;
 class FileDialogs;
 struct EnvelopeFields;
+struct ReviewOutcome;
 
 // The program's one window. Its controls, made by Form1Ui, keep their
 // design names; the window adds one reaction per event: each reads the
@@ -177,7 +178,7 @@ private:
 
     // --- Contacts (form1_contacts.cpp) ---
     void importNextContacts();
-    void addReviewedContacts(const QStringList &entries, int skipped, int alreadyThere, int unticked);
+    void addReviewedContacts(const ReviewOutcome &review);
     FileDialogs &fileDialogs();
     QStringList m_contactFiles; // waiting for the review of the one before
     QPointer<ContactImportFlow> m_contactImport;

@@ -61,13 +61,13 @@ void Form1::importNextContacts()
     flow->start(m_contactFiles.takeFirst());
 }
 
-void Form1::addReviewedContacts(const QStringList &entries, int skipped, int alreadyThere, int unticked)
+void Form1::addReviewedContacts(const ReviewOutcome &review)
 {
-    const int added = addToAddressBook(entries);
+    const int added = addToAddressBook(review.entries);
     // One save for them all, as the importer does.
     if (added > 0)
         SaveFile();
-    m_services.messages.information(ContactTexts::added(added, skipped, alreadyThere, unticked));
+    m_services.messages.information(ContactTexts::added(added, review));
 }
 
 void Form1::ExportContactsMenu_Click()

@@ -7,7 +7,8 @@
 
 bool PostalAddress::hasParts() const
 {
-    return !street.isEmpty() || !locality.isEmpty() || !region.isEmpty() || !postalCode.isEmpty() || !country.isEmpty();
+    // A region or a country alone reaches no one.
+    return !street.isEmpty() || !locality.isEmpty() || !postalCode.isEmpty();
 }
 
 int Contact::preferredAddress() const

@@ -30,6 +30,7 @@ struct PostalAddress
     QStringList label;
     int preference = kNoPreference;
 
+    // Whether the parts make an address: a street, a town or a postcode.
     bool hasParts() const;
     bool isEmpty() const { return !hasParts() && label.isEmpty(); }
 };

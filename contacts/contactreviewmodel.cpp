@@ -120,10 +120,17 @@ QStringList ContactReviewModel::tickedEntries() const
     return entries;
 }
 
-int ContactReviewModel::alreadyThereCount() const
+int ContactReviewModel::untickedWith(Note note) const
 {
-    int already = 0;
+    int unticked = 0;
     for (const Row &row : m_rows)
-        already += row.note != Note::None && !row.ticked;
-    return already;
+        unticked += row.note == note && !row.ticked;
+    return unticked;
+}
+
+ReviewOutcome ContactReviewModel::outcome(int skipped) const
+{
+    ReviewOutcome outcome{tickedEntries(), skipped, untickedWith(Note::InBook), untickedWith(Note::EarlierInFile), 0};
+    outcome.unticked = count() - tickedCount() - outcome.inBook - outcome.twiceInFile;
+    return outcome;
 }

@@ -10,6 +10,17 @@
 
 #include <vector>
 
+// What the review ends with: the ticked contacts' entries in the file's
+// order, and how many were left out, by why.
+struct ReviewOutcome
+{
+    QStringList entries;
+    int skipped = 0;     // no postal address, or a group
+    int inBook = 0;      // the book has the entry already
+    int twiceInFile = 0; // a contact above gives the same entry
+    int unticked = 0;    // left unticked by the user
+};
+
 // The contacts of a file as the envelopes they would give, each with a
 // tick box: those whose entry the book already holds, or an earlier contact
 // of the file gives, start unticked. A contact with several addresses
@@ -43,8 +54,10 @@ public:
     // The ticked contacts' entries, in the file's order.
     QStringList tickedEntries() const;
     int tickedCount() const { return m_ticked; }
-    // Rows left unticked because the book or the file has them already.
-    int alreadyThereCount() const;
+    // The rows with this note that are not ticked.
+    int untickedWith(Note note) const;
+    // The review as it stands, with the file's skipped contacts.
+    ReviewOutcome outcome(int skipped) const;
 
 signals:
     void tickedCountChanged(int ticked);

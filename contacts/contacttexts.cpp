@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/contacttexts.h"
 
+#include "contacts/contactreviewmodel.h"
+
 #include <QDir>
 #include <QLocale>
 
@@ -108,12 +110,14 @@ QString ContactTexts::noContacts(const QString &path)
     return tr("The file %1 holds no contacts, so nothing was added to the address book.").arg(shown(path));
 }
 
-QString ContactTexts::added(int added, int skipped, int alreadyThere, int unticked)
+QString ContactTexts::added(int added, const ReviewOutcome &review)
 {
     QString text = tr("Added to the address book: %1\nSkipped: %2\nAlready in the address book: %3")
-                       .arg(count(added), count(skipped), count(alreadyThere));
-    if (unticked > 0)
-        text += u'\n' + tr("Not ticked: %1").arg(count(unticked));
+                       .arg(count(added), count(review.skipped), count(review.inBook));
+    if (review.twiceInFile > 0)
+        text += u'\n' + tr("Twice in the file: %1").arg(count(review.twiceInFile));
+    if (review.unticked > 0)
+        text += u'\n' + tr("Not ticked: %1").arg(count(review.unticked));
     return text;
 }
 

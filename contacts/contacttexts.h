@@ -3,6 +3,8 @@
 
 #include "contacts/contact.h"
 
+struct ReviewOutcome;
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -37,7 +39,7 @@ public:
     static QString noContacts(const QString &path);
 
     // After the review and after an export.
-    static QString added(int added, int skipped, int alreadyThere, int unticked);
+    static QString added(int added, const ReviewOutcome &review);
     static QString nothingToExport();
     static QString exported(int count, const QString &path);
     static QString notExported(const QString &path, const QString &error);

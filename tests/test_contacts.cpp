@@ -70,6 +70,24 @@ QString fixture(const char *name)
     return QFINDTESTDATA(QStringLiteral("data/contacts/") + QLatin1String(name));
 }
 
+// One card of the given lines.
+QString card(QStringView lines)
+{
+    return QStringLiteral("BEGIN:VCARD\r\n") + lines.toString().replace(u'|', QStringLiteral("\r\n"))
+        + QStringLiteral("\r\nEND:VCARD\r\n");
+}
+
+// The entry of each address of each contact, in order.
+QStringList everyEntry(const ContactsRead &read, const QString &home)
+{
+    QStringList result;
+    for (const Contact &contact : read.contacts) {
+        for (int address = 0; address < contact.addresses.size(); ++address)
+            result << contactEntry(contact, address, home);
+    }
+    return result;
+}
+
 using F = ContactField;
 
 } // namespace
@@ -184,6 +202,83 @@ private slots:
         }
     }
 
+    // Quirks the fixtures leave out, one card each; every address's entry.
+    void vCardQuirks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char *name, const char16_t *lines, const QStringList &expected) {
+            QTest::newRow(name) << card(lines) << expected;
+        };
+        row("quoted parameters hold : and ;", u"VERSION:3.0|FN:N|ADR;TYPE=\"work;x:y\";X-A=\"b:c\":;;S;T;;1;",
+            {"N|S|T 1"});
+        row("RFC 6868 carets in LABEL=", u"VERSION:4.0|FN:N|ADR;LABEL=\"N^nSay ^'hi^' ^^\":;;;;;;", {"N|Say \"hi\" ^"});
+        row("a LABEL goes with the ADR of its kind, another is an address of its own",
+            u"VERSION:3.0|FN:N|ADR;TYPE=HOME:;;S;T;;1;|LABEL;TYPE=WORK:W1\\nW2|LABEL;TYPE=HOME:unused",
+            {"N|S|T 1", "N|W1|W2"});
+        row("quoted-printable in ISO-8859-1; the name from N",
+            u"VERSION:2.1|N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=F6rg|ADR:;;S;T;;1;",
+            {"Jörg Müller|S|T 1"});
+        row("an unknown charset is read as UTF-8",
+            u"VERSION:2.1|FN;CHARSET=x-unknown;QUOTED-PRINTABLE:Z=C3=BC|ADR:;;S;T;;1;", {"Zü|S|T 1"});
+        row("2.1 photo lines without a colon",
+            u"VERSION:2.1|FN:N|PHOTO;ENCODING=BASE64;TYPE=JPEG:|/9j/4AAQSkZJRgABAQ|AAAQABAAD==||ADR:;;S;T;;1;",
+            {"N|S|T 1"});
+        row("N's lists, no FN", u"VERSION:4.0|N:Public;John;Quinlan,Q.;Mr.;Esq.,M.D.|ADR:;;S;T;;1;",
+            {"Mr. John Quinlan Q. Public Esq. M.D.|S|T 1"});
+        row("organisation alone, with units", u"VERSION:3.0|ORG:Acme;Sales;EMEA|ADR:;;S;T;;1;",
+            {"Acme, Sales, EMEA|S|T 1"});
+        row("a region and a country alone are no address", u"VERSION:3.0|FN:N|ADR:;;;;NC;;Germany", {});
+        row("the first FN counts; groups on what is not read",
+            u"VERSION:3.0|FN:A|FN:B|item9.X-FOO:bar|item9.ADR:;;S;T;;1;", {"A|S|T 1"});
+        row("a label is written as it stands, home country and all", u"VERSION:3.0|FN:N|LABEL:S\\nT\\nUSA",
+            {"N|S|T|USA"});
+        QTest::newRow("CR alone, lower-case end, spaces after BEGIN")
+            << QStringLiteral("BEGIN:VCARD  \rFN:N\rADR:;;S;T;;1;\rend:vcard\r") << QStringList{"N|S|T 1"};
+    }
+    void vCardQuirks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        const ContactsRead read = readVCards(text);
+        QCOMPARE(read.stoppedAt, 0);
+        QCOMPARE(everyEntry(read, u"US"_qs), entries(expected));
+        QCOMPARE(read.skipped.size(), expected.isEmpty() ? 1 : 0);
+    }
+
+    // Header sets the fixtures leave out.
+    void csvHeaders_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("plain English headers")
+            << "Name,Company,Street,City,State,ZIP,Country\nJane Roe,,1 Elm St,Raleigh,NC,27613,USA\n"
+            << "" << QStringList{"Jane Roe|1 Elm St|Raleigh, NC 27613"};
+        QTest::newRow("Outlook street lines in their order")
+            << "Home Street 3,First Name,Home Street,Last Name,Home Street 2,Home City,Home Postal Code\n"
+               "c,Ann,a,Lee,b,Town,1\n"
+            << "Outlook" << QStringList{"Ann Lee|a|b|c|Town 1"};
+        QTest::newRow("Google's star marks the primary address")
+            << "Name,Address 1 - Type,Address 1 - Street,Address 2 - Type,Address 2 - Street,Address 2 - City\n"
+               "A,Home,H St,* Work,W St,Town\n"
+            << "Google Contacts" << QStringList{"A|W St|Town"};
+        QTest::newRow("a formatted label where the parts are only a country")
+            << "Name,Address 1 - Formatted,Address 1 - Country\nA,\"S\nT\",Germany\n"
+            << "Google Contacts" << QStringList{"A|S|T"};
+        QTest::newRow("records longer and shorter than the header") << "Name,City\nA,Town,extra\nB\n"
+                                                                    << "" << QStringList{"A|Town"};
+    }
+    void csvHeaders()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, source);
+        QFETCH(QStringList, expected);
+        QString found;
+        QCOMPARE(entriesOf(readText(text, ContactFormat::Csv, {}, &found), u"US"_qs), entries(expected));
+        QCOMPARE(found, source);
+    }
+
     void brokenFiles_data()
     {
         QTest::addColumn<QString>("text");
@@ -241,42 +336,23 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("US, abroad") << "U.S.A."
-                                    << ""
-                                    << "DE"
-                                    << "S|Raleigh, NC 27613-3502|U.S.A.";
-        QTest::newRow("Germany in its own name, at home") << "Deutschland"
-                                                          << ""
-                                                          << "DE"
-                                                          << "S|27613-3502 Raleigh";
-        QTest::newRow("UK: town and postcode alone, no region") << "UK"
-                                                                << ""
-                                                                << "US"
-                                                                << "S|Raleigh|27613-3502|UK";
-        QTest::newRow("Hungary: town first") << "Hungary"
-                                             << ""
-                                             << "US"
-                                             << "Raleigh|S|27613-3502|Hungary";
-        QTest::newRow("Brazil: town-state") << "Brasil"
-                                            << ""
-                                            << "US"
-                                            << "S|Raleigh-NC|27613-3502|Brasil";
-        QTest::newRow("Canada: two spaces") << "CA"
-                                            << ""
-                                            << "US"
-                                            << "S|Raleigh NC  27613-3502|CA";
-        QTest::newRow("no country: the home's layout") << ""
-                                                       << ""
-                                                       << "FR"
-                                                       << "S|27613-3502 Raleigh";
-        QTest::newRow("code alone names the country") << ""
-                                                      << "jp"
-                                                      << "US"
-                                                      << "S|Raleigh, NC 27613-3502|Japan";
-        QTest::newRow("unknown country: written, plain layout") << "Atlantis"
-                                                                << ""
-                                                                << "US"
-                                                                << "S|Raleigh NC 27613-3502|Atlantis";
+        const auto row = [](const char *name, const char *country, const char *code, const char *home,
+                            const char *expected) {
+            QTest::newRow(name) << QString::fromUtf8(country) << QString::fromUtf8(code) << QString::fromUtf8(home)
+                                << QString::fromUtf8(expected);
+        };
+        row("US, abroad", "U.S.A.", "", "DE", "S|Raleigh, NC 27613-3502|U.S.A.");
+        row("Germany in its own name, at home", "Deutschland", "", "DE", "S|27613-3502 Raleigh");
+        row("UK: town and postcode alone, no region", "UK", "", "US", "S|Raleigh|27613-3502|UK");
+        row("Hungary: town first", "Hungary", "", "US", "Raleigh|S|27613-3502|Hungary");
+        row("Brazil: town-state", "Brasil", "", "US", "S|Raleigh-NC|27613-3502|Brasil");
+        row("Canada: two spaces", "CA", "", "US", "S|Raleigh NC  27613-3502|CA");
+        row("no country: the home's layout", "", "", "FR", "S|27613-3502 Raleigh");
+        row("code alone names the country", "", "jp", "US", "S|Raleigh, NC 27613-3502|Japan");
+        row("unknown country: written, plain layout", "Atlantis", "", "US", "S|Raleigh NC 27613-3502|Atlantis");
+        row("the Netherlands: two spaces", "The Netherlands", "", "US", "S|27613-3502  Raleigh|The Netherlands");
+        row("Austria in German, at home", "Österreich", "", "AT", "S|27613-3502 Raleigh");
+        row("Ireland: town, county, Eircode", "ie", "", "US", "S|Raleigh|NC|27613-3502|ie");
     }
     void layouts()
     {
@@ -345,8 +421,10 @@ private slots:
         QCOMPARE(notes(), (QList<N>{N::InBook, N::InBook, N::None, N::EarlierInFile}));
         QCOMPARE(model.addressChoices(0), (QStringList{"Home St", "Work St"}));
         model.chooseAddress(0, 0);
-        QCOMPARE(model.tickedEntries(), entries({"A|Home St", "B|S"}));
-        QCOMPARE(model.alreadyThereCount(), 2);
+        const ReviewOutcome outcome = model.outcome(7);
+        QCOMPARE(outcome.entries, entries({"A|Home St", "B|S"}));
+        QCOMPARE((QList<int>{outcome.skipped, outcome.inBook, outcome.twiceInFile, outcome.unticked}),
+                 (QList<int>{7, 1, 1, 0}));
         QVERIFY(model.data(model.index(3)).toString().endsWith("(the same as a contact above)"));
         QVERIFY(model.setData(model.index(1), Qt::Checked, Qt::CheckStateRole));
         QCOMPARE(model.tickedCount(), 3);
