@@ -395,6 +395,53 @@ private slots:
         }
     }
 
+    // What other programs read: the header they know, quotes, folding.
+    void writtenBytes()
+    {
+        const QStringList book = entries({"Doe, \"J\"|1 Elm St"});
+        QCOMPARE(writeCsv(book),
+                 "\xEF\xBB\xBFName,Address 1 - Formatted\r\n\"Doe, \"\"J\"\"\",\"Doe, \"\"J\"\"\n1 Elm St\"\r\n");
+        QCOMPARE(writeVCards(book),
+                 "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Doe\\, \"J\"\r\n"
+                 "ADR;LABEL=\"Doe, ^'J^'\\n1 Elm St\":;;;;;;\r\nEND:VCARD\r\n");
+    }
+
+    // Cancel stops either reader where it stands, with nothing broken.
+    void cancelled()
+    {
+        QString vCards;
+        QString csv = QStringLiteral("Name,City\r\n");
+        for (int i = 0; i < 2000; ++i) {
+            vCards += card(u"FN:A|ADR:;;S;T;;1;");
+            csv += QStringLiteral("A,T\r\n");
+        }
+        int calls = 0;
+        const ReadProgress stopSecond = [&calls](qsizetype, qsizetype) { return ++calls < 2; };
+        const ContactsRead read = readVCards(vCards, stopSecond);
+        QVERIFY(read.cancelled && !read.broken() && read.contacts.size() < 2000);
+        calls = 0;
+        const CsvTable table = readCsv(csv, stopSecond);
+        QVERIFY(table.cancelled && table.stoppedAt == 0 && table.records.size() < 2001);
+        calls = 0;
+        QVERIFY(contactsFromCsv(readCsv(csv), recogniseColumns({"Name", "City"}), stopSecond).cancelled);
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("UTF-8 with a mark") << QByteArray("\xEF\xBB\xBFM\xC3\xBC") << "Mü";
+        QTest::newRow("Windows-1252, not UTF-8") << QByteArray("M\xFC \x80") << "Mü €";
+        QTest::newRow("UTF-16 big-endian without a mark") << QByteArray("\0N\0a\0m\0e", 8) << "Name";
+        QTest::newRow("UTF-16 little-endian with a mark") << QByteArray("\xFF\xFEN\0\xFC\0", 6) << "Nü";
+    }
+    void encodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(decodeContactText(bytes), text);
+    }
+
     // Entries the book has, or a contact above gives, start unticked;
     // another address changes the entry and its tick.
     void review()
@@ -421,6 +468,9 @@ private slots:
         QCOMPARE(notes(), (QList<N>{N::InBook, N::InBook, N::None, N::EarlierInFile}));
         QCOMPARE(model.addressChoices(0), (QStringList{"Home St", "Work St"}));
         model.chooseAddress(0, 0);
+        model.chooseAddress(1, 0);
+        model.chooseAddress(1, 1);
+        QCOMPARE(model.note(1), N::InBook);
         const ReviewOutcome outcome = model.outcome(7);
         QCOMPARE(outcome.entries, entries({"A|Home St", "B|S"}));
         QCOMPARE((QList<int>{outcome.skipped, outcome.inBook, outcome.twiceInFile, outcome.unticked}),

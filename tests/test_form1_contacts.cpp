@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
@@ -156,6 +157,50 @@ private slots:
             QTRY_VERIFY(!m_form->findChild<ContactReviewDialog *>());
         }
         QVERIFY(m_fakes->settings.value("contactcolumns")->contains("postalcode\tPLZ"));
+    }
+
+    // Cancel in the column mapping stops there; nothing is kept.
+    void mappingCancelled()
+    {
+        m_form->importContacts({fixture("spreadsheet.csv")});
+        auto *mapping = m_form->findChild<ColumnMappingDialog *>();
+        QVERIFY(mapping);
+        mapping->columns[0]->setCurrentIndex(1);
+        press(mapping->columns[0], Qt::Key_Escape);
+        QTRY_VERIFY(!m_form->findChild<ColumnMappingDialog *>());
+        QTest::qWait(20);
+        QVERIFY(!m_form->findChild<ContactReviewDialog *>());
+        QVERIFY(!m_fakes->settings.value("contactcolumns"));
+        QVERIFY(m_fakes->messages.shown.isEmpty());
+    }
+
+    // With everything there already, Return adds nothing and the review
+    // stays; a book with room for one takes one and tells of the rest.
+    void nothingOrLittleRoom()
+    {
+        m_form->importContacts({fixture("thunderbird.csv")});
+        auto *review = m_form->findChild<ContactReviewDialog *>();
+        QVERIFY(review && review->findChild<QLabel *>()->text().contains("read as a Thunderbird export"));
+        QStringList both = review->model()->outcome(0).entries;
+        for (int row = 0; row < review->model()->count(); ++row)
+            review->model()->setTicked(row, false);
+        press(review->contacts, Qt::Key_Return);
+        QVERIFY(review->isVisible());
+        review->reject();
+        QTRY_VERIFY(!m_form->findChild<ContactReviewDialog *>());
+
+        QStringList filler;
+        for (int i = 0; i < AddressListModel::kCapacity - 2; ++i)
+            filler << QStringLiteral("Filler %1\r\n").arg(i);
+        m_form->addToAddressBook(filler);
+        m_form->importContacts({fixture("thunderbird.csv")});
+        review = m_form->findChild<ContactReviewDialog *>();
+        QVERIFY(review);
+        press(review->contacts, Qt::Key_Return);
+        QTRY_COMPARE(m_fakes->messages.shown.size(), 2);
+        QVERIFY(m_fakes->messages.texts().first().startsWith("The address book is full"));
+        QVERIFY(m_fakes->messages.texts().last().startsWith("Added to the address book: 1\n"));
+        QVERIFY(m_form->addressBook()->texts().contains(both.first()));
     }
 
     // A contacts file dropped on a text box opens the review and leaves the
