@@ -66,6 +66,8 @@ ColumnMappingDialog::ColumnMappingDialog(const CsvTable &table, const QList<Cont
     auto *scroll = new QScrollArea(this);
     scroll->setWidget(inner);
     scroll->setWidgetResizable(true);
+    // Tab goes from list to list; the area follows the one with the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -11,6 +11,7 @@
 #include "fakes/files.h"
 #include "fakes/testservices.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -201,6 +202,38 @@ private slots:
         QVERIFY(m_fakes->messages.texts().first().startsWith("The address book is full"));
         QVERIFY(m_fakes->messages.texts().last().startsWith("Added to the address book: 1\n"));
         QVERIFY(m_form->addressBook()->texts().contains(both.first()));
+    }
+
+    // Every control of the two dialogs that takes the focus has a name a
+    // screen reader reads; Tab passes over the address choice when there
+    // is none to make.
+    void keyboardAndNames()
+    {
+        m_form->importContacts({fixture("spreadsheet.csv")});
+        auto *mapping = m_form->findChild<ColumnMappingDialog *>();
+        QVERIFY(mapping);
+        const auto unnamed = [](QWidget *dialog) {
+            QStringList found;
+            for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+                QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+                if (widget->focusPolicy() & Qt::TabFocus && control && control->text(QAccessible::Name).isEmpty())
+                    found << widget->metaObject()->className() + QStringLiteral(" ") + widget->objectName();
+            }
+            return found;
+        };
+        QCOMPARE(unnamed(mapping), QStringList());
+        mapping->reject();
+        m_form->importContacts({fixture("google.vcf")});
+        QTRY_VERIFY(m_form->findChild<ContactReviewDialog *>());
+        auto *review = m_form->findChild<ContactReviewDialog *>();
+        QCOMPARE(unnamed(review), QStringList());
+        review->show();
+        review->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(review));
+        press(review->contacts, Qt::Key_Down);
+        press(review->contacts, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), review->skipped);
+        review->reject();
     }
 
     // A contacts file dropped on a text box opens the review and leaves the
