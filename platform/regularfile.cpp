@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -57,21 +58,23 @@ RegularFileRead readRegularFile(const QString &path, qint64 limit, QByteArray *b
         result.status = RegularFileRead::TooLarge;
         return result;
     }
+    // Qt reads from the checked descriptor (and retries what a signal cut short).
+    QFile reader;
+    if (!reader.open(file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        result.error = reader.errorString();
+        return result;
+    }
     bytes->clear();
     bytes->reserve(qsizetype(st.st_size));
     while (true) {
         const qint64 wanted = std::min(kPiece, limit + 1 - bytes->size());
         const qsizetype at = bytes->size();
         bytes->resize(at + qsizetype(wanted));
-        const ssize_t got = ::read(file.get(), bytes->data() + at, size_t(wanted));
-        if (got < 0 && errno == EINTR) {
-            bytes->resize(at);
-            continue;
-        }
+        const qint64 got = reader.read(bytes->data() + at, wanted);
         if (got < 0) {
-            const int error = errno;
             bytes->clear();
-            return failed(error);
+            result.error = reader.errorString();
+            return result;
         }
         bytes->resize(at + qsizetype(got));
         if (bytes->size() > limit) {
