@@ -8,7 +8,6 @@
 #include "contacts/contactfile.h"
 #include "contacts/contacttexts.h"
 #include "contacts/contactwriters.h"
-#include "platform/atomicfile.h"
 #include "platform/messagebox.h"
 #include "platform/qt/qtfiledialogs.h"
 
@@ -91,8 +90,7 @@ void Form1::ExportContactsMenu_Click()
     if (path != chosen && (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         && !m_services.messages.askYesNo(ContactTexts::replaceQuestion(path)))
         return;
-    const bool asCsv = contactFormatOf(path) == ContactFormat::Csv;
-    const IoResult written = replaceFile(path, asCsv ? writeCsv(entries) : writeVCards(entries));
+    const IoResult written = writeContactFile(path, entries);
     if (written.ok)
         m_services.messages.information(ContactTexts::exported(int(entries.size()), path));
     else

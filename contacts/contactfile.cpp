@@ -3,6 +3,7 @@
 
 #include "contacts/contactencoding.h"
 #include "contacts/contacttexts.h"
+#include "contacts/contactwriters.h"
 #include "platform/regularfile.h"
 
 #include <QFileInfo>
@@ -46,4 +47,9 @@ ContactFile readContactFile(const QString &path, const ProcessEvents &events)
             ? ContactFormat::VCard
             : ContactFormat::Csv;
     return file;
+}
+
+IoResult writeContactFile(const QString &path, const QStringList &entries)
+{
+    return replaceFile(path, contactFormatOf(path) == ContactFormat::Csv ? writeCsv(entries) : writeVCards(entries));
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/atomicfile.h"
 #include "platform/eventpump.h"
 
 #include <QString>
+#include <QStringList>
 
 enum class ContactFormat { VCard, Csv };
 
@@ -31,3 +33,7 @@ QString withContactSuffix(const QString &path, ContactFormat format);
 // tells vCard from CSV; without one of the three endings, a text that
 // starts with BEGIN:VCARD is vCard and any other is CSV.
 ContactFile readContactFile(const QString &path, const ProcessEvents &events = {});
+
+// Writes the entries in the format the name's ending says, replacing the
+// file as a whole (replaceFile()).
+IoResult writeContactFile(const QString &path, const QStringList &entries);
