@@ -23,15 +23,10 @@ QLocale collationLocale(const QLocale &locale)
 } // namespace
 
 AddressListModel::AddressListModel(QObject *parent, const QLocale &locale)
-    : QAbstractListModel(parent),
+    : TickListModel(parent),
       m_collator(collationLocale(locale))
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-}
-
-int AddressListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : count();
 }
 
 QVariant AddressListModel::data(const QModelIndex &index, int role) const
@@ -57,22 +52,6 @@ QVariant AddressListModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleDescriptionRole: return row.ticked ? tr("Ticked") : tr("Not ticked");
     default: return {};
     }
-}
-
-bool AddressListModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (role != Qt::CheckStateRole
-        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return false;
-    setTicked(index.row(), value.toInt() == Qt::Checked);
-    return true;
-}
-
-Qt::ItemFlags AddressListModel::flags(const QModelIndex &index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
 }
 
 QString AddressListModel::text(int row) const

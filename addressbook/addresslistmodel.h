@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "addressbook/ticklistmodel.h"
 #include "platform/eventpump.h"
 
-#include <QAbstractListModel>
 #include <QCollator>
 #include <QLocale>
 #include <QString>
@@ -15,7 +15,7 @@
 // without regard to case in the user's locale, each with a tick box.
 // Positions run from 0 to count() - 1; an entry never moves among the
 // others, and a new one arrives unticked after those that compare equal.
-class AddressListModel final : public QAbstractListModel
+class AddressListModel final : public TickListModel
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AddressListModel)
@@ -28,16 +28,13 @@ public:
 
     explicit AddressListModel(QObject *parent = nullptr, const QLocale &locale = QLocale());
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    int count() const { return int(m_rows.size()); }
+    int count() const override { return int(m_rows.size()); }
     int room() const { return kCapacity - count(); }
     QString text(int row) const;
     bool isTicked(int row) const;
-    void setTicked(int row, bool ticked);
+    void setTicked(int row, bool ticked) override;
     void tickAll();
 
     // Adds at its sorted place; the position, or -1 when the list is full.

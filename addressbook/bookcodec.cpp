@@ -175,20 +175,26 @@ QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
         if (text.size() == bytes.size())
             encoding = BookEncoding::Windows1252;
     } else {
-        // Windows-1252 is Latin-1 but for 0x80 to 0x9F: convert as Latin-1 (a
-        // vectorised loop) and mend those few.
         encoding = BookEncoding::Windows1252;
-        text = QString::fromLatin1(bytes);
-        QChar *out = text.data();
-        const auto *in = reinterpret_cast<const uchar *>(bytes.data());
-        forEachNonAscii(in, bytes.size(), [&](qsizetype i) {
-            if (in[i] < 0xA0)
-                out[i] = QChar(kHighControls[in[i] - 0x80]);
-            return true;
-        });
+        text = decodeWindows1252(bytes);
     }
     if (found)
         *found = encoding;
+    return text;
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    // Windows-1252 is Latin-1 but for 0x80 to 0x9F: convert as Latin-1 (a
+    // vectorised loop) and mend those few.
+    QString text = QString::fromLatin1(bytes);
+    QChar *out = text.data();
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
+    forEachNonAscii(in, bytes.size(), [&](qsizetype i) {
+        if (in[i] < 0xA0)
+            out[i] = QChar(kHighControls[in[i] - 0x80]);
+        return true;
+    });
     return text;
 }
 

@@ -46,5 +46,9 @@ BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvent
 // byte maps to a character, so no file is refused and none loses a byte.
 QString decodeBookText(QByteArrayView bytes, BookEncoding *found = nullptr);
 
+// The bytes as Windows-1252, whatever they look like; every byte has a
+// character (the five the code page leaves out stand for themselves).
+QString decodeWindows1252(QByteArrayView bytes);
+
 // The entry text as the reader makes it of one record.
 QString normaliseRecord(QStringView record);

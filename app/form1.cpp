@@ -4,8 +4,11 @@
 #include "addressbook/addresslistmodel.h"
 #include "app/accessiblenames.h"
 #include "app/addresstextbox.h"
+#include "app/contactdrops.h"
+#include "app/contactimportflow.h"
 #include "app/sortedcombobox.h"
 #include "platform/appcontrol.h"
+#include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/settingsbackend.h"
 
@@ -34,6 +37,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     connectButtons();
     connectMenus();
     nameForScreenReaders(*this);
+    connect(new ContactDrops(this), &ContactDrops::dropped, this, &Form1::importContacts);
 }
 
 Form1::~Form1()
@@ -72,6 +76,8 @@ void Form1::connectMenus()
         {SaveMenu, &Form1::SaveMenu_Click},
         {SaveMenuAs, &Form1::SaveMenuAs_Click},
         {ImportMenu, &Form1::ImportMenu_Click},
+        {ImportContactsMenu, &Form1::ImportContactsMenu_Click},
+        {ExportContactsMenu, &Form1::ExportContactsMenu_Click},
         {SavePdfMenu, &Form1::SavePdfMenu_Click},
         {CustomProgrammingMenu, &Form1::CustomProgrammingMenu_Click},
         {SuggestionsMenu, &Form1::SuggestionsMenu_Click},

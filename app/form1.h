@@ -15,8 +15,11 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class AddressListModel;
+class ContactImportFlow;
+class FileDialogs;
 class PrintProgress;
 class Printer;
 enum class BatchKind;
@@ -24,6 +27,7 @@ struct EnvelopeFields;
 struct EnvelopeResult;
 struct PrintAllResult;
 struct PrintAllSteps;
+struct ReviewOutcome;
 class QTimer;
 
 // The program's one window. Its controls, made by Form1Ui, keep their
@@ -61,6 +65,11 @@ public:
     void ImportingFile();
     // Writes the whole list to the book file.
     BookResult::Status SaveFile();
+
+    // --- Contacts (form1_contacts.cpp) ---
+    // Each contacts file in turn goes to the review, whose ticked contacts
+    // the address book takes in.
+    void importContacts(const QStringList &paths);
 
 public slots:
     // Lifecycle
@@ -123,6 +132,10 @@ public slots:
     void Command1_Click();
     void Command2_Click();
 
+    // Contacts files
+    void ImportContactsMenu_Click();
+    void ExportContactsMenu_Click();
+
     // Importer
     void CommandImport_Click();
     void CommandClearImport_Click();
@@ -171,6 +184,14 @@ private:
     AddressBookSession m_book{BookPlaces::probe(m_services.programDir, m_services.dataDir),
                               [this] { m_services.events.processEvents(); }, [this] { return ending(); }};
     Frame1Mode m_frame1Mode = Frame1Mode::Save;
+
+    // --- Contacts (form1_contacts.cpp) ---
+    void importNextContacts();
+    void addReviewedContacts(const ReviewOutcome &review);
+    FileDialogs &fileDialogs();
+    QStringList m_contactFiles; // waiting for the review of the one before
+    QPointer<ContactImportFlow> m_contactImport;
+    std::unique_ptr<FileDialogs> m_desktopDialogs;
 
     // --- Printing (form1_printing.cpp) ---
     // One envelope from the fields as they stand now, one job.

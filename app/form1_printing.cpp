@@ -9,10 +9,9 @@
 #include "app/envelopesetupdialog.h"
 #include "app/printprogress.h"
 #include "platform/eventpump.h"
-#include "platform/filechooser.h"
+#include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/qt/pdfsavetarget.h"
-#include "platform/qt/qtfilechooser.h"
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
 #include "printing/printall.h"
@@ -134,12 +133,9 @@ void Form1::SavePdfMenu_Click()
 {
     if (ending() || m_progress)
         return;
-    QtFileChooser desktopDialog;
-    desktopDialog.setParentWindow(this);
-    FileChooser &chooser = m_services.files ? *m_services.files : desktopDialog;
-    const QString path = chooser.saveFileName(
+    const QString path = fileDialogs().saveFile(
         tr("Save Envelopes as PDF"), m_pdfPath.isEmpty() ? QDir::home().filePath(tr("Envelopes.pdf")) : m_pdfPath,
-        tr("PDF files (*.pdf)"));
+        tr("PDF files (*.pdf)"), nullptr);
     if (path.isEmpty() || ending())
         return;
     m_pdfPath = path;

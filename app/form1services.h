@@ -6,7 +6,7 @@
 class AppControl;
 class Clock;
 class EventPump;
-class FileChooser;
+class FileDialogs;
 class MessageBox;
 class PageSource;
 class Printer;
@@ -32,6 +32,6 @@ struct Form1Services
     // The printer's pages and unprintable edges, for the envelope preview;
     // none: a plain page without edges.
     PageSource *pages = nullptr;
-    // The file dialogs; none: the desktop's own.
-    FileChooser *files = nullptr;
+    // The dialogs that choose a file to read or write; none: the desktop's own.
+    FileDialogs *fileDialogs = nullptr;
 };

@@ -278,6 +278,8 @@ void Form1Ui::createMenus(QMainWindow *window)
     SaveMenu = item(MFile, tr("&Save"), "SaveMenu");
     SaveMenuAs = item(MFile, tr("Save Addresses &As"), "SaveMenuAs");
     ImportMenu = item(MFile, tr("&Import Addresses"), "ImportMenu");
+    ImportContactsMenu = item(MFile, tr("Import C&ontacts..."), "ImportContactsMenu");
+    ExportContactsMenu = item(MFile, tr("Expor&t Contacts..."), "ExportContactsMenu");
     SavePdfMenu = item(MFile, tr("Save &Envelopes as PDF..."), "SavePdfMenu");
     separator(MFile, "qqqqqqqqqqqqq");
     CustomProgrammingMenu = item(MFile, tr("&Custom Programming"), "CustomProgrammingMenu");

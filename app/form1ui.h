@@ -99,6 +99,8 @@ public:
     QAction *SaveMenu = nullptr;
     QAction *SaveMenuAs = nullptr;
     QAction *ImportMenu = nullptr;
+    QAction *ImportContactsMenu = nullptr;
+    QAction *ExportContactsMenu = nullptr;
     QAction *SavePdfMenu = nullptr; // the envelopes of Print All, as a PDF file
     QAction *CustomProgrammingMenu = nullptr;
     QAction *SuggestionsMenu = nullptr;

@@ -14,8 +14,10 @@
 #include "settings/settingkeys.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -27,6 +29,20 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Quillon"));
     QApplication::setWindowIcon(quillonIcon());
+
+    // A contacts file named here (a file manager's "Open with", a contacts
+    // program's export) goes to the review once the window is up.
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(QCoreApplication::translate("main",
+                                                                    "Prints envelopes from typed addresses "
+                                                                    "or an address book."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("main", "Contacts files (vCard or CSV) to review and add to the address book."),
+        QStringLiteral("[file...]"));
+    arguments.process(application);
     // The window ends the program itself, at once, when it is closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -48,5 +64,7 @@ int main(int argc, char *argv[])
     if (window.ending())
         return 0;
     window.show();
+    if (const QStringList files = arguments.positionalArguments(); !files.isEmpty())
+        QTimer::singleShot(0, &window, [&window, files] { window.importContacts(files); });
     return application.exec();
 }

@@ -10,10 +10,10 @@
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
 #include "app/form1.h"
+#include "fakes/pdffiletarget.h"
 #include "fakes/testservices.h"
 #include "platform/qt/cupsprinttarget.h"
 #include "platform/qt/qteventpump.h"
-#include "fakes/pdffiletarget.h"
 #include "platform/qt/qtprinter.h"
 
 #include "benchclock.h"
@@ -52,7 +52,7 @@ struct Window
 {
     explicit Window(Printer &printer, PageSource *pages = nullptr)
         : form(Form1Services{services.settings, services.messages, services.shell, events, clock, services.app, printer,
-                             services.programDir.path(), services.dataDir.path(), pages, &services.files})
+                             services.programDir.path(), services.dataDir.path(), pages, &services.fileDialogs})
     {
         form.Form_Load();
         form.TextReturn->setText(QStringLiteral("Quillon Sender\r\n12 Return Road\r\nSometown"));
@@ -153,7 +153,7 @@ void batchOf300(const char *what, Printer &printer, bool pdf)
     window.form.addressBook()->tickAll();
     window.form.envelopeSetup->oneJob->setChecked(true);
     QTemporaryDir folder;
-    window.services.files.path = folder.filePath(QStringLiteral("envelopes.pdf"));
+    window.services.fileDialogs.chosen = {folder.filePath(QStringLiteral("envelopes.pdf"))};
     window.form.show();
     QApplication::processEvents();
     const double idle = residentMB("VmRSS:");

@@ -39,6 +39,8 @@ enum class Setting {
     EnvelopePreviewPlace, // before the window opens, which would store its first place
     EnvelopePreviewOpen,
     PrintAllOneJob, // "1": Print All sends one job of every ticked address
+    // What the columns of a contacts CSV with unknown headers hold.
+    ContactColumns,
     // The printer, its tray and paper type, and every printer's set-up.
     EnvelopePrinter,
     EnvelopeTray,
@@ -62,7 +64,7 @@ struct SettingKey
 };
 
 // The one table that start-up and the writing reactions share.
-inline constexpr std::array<SettingKey, 32> kSettingKeys{{
+inline constexpr std::array<SettingKey, 33> kSettingKeys{{
     {Setting::ReturnAddress, "ReturnAddress", ""},
     {Setting::ToAddress, "ToAddress", ""},
     {Setting::ReturnOffsetX, "TextReturnOffX", ".2"},
@@ -91,6 +93,7 @@ inline constexpr std::array<SettingKey, 32> kSettingKeys{{
     {Setting::EnvelopePreviewPlace, "EnvelopePreviewPlace", ""},
     {Setting::EnvelopePreviewOpen, "EnvelopePreviewOpen", "0"},
     {Setting::PrintAllOneJob, "PrintAllOneJob", "0"},
+    {Setting::ContactColumns, "ContactColumns", ""},
     {Setting::EnvelopePrinter, "EnvelopePrinter", ""},
     {Setting::EnvelopeTray, "EnvelopeTray", ""},
     {Setting::EnvelopePaperType, "EnvelopePaperType", ""},

@@ -347,11 +347,11 @@ private slots:
         const QString path = chosen.isEmpty() ? QString() : folder.filePath(chosen);
         writeAll(folder.filePath("old.pdf"), "old");
         QVERIFY(mkfifo(qPrintable(folder.filePath("pipe")), 0600) == 0);
-        window.files.path = path;
+        window.fileDialogs.chosen = {path};
 
         form.SavePdfMenu->trigger();
 
-        QCOMPARE(window.files.asked.size(), 1);
+        QCOMPARE(window.fileDialogs.asked.size(), 1);
         QVERIFY(window.printer.calls.isEmpty());
         QVERIFY(form.SavePdfMenu->isEnabled() && !form.findChild<PrintProgress *>());
         QCOMPARE(window.messages.shown.size(), message.isEmpty() ? 0 : 1);

@@ -108,8 +108,9 @@ private slots:
         QCOMPARE(m_form->windowIcon().availableSizes().size(), 3);
         compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
         compareMenu(m_form->MFile->actions(),
-                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Save Envelopes as PDF...",
-                     "Custom Programming", "Suggestions", "Sample 1", "Sample 2", "Exit"});
+                    {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Import Contacts...",
+                     "Export Contacts...", "Save Envelopes as PDF...", "Custom Programming", "Suggestions", "Sample 1",
+                     "Sample 2", "Exit"});
         compareMenu(m_form->MOptions->actions(),
                     {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
         compareMenu(m_form->MHelp->actions(), {"About", "Help"});

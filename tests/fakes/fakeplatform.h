@@ -4,7 +4,7 @@
 #include "platform/appcontrol.h"
 #include "platform/clock.h"
 #include "platform/eventpump.h"
-#include "platform/filechooser.h"
+#include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
 
@@ -54,18 +54,6 @@ private:
 };
 
 // Answers the save dialog with `path` (empty: cancelled) and keeps what it was asked.
-class FakeFileChooser final : public FileChooser
-{
-public:
-    QString saveFileName(const QString &caption, const QString &suggested, const QString &filter) override
-    {
-        asked << caption + u'|' + suggested + u'|' + filter;
-        return path;
-    }
-    QString path;
-    QStringList asked;
-};
-
 class FakeShell final : public Shell
 {
 public:
@@ -115,4 +103,29 @@ class FakeAppControl final : public AppControl
 public:
     void quit() override { ++quitCalls; }
     int quitCalls = 0;
+};
+
+// Hands back the next of `chosen` (empty when it runs dry: cancelled) and
+// records the titles asked with; a save takes `filter` as the one chosen.
+class FakeFileDialogs final : public FileDialogs
+{
+public:
+    QString openFile(const QString &title, const QString &) override { return next(title); }
+    QString saveFile(const QString &title, const QString &, const QString &, QString *chosenFilter) override
+    {
+        if (!filter.isEmpty())
+            *chosenFilter = filter;
+        return next(title);
+    }
+
+    QStringList chosen;
+    QString filter;
+    QStringList asked;
+
+private:
+    QString next(const QString &title)
+    {
+        asked << title;
+        return chosen.isEmpty() ? QString() : chosen.takeFirst();
+    }
 };

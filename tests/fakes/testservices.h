@@ -21,7 +21,7 @@ struct TestServices
     FakeEventPump events{&clock};
     FakeAppControl app;
     RecordingPrinter printer;
-    FakeFileChooser files;
+    FakeFileDialogs fileDialogs;
     // A real store on disk, where a test needs one instead of `settings`.
     SettingsBackend *settingsOnDisk = nullptr;
     // What the preview and the set-up are told of the printer; none when not set.
@@ -34,8 +34,10 @@ struct TestServices
     Form1Services services()
     {
         SettingsBackend &store = settingsOnDisk ? *settingsOnDisk : settings;
-        return Form1Services{store,   messages,          shell,          events, clock, app,
-                             printer, programDir.path(), dataDir.path(), pages,  &files};
+        Form1Services made{store,   messages,          shell,          events, clock, app,
+                           printer, programDir.path(), dataDir.path(), pages};
+        made.fileDialogs = &fileDialogs;
+        return made;
     }
 
     // The window over these services, started.

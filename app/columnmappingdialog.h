@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "contacts/csvcolumns.h"
+
+#include <QDialog>
+
+class QComboBox;
+
+// What each column of a CSV file holds, chosen by the user where the
+// headers are none this program knows: one list per column, under its
+// header and the value of the first contact.
+class ColumnMappingDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ColumnMappingDialog(const CsvTable &table, const QList<ContactField> &preset, const QString &fileName,
+                        QWidget *parent = nullptr);
+
+    QList<ContactField> fields() const;
+
+    QList<QComboBox *> columns;
+};

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "contacts/contact.h"
+
+#include <QStringView>
+
+// Reads vCard 2.1, 3.0 and 4.0 as programs write them: folded lines,
+// quoted-printable values in their charset, escapes, group prefixes,
+// parameters with and without names, ADR with parts missing or extra, and
+// LABEL as a property (2.1, 3.0) or as ADR's parameter (4.0). Reading stops
+// at the first line that breaks the file's frame: text outside any card, a
+// card inside another, a card that never ends.
+ContactsRead readVCards(QStringView text, const ReadProgress &progress = {});
