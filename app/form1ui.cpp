@@ -270,24 +270,25 @@ void Form1Ui::createMenus(QMainWindow *window)
     auto item = [](QMenu *menu, const QString &caption, const char *name) {
         return named(menu->addAction(caption), name);
     };
+    // The separators keep their fixed names; each line says what it separates.
     auto separator = [](QMenu *menu, const char *name) { named(menu->addSeparator(), name); };
 
     MFile = menu(tr("&File"), "MFile");
     HelpM = item(MFile, tr("&Help"), "HelpM");
-    separator(MFile, "qqqqqqqqqqqqqqqqqqq");
+    separator(MFile, "qqqqqqqqqqqqqqqqqqq"); // Help | the address book's files
     SaveMenu = item(MFile, tr("&Save"), "SaveMenu");
     SaveMenuAs = item(MFile, tr("Save Addresses &As"), "SaveMenuAs");
     ImportMenu = item(MFile, tr("&Import Addresses"), "ImportMenu");
     ImportContactsMenu = item(MFile, tr("Import C&ontacts..."), "ImportContactsMenu");
     ExportContactsMenu = item(MFile, tr("Expor&t Contacts..."), "ExportContactsMenu");
     SavePdfMenu = item(MFile, tr("Save &Envelopes as PDF..."), "SavePdfMenu");
-    separator(MFile, "qqqqqqqqqqqqq");
+    separator(MFile, "qqqqqqqqqqqqq"); // the files | the maker's pages
     CustomProgrammingMenu = item(MFile, tr("&Custom Programming"), "CustomProgrammingMenu");
     SuggestionsMenu = item(MFile, tr("S&uggestions"), "SuggestionsMenu");
-    separator(MFile, "qqqqqqqqqqqqqqqq");
+    separator(MFile, "qqqqqqqqqqqqqqqq"); // the maker's pages | the importer's samples
     Sample1Menu = item(MFile, tr("Sample &1"), "Sample1Menu");
     Sample2Menu = item(MFile, tr("Sample &2"), "Sample2Menu");
-    separator(MFile, "fillllllllllllllllllller");
+    separator(MFile, "fillllllllllllllllllller"); // the samples | Exit
     ExitM = item(MFile, tr("E&xit"), "ExitM");
 
     MOptions = menu(tr("&Options"), "MOptions");
