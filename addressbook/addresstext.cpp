@@ -64,3 +64,15 @@ QStringView trimSpaces(QStringView text)
         --end;
     return text.sliced(begin, end - begin);
 }
+
+QString withLfLineBreaks(QStringView text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    QChar *out = result.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' || i + 1 == text.size() || text[i + 1] != u'\n')
+            *out++ = text[i];
+    }
+    result.truncate(out - result.constData());
+    return result;
+}

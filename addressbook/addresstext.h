@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QStringView>
 
 // Address texts: lines separated by CR LF. The splitting and trimming
@@ -19,3 +20,8 @@ QList<QStringView> splitAt(QStringView text, QStringView delimiter);
 
 // Removes leading and trailing spaces (U+0020) only; TAB, CR and LF stay.
 QStringView trimSpaces(QStringView text);
+
+// The text with each CR LF pair as LF alone, in one pass however many
+// there are (QString::replace moves the rest of the text again for every
+// few thousand).
+QString withLfLineBreaks(QStringView text);
