@@ -208,14 +208,14 @@ BookResult AddressBookSession::saveAs(const QString &path)
 bool AddressBookSession::wouldReplaceAnotherFile(const QString &path) const
 {
     const QFileInfo info(path);
-    return (info.exists() || info.isSymLink()) && !BookFiles::sameFile(path, m_path.isEmpty() ? defaultPath() : m_path);
+    return (info.exists() || info.isSymLink()) && !BookFiles::sameFile(path, pathInUse());
 }
 
 BookResult AddressBookSession::importFile(const QString &path)
 {
     // The file becomes the book that later saves replace: what it holds
     // now is kept, unless it is the book already in use.
-    if (!BookFiles::sameFile(path, m_path.isEmpty() ? defaultPath() : m_path))
+    if (!BookFiles::sameFile(path, pathInUse()))
         m_files.keepBeforeReplacing(path, KeepReason::Imported);
     m_path = path;
     BookResult result = load();

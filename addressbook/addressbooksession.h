@@ -88,6 +88,8 @@ public:
 
 private:
     void useDefaultIfUnset();
+    // The file in use, or the default book before the first load or save.
+    QString pathInUse() const { return m_path.isEmpty() ? defaultPath() : m_path; }
     BookResult saveNow(const QString &afterFailure);
     // Takes in what another copy saved since this one last read or wrote the file.
     void takeInDiskIfChanged();

@@ -86,7 +86,9 @@ void AddressTextBox::resizeEvent(QResizeEvent *event)
 
 void AddressTextBox::takeUserEdit()
 {
-    if (m_assigning)
+    // While a text comes on screen the box takes no edits: what it shows
+    // then is only part of its text.
+    if (m_assigning || filling())
         return;
     QString typed = toPlainText();
     typed.replace(u'\n', QStringLiteral("\r\n"));

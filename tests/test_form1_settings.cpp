@@ -60,9 +60,9 @@ private slots:
         QTest::newRow("empty middle line") << "TextReturn"
                                            << "ReturnAddress"
                                            << "A\r\n\r\nB" << QString();
-        QTest::newRow("3 MB import text, on screen piece by piece")
-            << "TextImport"
-            << "TextImport" << line.repeated(70000) << QString();
+        QTest::newRow("3 MB return address, on screen piece by piece, its font set meanwhile")
+            << "TextReturn"
+            << "ReturnAddress" << line.repeated(70000) << QString();
         QTest::newRow("70,000 characters, offset box") << "TextReturnOffX"
                                                        << "TextReturnOffX" << QString(70000, u'1') << ".2";
     }
@@ -82,8 +82,10 @@ private slots:
         QCOMPARE(services.settings.setAsideValues.value(key.toLower()), shown.isNull() ? QString() : value);
         if (auto *text = qobject_cast<AddressTextBox *>(box)) {
             QVERIFY(text->isReadOnly() == text->filling());
+            form->TextReturnDisplayFontSite->setText(QStringLiteral("20")); // a format change, no edit
             QTRY_VERIFY(!text->filling() && !text->isReadOnly());
             QCOMPARE(text->toPlainText(), withLfLineBreaks(value));
+            QCOMPARE(text->text(), value);
         }
         QVERIFY(form->ComboAddress->count() == 6 && form->ComboLine->count() == 5); // nothing stored joins them
         QVERIFY(form->FrameFontOptions->isHidden() && form->Frame1->isHidden());
