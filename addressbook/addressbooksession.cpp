@@ -5,14 +5,18 @@
 #include "addressbook/bookmerge.h"
 #include "addressbook/booktexts.h"
 
+#include "platform/atomicfile.h"
 #include "platform/folderlock.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
 #include <optional>
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,6 +30,21 @@ BookMessage information(const QString &text)
     return {BookMessage::Information, text};
 }
 
+// What stands where a lock file should be, when it is something else.
+QString oddLock(const QString &lockFileName)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(lockFileName).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    if (S_ISDIR(info.st_mode))
+        return BookTexts::tr("a folder");
+    if (S_ISFIFO(info.st_mode))
+        return BookTexts::tr("a named pipe");
+    if (S_ISLNK(info.st_mode))
+        return BookTexts::tr("a link");
+    return BookTexts::tr("a device or a socket");
+}
+
 // The lock that copies take before they read and write a book: an flock on
 // its folder, which costs nothing to make or remove. Where the folder
 // refuses one (NFS), a lock file beside the book serves, as it does while
@@ -33,18 +52,36 @@ BookMessage information(const QString &text)
 class BookLock
 {
 public:
-    // False when another copy held it until the deadline. A lock file that
-    // cannot be made at all does not stop the save, which then says why.
-    bool take(const QString &book, const QDeadlineTimer &deadline)
+    // False, with the reason, when another copy held it until the deadline
+    // or no lock could be had. A lock file that cannot be made at all does
+    // not stop the save, which then says why.
+    bool take(const QString &book, const QDeadlineTimer &deadline, QString *problem)
     {
-        const FolderLock::Status folder = m_folder.lock(QFileInfo(book).absolutePath(), deadline);
-        if (folder == FolderLock::Busy)
+        // A linked book is locked where its target is, as copies that name
+        // the target itself lock it.
+        const QString target = finalTarget(book);
+        const FolderLock::Status folder = m_folder.lock(QFileInfo(target).absolutePath(), deadline);
+        if (folder == FolderLock::Busy) {
+            *problem = BookTexts::lockedByAnotherCopy(book);
             return false;
-        const QString lockFileName = book + QStringLiteral(".lock");
+        }
+        const QString lockFileName = target + QStringLiteral(".lock");
+        // Something else by that name is no other copy's lock, and is never
+        // opened: a named pipe would block for good. The folder's lock
+        // serves where there is one.
+        if (const QString odd = oddLock(lockFileName); !odd.isEmpty()) {
+            if (folder == FolderLock::Held)
+                return true;
+            *problem = BookTexts::lockNotAFile(book, lockFileName, odd);
+            return false;
+        }
         if (folder == FolderLock::Held && !QFileInfo::exists(lockFileName))
             return true;
         m_file.emplace(lockFileName);
-        return m_file->tryLock(int(deadline.remainingTime())) || m_file->error() != QLockFile::LockFailedError;
+        if (m_file->tryLock(int(deadline.remainingTime())) || m_file->error() != QLockFile::LockFailedError)
+            return true;
+        *problem = BookTexts::lockedByAnotherCopy(book);
+        return false;
     }
 
 private:
@@ -129,7 +166,7 @@ BookResult AddressBookSession::load()
     } else if (const QString problems = BookTexts::incompleteLoad(path, read.content, result.added);
                !problems.isEmpty()) {
         result.status = BookResult::Incomplete;
-        m_files.keepBeforeReplacing(path);
+        m_files.keepBeforeReplacing(path, KeepReason::Incomplete);
         result.messages.append(warning(problems));
     }
     watch();
@@ -168,8 +205,18 @@ BookResult AddressBookSession::saveAs(const QString &path)
     return result;
 }
 
+bool AddressBookSession::wouldReplaceAnotherFile(const QString &path) const
+{
+    const QFileInfo info(path);
+    return (info.exists() || info.isSymLink()) && !BookFiles::sameFile(path, pathInUse());
+}
+
 BookResult AddressBookSession::importFile(const QString &path)
 {
+    // The file becomes the book that later saves replace: what it holds
+    // now is kept, unless it is the book already in use.
+    if (!BookFiles::sameFile(path, pathInUse()))
+        m_files.keepBeforeReplacing(path, KeepReason::Imported);
     m_path = path;
     BookResult result = load();
     if (result.status == BookResult::Done)
@@ -194,23 +241,23 @@ BookResult AddressBookSession::saveNow(const QString &afterFailure)
 
     BookLock lock;
     QString problem;
-    if (!lock.take(m_path, QDeadlineTimer(m_lockWait))) {
-        problem = BookTexts::lockedByAnotherCopy(m_path);
-    } else {
+    if (lock.take(m_path, QDeadlineTimer(m_lockWait), &problem)) {
         takeInDiskIfChanged();
         const QStringList entries = m_model->texts();
         const BookSave saved = m_files.save(m_path, entries);
         if (!saved.keptCopy.isEmpty())
-            result.messages.append(information(BookTexts::keptCopy(m_path, saved.keptCopy)));
+            result.messages.append(information(BookTexts::keptCopy(m_path, saved.keptCopy, saved.keptBecause)));
         if (saved.ok) {
             m_base = entries;
             m_basePath = m_path;
+            m_lastSaveFailed = false;
             watch();
             result.status = BookResult::Done;
             return result;
         }
-        problem = BookTexts::notSaved(m_path, saved.error, saved.unreadFile);
+        problem = BookTexts::notSaved(m_path, saved);
     }
+    m_lastSaveFailed = true;
     if (!afterFailure.isEmpty())
         problem += u'\n' + afterFailure;
     result.messages.append(warning(problem));
@@ -257,14 +304,16 @@ void AddressBookSession::takeInDiskIfChanged()
     for (qsizetype i = added; i < merge.add.size(); ++i)
         m_base.removeOne(merge.add[i]);
     if (added < merge.add.size() || read.content.recordsBeyond > 0 || read.content.tailHasText)
-        m_files.keepBeforeReplacing(m_path);
+        m_files.keepBeforeReplacing(m_path, KeepReason::Incomplete);
 }
 
 void AddressBookSession::watch()
 {
     // The folder as well: a save renames a new file over the old one, and
-    // the watch on the old file ends with it.
-    QStringList wanted{QFileInfo(m_path).absolutePath()};
+    // the watch on the old file ends with it. A linked book's target is
+    // replaced in its own folder.
+    QStringList wanted{QFileInfo(m_path).absolutePath(), QFileInfo(finalTarget(m_path)).absolutePath()};
+    wanted.removeDuplicates();
     if (QFileInfo::exists(m_path))
         wanted << m_path;
     QStringList watched = m_watcher.files() + m_watcher.directories();

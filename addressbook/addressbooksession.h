@@ -73,8 +73,14 @@ public:
     // Makes `path` the file in use and saves the list to it; on failure the
     // file in use stays what it was.
     BookResult saveAs(const QString &path);
-    // Makes `path` the file in use and adds its entries to the list.
+    // Whether saveAs(path) would replace a file that is not the book in use.
+    bool wouldReplaceAnotherFile(const QString &path) const;
+    // Makes `path` the file in use and adds its entries to the list. Before
+    // a save first replaces that file, it is copied aside as it was.
     BookResult importFile(const QString &path);
+    // The last save failed, and none has succeeded since: the file lacks
+    // what the list holds.
+    bool lastSaveFailed() const { return m_lastSaveFailed; }
 
     // Takes in what another copy saved, keeping ticks and unsaved changes.
     // Runs by itself when the file changes; waits while a load runs.
@@ -82,6 +88,8 @@ public:
 
 private:
     void useDefaultIfUnset();
+    // The file in use, or the default book before the first load or save.
+    QString pathInUse() const { return m_path.isEmpty() ? defaultPath() : m_path; }
     BookResult saveNow(const QString &afterFailure);
     // Takes in what another copy saved since this one last read or wrote the file.
     void takeInDiskIfChanged();
@@ -100,6 +108,7 @@ private:
     std::chrono::milliseconds m_lockWait{3000};
 
     int m_loads = 0;
+    bool m_lastSaveFailed = false;
     bool m_saveDeferred = false;
     bool m_completeAfterDeferredSave = false;
     bool m_refreshDeferred = false;

@@ -37,7 +37,7 @@ QVariant AddressListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole: return oneLine(row.text);
     case Qt::ToolTipRole: {
-        return crLfToLf(row.text).trimmed();
+        return withLfLineBreaks(row.text).trimmed();
     }
     case EntryTextRole: return row.text;
     case Qt::CheckStateRole: return row.ticked ? Qt::Checked : Qt::Unchecked;

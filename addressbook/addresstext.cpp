@@ -70,12 +70,19 @@ QStringView trimSpaces(QStringView text)
     return text;
 }
 
-QString crLfToLf(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 QString lfToCrLf(QString text)
 {
     return text.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString withLfLineBreaks(QStringView text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    QChar *out = result.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' || i + 1 == text.size() || text[i + 1] != u'\n')
+            *out++ = text[i];
+    }
+    result.truncate(out - result.constData());
+    return result;
 }

@@ -23,6 +23,8 @@ QStringView trimSpaces(QStringView text);
 // Removes leading spaces (U+0020) only, as the book's writer does.
 QStringView withoutLeadingSpaces(QStringView text);
 
-// An address text's CR LF line breaks as the LF that widgets use, and back.
-QString crLfToLf(QString text);
+// The text with each CR LF pair as LF alone (as widgets keep line breaks),
+// in one pass however many there are (QString::replace moves the rest of
+// the text again for every few thousand); and LF back as CR LF.
+QString withLfLineBreaks(QStringView text);
 QString lfToCrLf(QString text);

@@ -71,6 +71,75 @@ void forEachRecordPiece(const QStringList &entries, Put put)
     }
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    return forEachNonAscii(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
+                           [](qsizetype) { return false; });
+}
+
+// Calls `visit` with the bytes of each piece between separators, the one
+// after the last included, in order, until it returns false.
+template <typename Visit>
+void forEachRecordOf(QByteArrayView bytes, Visit visit)
+{
+    const QByteArrayView separator("*|||||*");
+    for (qsizetype from = 0; from <= bytes.size();) {
+        qsizetype end = bytes.indexOf(separator, from);
+        if (end < 0)
+            end = bytes.size();
+        if (!visit(from, end))
+            return;
+        from = end + separator.size();
+    }
+}
+
+// A record the reader takes as UTF-8: valid UTF-8, and not ASCII alone.
+bool isUtf8Record(QByteArrayView record)
+{
+    return !isAscii(record) && record.isValidUtf8();
+}
+
+bool hasUtf8Record(QByteArrayView bytes)
+{
+    bool found = false;
+    forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
+        found = isUtf8Record(bytes.sliced(from, end - from));
+        return !found;
+    });
+    return found;
+}
+
+QString fromUtf8(QByteArrayView bytes)
+{
+    // A mark at the start of these bytes is a character: the file's own
+    // mark, if any, is gone already.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
+// Bytes that are not UTF-8 as a whole (a stray byte in a UTF-8 book, or a
+// Windows-1252 book), record by record: UTF-8 where a record is, Windows-1252
+// where it is not. Runs of Windows-1252 records are converted at once.
+QString fromRecords(QByteArrayView bytes, bool *someUtf8)
+{
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype run = 0; // where the Windows-1252 bytes not yet converted start
+    forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
+        const QByteArrayView record = bytes.sliced(from, end - from);
+        if (isUtf8Record(record)) {
+            text += decodeWindows1252(bytes.sliced(run, from - run));
+            text += fromUtf8(record);
+            run = end;
+            *someUtf8 = true;
+        }
+        return true;
+    });
+    text += decodeWindows1252(bytes.sliced(run));
+    return text;
+}
+
 // The Windows-1252 bytes of the entries, or an empty array when a
 // character does not fit or the bytes would be read back as UTF-8.
 QByteArray encodeWindows1252(const QStringList &entries, qsizetype size)
@@ -112,8 +181,9 @@ QByteArray encodeWindows1252(const QStringList &entries, qsizetype size)
     });
     if (!fits || !convert())
         return {};
-    // ASCII reads back as itself; other bytes must not form UTF-8 or a mark.
-    if (!ascii && (startsWithBom(bytes) || bytes.isValidUtf8()))
+    // ASCII reads back as itself; other bytes must not start with a mark,
+    // and no record may form UTF-8, which the reader would take as such.
+    if (!ascii && (startsWithBom(bytes) || hasUtf8Record(bytes)))
         return {};
     return bytes;
 }
@@ -146,11 +216,11 @@ bool canBeStored(QStringView entry)
     return probe.indexOf(kRecordSeparator) == tail.size();
 }
 
-QByteArray encodeBook(const QStringList &entries, BookEncoding *used)
+QByteArray encodeBook(const QStringList &entries, BookEncoding *used, bool stayUtf8)
 {
     qsizetype size = 0;
     forEachRecordPiece(entries, [&size](QStringView piece) { size += piece.size(); });
-    QByteArray bytes = encodeWindows1252(entries, size);
+    QByteArray bytes = stayUtf8 ? QByteArray() : encodeWindows1252(entries, size);
     const bool utf8 = bytes.isEmpty() && size > 0;
     if (utf8)
         bytes = encodeUtf8(entries, size);
@@ -161,25 +231,22 @@ QByteArray encodeBook(const QStringList &entries, BookEncoding *used)
 
 QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
 {
-    BookEncoding encoding = BookEncoding::Utf8;
+    // Only our own mark is dropped; a second one is a character.
+    bool utf8 = startsWithBom(bytes);
+    if (utf8)
+        bytes = bytes.sliced(3);
     QString text;
-    if (startsWithBom(bytes)) {
-        // Only our own mark is dropped; a second one is a character.
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        text = decoder(bytes.sliced(3));
-    } else if (bytes.isValidUtf8()) {
+    if (bytes.isValidUtf8()) {
         // Strict: overlong forms, surrogates and code points past U+10FFFF
         // are no UTF-8. As many characters as bytes: all ASCII, which is
         // Windows-1252 as much as UTF-8, and the writer's choice for it.
-        text = QString::fromUtf8(bytes);
-        if (text.size() == bytes.size())
-            encoding = BookEncoding::Windows1252;
+        text = fromUtf8(bytes);
+        utf8 = utf8 || text.size() != bytes.size();
     } else {
-        encoding = BookEncoding::Windows1252;
-        text = decodeWindows1252(bytes);
+        text = fromRecords(bytes, &utf8);
     }
     if (found)
-        *found = encoding;
+        *found = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
     return text;
 }
 
@@ -238,7 +305,10 @@ BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvent
     const qsizetype recordCount = records.size() - 1;
     const qsizetype taken = std::clamp<qsizetype>(limit, 0, recordCount);
     content.recordsBeyond = recordCount - taken;
-    content.tailHasText = !normaliseRecord(records.last()).isEmpty();
+    // Line breaks alone there are no text: a book with bare LF line ends
+    // has one after its last separator.
+    content.tailHasText =
+        std::any_of(records.last().begin(), records.last().end(), [](QChar c) { return c != u'\r' && c != u'\n'; });
     if (taken == 0)
         return content;
 

@@ -25,9 +25,10 @@ enum class BookEncoding {
 bool canBeStored(QStringView entry);
 
 // The file's bytes for these entries. Windows-1252 whenever every character
-// fits and the bytes cannot be mistaken for UTF-8; UTF-8 otherwise, so that
-// no character is lost. Every entry must pass canBeStored().
-QByteArray encodeBook(const QStringList &entries, BookEncoding *used = nullptr);
+// fits and no record's bytes can be mistaken for UTF-8; UTF-8 otherwise, so
+// that no character is lost, and when `stayUtf8` (the book was UTF-8
+// already). Every entry must pass canBeStored().
+QByteArray encodeBook(const QStringList &entries, BookEncoding *used = nullptr, bool stayUtf8 = false);
 
 struct BookContent
 {
@@ -41,9 +42,12 @@ struct BookContent
 // non-empty lines, each followed by CR LF. `events` runs now and then.
 BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events = {});
 
-// The text of the bytes: UTF-8 when they start with a byte-order mark or
-// are valid UTF-8 holding non-ASCII bytes, Windows-1252 otherwise. Every
-// byte maps to a character, so no file is refused and none loses a byte.
+// The text of the bytes: UTF-8 when they are valid UTF-8 (after a
+// byte-order mark, if any); otherwise record by record, UTF-8 where a
+// record is valid UTF-8 holding non-ASCII bytes and Windows-1252 where it
+// is not, so that one stray byte spoils no other record. Every byte maps to
+// a character, so no file is refused and none loses a byte. The encoding
+// found is UTF-8 when any of it was.
 QString decodeBookText(QByteArrayView bytes, BookEncoding *found = nullptr);
 
 // The bytes as Windows-1252, whatever they look like; every byte has a

@@ -1,45 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/bookfiles.h"
 
+#include "platform/datedname.h"
+#include "platform/regularfile.h"
+
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// The path as one key, however it was written ("./a", "a", "x/../a").
+// The path as one key, however it was written ("./a", "a", "x/../a") or
+// linked: a linked book is its target.
 QString keyOf(const QString &path)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(finalTarget(path)).absoluteFilePath());
 }
 
-// The whole file, or an error; only regular files of sensible size, so a
+// The whole file, or why not; only regular files of sensible size, so a
 // device or a pipe named as the book cannot hang the program.
-IoResult readWhole(const QString &path, QByteArray *bytes)
+IoResult readWhole(const QString &path, QByteArray *bytes, bool *missing = nullptr)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {false, QCoreApplication::translate("BookFiles", "it is a folder, not a file")};
-    if (!info.isFile())
-        return {false, QCoreApplication::translate("BookFiles", "it is not a regular file")};
-    if (info.size() > BookFiles::kMaxFileSize)
+    FileBytes file = readRegularFile(path, BookFiles::kMaxFileSize);
+    if (missing)
+        *missing = file.status == FileBytes::Missing;
+    switch (file.status) {
+    case FileBytes::Read: *bytes = std::move(file.bytes); return {true, {}};
+    case FileBytes::Folder: return {false, QCoreApplication::translate("BookFiles", "it is a folder, not a file")};
+    case FileBytes::Special: return {false, QCoreApplication::translate("BookFiles", "it is not a regular file")};
+    case FileBytes::TooLarge:
         return {false,
                 QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
-                    .arg(info.size() >> 20)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, file.errorString()};
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {false, file.errorString()};
-    if (bytes->size() > BookFiles::kMaxFileSize)
-        return {false, QCoreApplication::translate("BookFiles", "it is too large to be an address book")};
-    return {true, {}};
+                    .arg(file.size >> 20)};
+    case FileBytes::Missing:
+    case FileBytes::Failed: break;
+    }
+    return {false, file.error};
+}
+
+// No one may write it: it is meant to stay as it is.
+bool isReadOnly(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 0222) == 0;
 }
 
 } // namespace
@@ -99,13 +108,13 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
     const QString key = keyOf(path);
     // Taken before the reading: a save that lands meanwhile shows as a change.
     m_seen.insert(key, stampOf(path));
-    const QFileInfo info(source);
-    if (!info.exists() && !info.isSymLink()) {
+    QByteArray bytes;
+    bool missing = false;
+    const IoResult read = readWhole(source, &bytes, &missing);
+    if (missing) {
         m_unreadable.remove(key);
         return result;
     }
-    QByteArray bytes;
-    const IoResult read = readWhole(source, &bytes);
     if (!read.ok) {
         result.status = BookRead::Unreadable;
         result.error = read.error;
@@ -120,29 +129,32 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
     if (events)
         events();
     result.content = decodeBook(bytes, limit, events);
+    if (result.content.encoding == BookEncoding::Utf8)
+        m_utf8.insert(key);
+    else
+        m_utf8.remove(key);
     return result;
 }
 
-void BookFiles::keepBeforeReplacing(const QString &path)
+void BookFiles::keepBeforeReplacing(const QString &path, KeepReason reason)
 {
-    m_toKeep.insert(keyOf(path));
+    // Of two reasons, the one that says something was left out.
+    KeepReason &kept = m_toKeep[keyOf(path)];
+    kept = std::max(kept, reason);
 }
 
-QString BookFiles::copyAside(const QString &path, QString *error) const
+QString BookFiles::copyAside(const QString &path, QString *error)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString copy = path + QStringLiteral(".kept-") + stamp;
-    for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
-        copy = path + QStringLiteral(".kept-%1-%2").arg(stamp).arg(n);
     QByteArray bytes;
-    IoResult done = readWhole(path, &bytes);
-    if (done.ok)
-        done = replaceFile(copy, bytes);
-    if (!done.ok) {
-        *error = QCoreApplication::translate("BookFiles", "the old file could not be copied aside first (%1)")
-                     .arg(done.error);
-        return {};
-    }
+    const IoResult read = readWhole(path, &bytes);
+    QString failure = read.error;
+    const QString copy = read.ok ? putAtDatedName(
+                             path, QLatin1StringView(".kept-"),
+                             [&bytes](const QString &name) { return replaceFile(name, bytes); }, &failure)
+                                 : QString();
+    if (copy.isEmpty())
+        *error =
+            QCoreApplication::translate("BookFiles", "the old file could not be copied aside first (%1)").arg(failure);
     return copy;
 }
 
@@ -151,13 +163,20 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
     BookSave result;
     const QString key = keyOf(path);
     if (const auto it = m_unreadable.constFind(key); it != m_unreadable.constEnd()) {
-        result.unreadFile = true;
+        result.refused = BookSave::UnreadFile;
         result.error = it.value();
         return result;
     }
-    const QFileInfo info(path);
+    // A link is followed: its target is replaced or deleted, the link stays.
+    const QString target = finalTarget(path);
+    const QFileInfo info(target);
     if (info.isDir()) {
         result.error = QCoreApplication::translate("BookFiles", "it is a folder, not a file");
+        return result;
+    }
+    if (isReadOnly(target)) {
+        result.refused = BookSave::ReadOnly;
+        result.error = QCoreApplication::translate("BookFiles", "it is read-only");
         return result;
     }
     if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable)
@@ -168,29 +187,38 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
         return result;
     }
 
-    // Nothing a load left out may go with the old file.
-    if (m_toKeep.contains(key) && info.exists()) {
-        result.keptCopy = copyAside(path, &result.error);
+    // Nothing a load left out, and no imported file, may go with the old file.
+    if (const auto keep = m_toKeep.constFind(key); keep != m_toKeep.constEnd() && info.exists()) {
+        result.keptCopy = copyAside(target, &result.error);
         if (result.keptCopy.isEmpty())
             return result;
+        result.keptBecause = *keep;
+        m_toKeep.remove(key);
     }
 
     if (entries.isEmpty()) {
         // An empty list leaves no file at all.
-        if (info.exists() || info.isSymLink()) {
-            QFile file(path);
+        if (info.exists()) {
+            QFile file(target);
             if (!file.remove()) {
                 result.error = file.errorString();
                 return result;
             }
-            syncFolderOf(path);
+            if (const IoResult synced = syncFolderOf(target); !synced.ok) {
+                result.error = synced.error;
+                return result;
+            }
         }
+        m_utf8.remove(key);
     } else {
-        const IoResult written = replaceFile(path, encodeBook(entries));
+        BookEncoding used;
+        const IoResult written = replaceFile(target, encodeBook(entries, &used, m_utf8.contains(key)));
         if (!written.ok) {
             result.error = written.error;
             return result;
         }
+        if (used == BookEncoding::Utf8)
+            m_utf8.insert(key);
     }
     m_toKeep.remove(key);
     m_seen.insert(key, stampOf(path));

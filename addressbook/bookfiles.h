@@ -40,18 +40,30 @@ struct BookRead
     QString error;
 };
 
+// Why a file is copied aside before it is first replaced.
+enum class KeepReason {
+    Imported,   // this run imported its addresses; it was no address book of ours
+    Incomplete, // the list did not take in all it holds
+};
+
 struct BookSave
 {
     bool ok = false;
-    bool unreadFile = false; // refused: the file could not be read before
+    enum Refusal {
+        NotRefused,
+        UnreadFile, // the file could not be read before
+        ReadOnly,   // the file has no write permission for anyone
+    } refused = NotRefused;
     QString error;
     QString keptCopy; // where the old file was copied before it was replaced
+    KeepReason keptBecause = KeepReason::Incomplete;
 };
 
 // The address book's files for one run of the program. It remembers which
-// files were not taken in whole, so that nothing they hold is lost to a
-// save, and which could not be read at all, so that they are never
-// replaced.
+// files were not taken in whole, or were imported, so that nothing they
+// hold is lost to a save; which could not be read at all, so that they are
+// never replaced; and which were UTF-8, so that they stay so. A linked
+// book is its link's target in all of this; the link stays.
 class BookFiles
 {
 public:
@@ -61,17 +73,17 @@ public:
     explicit BookFiles(BookPlaces places);
 
     const BookPlaces &places() const { return m_places; }
-    // Whether two names, however written, name the same file.
+    // Whether two names, however written or linked, name the same file.
     static bool sameFile(const QString &a, const QString &b);
 
     // Reads at most `limit` entries. The default book in the user's data
     // folder starts as a copy of the program folder's book.
     BookRead read(const QString &path, qsizetype limit, const ProcessEvents &events = {});
-    // The list did not take in everything the file holds: the file is copied
-    // aside before the first save that would replace it.
-    void keepBeforeReplacing(const QString &path);
+    // The file is copied aside before the first save that would replace it.
+    void keepBeforeReplacing(const QString &path, KeepReason reason);
     // Writes the entries (every one passing canBeStored()) as the whole
-    // file; an empty list deletes it.
+    // file; an empty list deletes it. A file that no one may write is
+    // neither replaced nor deleted.
     BookSave save(const QString &path, const QStringList &entries);
     // Whether the file is no longer as this program last read or wrote it:
     // another running copy has saved it since.
@@ -82,11 +94,12 @@ private:
     using FileStamp = std::array<qint64, 6>;
     static FileStamp stampOf(const QString &path);
 
-    QString copyAside(const QString &path, QString *error) const;
+    static QString copyAside(const QString &path, QString *error);
     void seedDataBook();
 
     BookPlaces m_places;
-    QSet<QString> m_toKeep;
+    QHash<QString, KeepReason> m_toKeep;
     QHash<QString, QString> m_unreadable;
     QHash<QString, FileStamp> m_seen;
+    QSet<QString> m_utf8;
 };

@@ -89,21 +89,34 @@ QString BookTexts::missingImport(const QString &path)
         .arg(shown(path));
 }
 
-QString BookTexts::keptCopy(const QString &path, const QString &copy)
+QString BookTexts::keptCopy(const QString &path, const QString &copy, KeepReason reason)
 {
-    return tr("Before replacing %1, Quillon copied it to %2, because the list did not take in "
-              "everything that file held.")
-        .arg(shown(path), shown(copy));
+    return reason == KeepReason::Imported
+        ? tr("Before replacing %1 with the address book, Quillon kept a copy of it as it was, in %2, because "
+             "its addresses were imported from it.")
+              .arg(shown(path), shown(copy))
+        : tr("Before replacing %1, Quillon copied it to %2, because the list did not take in everything that "
+             "file held.")
+              .arg(shown(path), shown(copy));
 }
 
-QString BookTexts::notSaved(const QString &path, const QString &error, bool unreadFile)
+QString BookTexts::notSaved(const QString &path, const BookSave &save)
 {
-    return unreadFile
-        ? tr("The address book was not saved: %1 could not be read when it was loaded (%2), so "
-             "Quillon does not replace it. To keep your addresses, save them to another file with "
-             "File, \"Save Addresses As\".")
-              .arg(shown(path), error)
-        : tr("The address book could not be saved to %1: %2.\nThat file was left as it was.").arg(shown(path), error);
+    switch (save.refused) {
+    case BookSave::UnreadFile:
+        return tr("The address book was not saved: %1 could not be read when it was loaded (%2), so "
+                  "Quillon does not replace it. To keep your addresses, save them to another file with "
+                  "File, \"Save Addresses As\".")
+            .arg(shown(path), save.error);
+    case BookSave::ReadOnly:
+        return tr("The address book was not saved: %1 is read-only, so Quillon does not replace it. To keep "
+                  "your addresses, save them to another file with File, \"Save Addresses As\", or make that "
+                  "file writable.")
+            .arg(shown(path));
+    case BookSave::NotRefused: break;
+    }
+    return tr("The address book could not be saved to %1: %2.\nThat file was left as it was.")
+        .arg(shown(path), save.error);
 }
 
 QString BookTexts::stillInUse(const QString &path)
@@ -117,4 +130,24 @@ QString BookTexts::lockedByAnotherCopy(const QString &path)
               "finish in time, so it was not saved now.\nNothing is lost: the list keeps your change, "
               "and the next save of the address book writes it.")
         .arg(shown(path));
+}
+
+QString BookTexts::lockNotAFile(const QString &path, const QString &lock, const QString &what)
+{
+    return tr("The address book %1 was not saved: %2 is %3, not a lock file. Where the folder keeps no locks "
+              "of its own, Quillon needs that name for the lock file that keeps two running copies from "
+              "saving at once. Rename or remove it, then save again.\nNothing is lost: the list keeps your "
+              "change, and the next save of the address book writes it.")
+        .arg(shown(path), shown(lock), what);
+}
+
+QString BookTexts::replaceOtherFile(const QString &path)
+{
+    return tr("%1 already exists. Replace it with the address book?").arg(shown(path));
+}
+
+QString BookTexts::quitWithoutSaving()
+{
+    return tr("The address book is still not saved, so your latest changes to it would be lost.\nQuit "
+              "without saving them?");
 }

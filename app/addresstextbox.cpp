@@ -3,26 +3,92 @@
 
 #include "addressbook/addresstext.h"
 
-AddressTextBox::AddressTextBox(QWidget *parent) : QPlainTextEdit(parent)
+#include <QProgressBar>
+#include <QTextCursor>
+
+namespace {
+
+// Up to about this many characters go on screen at once (a tenth of a
+// second's work or so), each piece ending at a line break.
+constexpr qsizetype kPiece = 256 * 1024;
+
+} // namespace
+
+AddressTextBox::AddressTextBox(QWidget *parent) : QPlainTextEdit(parent), m_progress(new QProgressBar(this))
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(this, &QPlainTextEdit::textChanged, this, &AddressTextBox::takeUserEdit);
+    m_filling.setInterval(0);
+    connect(&m_filling, &QTimer::timeout, this, &AddressTextBox::showNextPiece);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
 }
 
 void AddressTextBox::setText(const QString &text)
 {
+    stopFilling();
     m_assigning = true;
     // The widget keeps lines its own way; the field keeps the assigned text.
-    setPlainText(crLfToLf(text));
+    QString shown = withLfLineBreaks(text);
+    if (shown.size() <= kPiece) {
+        setPlainText(shown);
+    } else {
+        setPlainText(QString());
+        m_toShow = std::move(shown);
+        // Pieces appended are no edits to undo, and the user's edits wait.
+        document()->setUndoRedoEnabled(false);
+        setReadOnly(true);
+        m_progress->setRange(0, 1000);
+        m_progress->setValue(0);
+        m_progress->show();
+        m_filling.start();
+    }
     m_assigning = false;
     m_text = text;
     emit changed();
 }
 
+void AddressTextBox::showNextPiece()
+{
+    const qsizetype lineEnd = m_toShow.indexOf(u'\n', std::min(m_toShow.size(), m_shownUpTo + kPiece));
+    const qsizetype end = lineEnd < 0 ? m_toShow.size() : lineEnd + 1;
+    m_assigning = true;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringView(m_toShow).sliced(m_shownUpTo, end - m_shownUpTo).toString());
+    m_assigning = false;
+    m_shownUpTo = end;
+    m_progress->setValue(int(m_shownUpTo * 1000 / m_toShow.size()));
+    if (m_shownUpTo == m_toShow.size())
+        stopFilling();
+}
+
+void AddressTextBox::stopFilling()
+{
+    if (!m_filling.isActive())
+        return;
+    m_filling.stop();
+    m_toShow.clear();
+    m_shownUpTo = 0;
+    m_progress->hide();
+    setReadOnly(false);
+    document()->setUndoRedoEnabled(true);
+}
+
+void AddressTextBox::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    const QRect area = viewport()->geometry();
+    const int height = fontMetrics().height() / 2;
+    m_progress->setGeometry(area.left(), area.bottom() - height, area.width(), height);
+}
+
 void AddressTextBox::takeUserEdit()
 {
-    if (m_assigning)
+    // While a text comes on screen the box takes no edits: what it shows
+    // then is only part of its text.
+    if (m_assigning || filling())
         return;
     const QString typed = lfToCrLf(toPlainText());
     if (typed == m_text)

@@ -2,6 +2,7 @@
 #include "app/form1.h"
 
 #include "addressbook/addresslistmodel.h"
+#include "addressbook/booktexts.h"
 #include "app/accessiblenames.h"
 #include "app/addresstextbox.h"
 #include "app/contactdrops.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTimer>
 
 #include <utility>
 
@@ -25,9 +27,9 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     : QMainWindow(parent),
       m_services(services),
       m_store(services.settings, [this] {
-          m_services.messages.warning(
-              tr("Quillon cannot save your settings: the settings store cannot be written.\n"
-                 "You can go on working, but what you type now will not come back at the next start."));
+          tellUser(BookMessage::Warning,
+                   tr("Quillon cannot save your settings: the settings store cannot be written.\n"
+                      "You can go on working, but what you type now will not come back at the next start."));
       })
 {
     setupUi(this, m_services.pages);
@@ -96,6 +98,7 @@ void Form1::connectMenus()
 
 void Form1::Form_Load()
 {
+    m_loading = true;
     // Each assignment runs its field's change reaction, which stores the
     // value again and applies the display fonts.
     for (const SettingKey &key : kSettingKeys)
@@ -105,7 +108,31 @@ void Form1::Form_Load()
 
     const QString problem = m_services.settings.openingProblem();
     if (!problem.isEmpty())
-        m_services.messages.warning(problem);
+        tellUser(BookMessage::Warning, problem);
+    m_loading = false;
+    if (m_shown)
+        showHeldMessages();
+}
+
+void Form1::tellUser(BookMessage::Kind kind, const QString &text)
+{
+    if (m_loading || !m_heldMessages.isEmpty()) {
+        m_heldMessages.append({kind, text});
+        return;
+    }
+    if (kind == BookMessage::Warning)
+        m_services.messages.warning(text);
+    else
+        m_services.messages.information(text);
+}
+
+void Form1::showHeldMessages()
+{
+    if (m_loading)
+        return;
+    const QList<BookMessage> held = std::exchange(m_heldMessages, {});
+    for (const BookMessage &message : held)
+        tellUser(message.kind, message.text);
 }
 
 void Form1::fillDelimiterLists()
@@ -137,13 +164,18 @@ void Form1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     Form_Resize();
+    // Once the window is on its way to the screen: the boxes come up over it.
+    if (!std::exchange(m_shown, true))
+        QTimer::singleShot(0, this, &Form1::showHeldMessages);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Closing is never refused; the program ends with the window.
-    event->accept();
-    endProgram();
+    // Closing is refused only to keep an address book that could not be saved.
+    if (endProgram())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Form1::ExitM_Click()
@@ -151,16 +183,35 @@ void Form1::ExitM_Click()
     endProgram();
 }
 
-void Form1::endProgram()
+bool Form1::mayEnd()
+{
+    if (m_leaveUnsaved || !m_book.lastSaveFailed())
+        return true;
+    // Once more: the disk may have room now, the other copy be done.
+    const BookResult retried = m_book.save();
+    if (retried.status == BookResult::Done)
+        return true;
+    QStringList said;
+    for (const BookMessage &message : retried.messages)
+        said << message.text;
+    said << BookTexts::quitWithoutSaving();
+    m_leaveUnsaved = m_services.messages.askYesNo(said.join(QStringLiteral("\n\n")));
+    return m_leaveUnsaved;
+}
+
+bool Form1::endProgram()
 {
     if (m_ending)
-        return;
+        return true;
+    if (!mayEnd())
+        return false;
     // Loops that run pending events look at this flag and stop; no change
     // reaction stores anything from here on.
     m_ending = true;
     m_store.freeze();
     hide();
     m_services.app.quit();
+    return true;
 }
 
 void Form1::FontSettingsM_Click()

@@ -158,7 +158,15 @@ private:
     void connectButtons();
     void connectMenus();
     void fillDelimiterLists();
-    void endProgram();
+    // Ends the program, unless the address book's last save failed, the
+    // save fails again, and the user chooses to go on; false then.
+    bool endProgram();
+    // Whether the program may end: nothing unsaved, or the user lets it go.
+    bool mayEnd();
+    // A message box now, or once the window is on screen, so that a box of
+    // the start-up never stands alone.
+    void tellUser(BookMessage::Kind kind, const QString &text);
+    void showHeldMessages();
 
     // --- Settings (form1_settings.cpp) ---
     // Each persisted field stores its text under its setting at every
@@ -179,6 +187,10 @@ private:
     Form1Services m_services;
     SettingsStore m_store;
     bool m_ending = false;
+    bool m_leaveUnsaved = false; // the user chose to end without the book saved
+    bool m_loading = false;
+    bool m_shown = false;
+    QList<BookMessage> m_heldMessages;
 
     // After m_services, which it is made from.
     AddressBookSession m_book{BookPlaces::probe(m_services.programDir, m_services.dataDir),

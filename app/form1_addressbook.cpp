@@ -35,12 +35,8 @@ BookResult::Status Form1::SaveFile()
 
 void Form1::tell(const BookResult &result)
 {
-    for (const BookMessage &message : result.messages) {
-        if (message.kind == BookMessage::Warning)
-            m_services.messages.warning(message.text);
-        else
-            m_services.messages.information(message.text);
-    }
+    for (const BookMessage &message : result.messages)
+        tellUser(message.kind, message.text);
 }
 
 void Form1::CommandKeepToAddress_Click()
@@ -107,6 +103,10 @@ void Form1::openFrame1(Frame1Mode mode)
 void Form1::Command1_Click()
 {
     const QString name = Text1->text();
+    // No leaves the panel open, for another name.
+    if (m_frame1Mode == Frame1Mode::Save && m_book.wouldReplaceAnotherFile(name)
+        && !m_services.messages.askYesNo(BookTexts::replaceOtherFile(name)))
+        return;
     const BookResult done = m_frame1Mode == Frame1Mode::Save ? m_book.saveAs(name) : m_book.importFile(name);
     Frame1->hide();
     tell(done);

@@ -182,7 +182,8 @@ void Form1::CommandDefaultSettings_Click()
 
 void Form1::RestoreDefaultSettingsM_Click()
 {
-    if (!m_services.messages.askYesNo(tr("Are you sure you want to restore the default settings?")))
+    // The address book is asked about before anything is wiped.
+    if (!m_services.messages.askYesNo(tr("Are you sure you want to restore the default settings?")) || !mayEnd())
         return;
     // The store refuses writes from the wipe on, so the focus changes that
     // the message box brings cannot put a key back.

@@ -9,6 +9,7 @@
 #include "app/icon.h"
 #include "app/sortedcombobox.h"
 #include "importer/samples.h"
+#include "settings/settingsstore.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -18,7 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <limits>
 #include <map>
 
 namespace {
@@ -47,9 +47,10 @@ HeadingLabel *makeLabel(QWidget *parent, const char *name, const QString &text, 
 QLineEdit *textBox(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
     auto *box = named(new QLineEdit(parent), name);
-    // Every field holds any length; Qt's default cap would cut a stored
-    // value at start-up, and the change reaction store the cut value.
-    box->setMaxLength(std::numeric_limits<int>::max());
+    // As long as the store keeps for a one-line field, which sets a longer
+    // stored value aside whole: Qt's lower default would cut a stored value
+    // at start-up, and the change reaction store the cut value.
+    box->setMaxLength(kLongestLine);
     place(box, left, top, width, height);
     return box;
 }

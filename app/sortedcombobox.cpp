@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sortedcombobox.h"
 
+#include "settings/settingsstore.h"
+
 #include <QCollator>
 #include <QLineEdit>
 #include <QSignalBlocker>
-
-#include <limits>
 
 SortedComboBox::SortedComboBox(QWidget *parent) : QComboBox(parent)
 {
@@ -13,8 +13,8 @@ SortedComboBox::SortedComboBox(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr); // no completing "-" into "-Other-"
     setMaxVisibleItems(10);
-    // The stored text comes back whatever its length.
-    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // The stored text comes back whole: as long as the store keeps.
+    lineEdit()->setMaxLength(kLongestLine);
 }
 
 void SortedComboBox::AddItem(const QString &item)

@@ -30,15 +30,16 @@ QString withContactSuffix(const QString &path, ContactFormat format)
 ContactFile readContactFile(const QString &path, const ProcessEvents &events)
 {
     ContactFile file;
-    QByteArray bytes;
-    const RegularFileRead read = readRegularFile(path, kMaxContactFileSize, &bytes, events);
+    FileBytes read = readRegularFile(path, kMaxContactFileSize, events);
     switch (read.status) {
-    case RegularFileRead::Read: break;
-    case RegularFileRead::Folder: file.error = ContactTexts::folder(); return file;
-    case RegularFileRead::NotRegular: file.error = ContactTexts::notRegularFile(); return file;
-    case RegularFileRead::TooLarge: file.error = ContactTexts::tooLarge(read.size, kMaxContactFileSize); return file;
-    case RegularFileRead::Failed: file.error = read.error; return file;
+    case FileBytes::Read: break;
+    case FileBytes::Folder: file.error = ContactTexts::folder(); return file;
+    case FileBytes::Special: file.error = ContactTexts::notRegularFile(); return file;
+    case FileBytes::TooLarge: file.error = ContactTexts::tooLarge(read.size, kMaxContactFileSize); return file;
+    case FileBytes::Missing:
+    case FileBytes::Failed: file.error = read.error; return file;
     }
+    const QByteArray bytes = std::move(read.bytes);
     file.ok = true;
     file.text = decodeContactText(bytes);
     file.format = contactFormatOf(path);

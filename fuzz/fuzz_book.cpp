@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The book reader on any bytes: what it reads must be storable, and
-// writing it and reading it back must give the same entries, less what the
-// format itself drops (the writer leaves out spaces before an entry's
-// first line; the reader drops empty lines).
+// The book reader on any bytes, with room for all and for only a few: what
+// it reads must be storable, and writing it and reading it back must give
+// the same entries, less what the format itself drops (the writer leaves
+// out spaces before an entry's first line; the reader drops empty lines).
+// The same holds for the bytes taken as typed entries.
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/bookcodec.h"
 
@@ -15,6 +16,22 @@ QString asWrittenAndRead(const QString &entry)
 {
     const auto text = std::find_if(entry.begin(), entry.end(), [](QChar c) { return c != u' '; });
     return normaliseRecord(QStringView(text, entry.end()));
+}
+
+// Written and read back, the entries come back as the format keeps them,
+// in the encoding the writer chose.
+void writtenAndRead(const QStringList &entries)
+{
+    if (entries.isEmpty())
+        return;
+    BookEncoding used;
+    const QByteArray written = encodeBook(entries, &used);
+    const BookContent back = decodeBook(written, AddressListModel::kCapacity);
+    QStringList expected;
+    for (const QString &entry : entries)
+        expected << asWrittenAndRead(entry);
+    if (back.entries != expected || back.encoding != used || back.recordsBeyond != 0 || back.tailHasText)
+        std::abort();
 }
 
 } // namespace
@@ -30,15 +47,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!canBeStored(entry) || entry != normaliseRecord(entry))
             std::abort();
     }
-    if (first.entries.isEmpty())
-        return 0;
-    BookEncoding used;
-    const QByteArray written = encodeBook(first.entries, &used);
-    const BookContent second = decodeBook(written, AddressListModel::kCapacity);
-    QStringList expected;
-    for (const QString &entry : first.entries)
-        expected << asWrittenAndRead(entry);
-    if (second.entries != expected || second.encoding != used || second.recordsBeyond != 0 || second.tailHasText)
+    // With room for only a few: the first of the same entries, the rest
+    // counted as left out.
+    const qsizetype records = first.entries.size() + first.recordsBeyond;
+    const qsizetype room = qsizetype(size % 5);
+    const BookContent few = decodeBook(bytes, room);
+    if (few.entries != first.entries.mid(0, room) || few.recordsBeyond != records - std::min(room, records)
+        || few.tailHasText != first.tailHasText || few.encoding != first.encoding)
         std::abort();
+    writtenAndRead(first.entries);
+    // The same bytes as typed entries, a character a byte, one between
+    // each two NUL bytes: whatever the writer writes reads back, however
+    // its records' bytes look.
+    QStringList typed;
+    for (const QByteArray &piece : QByteArray(bytes.data(), bytes.size()).split('\0')) {
+        if (const QString entry = QString::fromLatin1(piece); canBeStored(entry))
+            typed << entry;
+    }
+    writtenAndRead(typed);
     return 0;
 }

@@ -29,16 +29,6 @@ IoResult failure(int error)
     return {false, qt_error_string(error)};
 }
 
-// The file a replacement writes: the final target of a symbolic link, so
-// that the link itself stays a link.
-QString finalTarget(const QString &path)
-{
-    QFileInfo info(path);
-    for (int depth = 0; info.isSymLink() && depth < 40; ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
-}
-
 // Creates a new temporary file beside `target`, locked for as long as it
 // is open, so that a start-up cleaning leftovers leaves it alone.
 int createTemporary(const QString &target, QByteArray *name)
@@ -51,7 +41,10 @@ int createTemporary(const QString &target, QByteArray *name)
         *name = QFile::encodeName(target + kTemporaryMark + random);
         const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            ::flock(fd, LOCK_EX);
+            // Where the file system keeps no locks, a start-up's cleaning
+            // cannot take one either and leaves the file alone; at worst it
+            // removes it, and the rename then fails and says so.
+            while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {}
             return fd;
         }
         if (errno != EEXIST)
@@ -81,6 +74,23 @@ bool writeAll(int fd, QByteArrayView bytes)
 }
 
 } // namespace
+
+QString finalTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink() && depth < 40; ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+bool isTemporaryName(QStringView fileName)
+{
+    const qsizetype at = fileName.size() - kRandomLength - kTemporaryMark.size();
+    if (at < 1 || fileName.sliced(at, kTemporaryMark.size()) != kTemporaryMark)
+        return false;
+    const QStringView random = fileName.last(kRandomLength);
+    return std::all_of(random.begin(), random.end(), [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+}
 
 IoResult syncFolderOf(const QString &path)
 {
@@ -146,12 +156,8 @@ void removeLeftoversOf(const QString &path)
     const QFileInfo target(finalTarget(path));
     const QString prefix = target.fileName() + kTemporaryMark;
     const QDir dir = target.absoluteDir();
-    const auto isRandomPart = [](QStringView part) {
-        return part.size() == kRandomLength
-            && std::all_of(part.begin(), part.end(), [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
-    };
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (name.startsWith(prefix) && isRandomPart(QStringView(name).sliced(prefix.size())))
+        if (name.size() == prefix.size() + kRandomLength && name.startsWith(prefix) && isTemporaryName(name))
             removeLeftover(dir.filePath(name));
     }
 }

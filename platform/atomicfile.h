@@ -3,6 +3,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 struct IoResult
 {
@@ -22,6 +23,14 @@ IoResult replaceFile(const QString &path, QByteArrayView bytes);
 // Syncs the folder that holds `path`, so that a rename or removal in it
 // survives a power cut.
 IoResult syncFolderOf(const QString &path);
+
+// The file a link leads to, through every link on the way; `path` itself
+// when it is no link, or when the links go round in a circle.
+QString finalTarget(const QString &path);
+
+// Whether a file name is that of replaceFile()'s temporary files: the name
+// of the file it replaces, ".quillon-tmp-" and six letters or digits.
+bool isTemporaryName(QStringView fileName);
 
 // Removes the temporary files that interrupted replacements of `path` left
 // beside it: only those with the name replaceFile() gives them, and only

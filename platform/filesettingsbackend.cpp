@@ -2,14 +2,17 @@
 #include "platform/filesettingsbackend.h"
 
 #include "platform/atomicfile.h"
+#include "platform/datedname.h"
+#include "platform/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,25 +22,60 @@ constexpr char kMagic[] = "QUILLON-SETTING 1\n";
 constexpr qsizetype kMagicSize = sizeof(kMagic) - 1;
 
 // Marks a value file or a store folder set aside as damaged.
-constexpr char kAsideMark[] = ".damaged-";
+constexpr QLatin1StringView kAsideMark(".damaged-");
 
-// Renames `path` to a name beside it that nothing holds yet:
-// <path>.damaged-<date and time>, with -2, -3, ... after it when two starts
-// fall in the same second. The new path, or empty when the rename fails.
+// Renames `path` aside as damaged, under a name nothing holds yet. The new
+// path, or empty when the rename fails.
 QString renamedAside(const QString &path)
 {
-    const QString stem =
-        path + QLatin1String(kAsideMark) + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int n = 1; n <= 1000; ++n) {
-        const QString aside = n == 1 ? stem : stem + u'-' + QString::number(n);
+    return putAtDatedName(path, kAsideMark, [&path](const QString &aside) {
         // Qt renames without replacing: a name another start took just now
         // fails here rather than losing what it holds.
-        if (QFile::rename(path, aside))
-            return aside;
-        if (!QFileInfo::exists(aside) && !QFileInfo(aside).isSymLink())
-            return {};
-    }
-    return {};
+        QFile file(path);
+        return file.rename(aside) ? IoResult{true, {}} : IoResult{false, file.errorString()};
+    });
+}
+
+// Whether `name` is one that fileNameOfKey() gives: anything else in the
+// store's folders is the user's own, and left alone.
+bool isKeyFileName(QStringView name)
+{
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || c == u'_'
+            || c == u'-' || c == u'%';
+    });
+}
+
+// Creates `path` and each missing folder above it for their owner alone:
+// addresses are nobody else's business.
+bool makeOwnFolders(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return true;
+    if (info.exists() || info.isSymLink())
+        return false;
+    const QString parent = info.absolutePath();
+    if (parent == info.absoluteFilePath() || !makeOwnFolders(parent))
+        return false;
+    // Another copy may have made it just now.
+    return QDir().mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)
+        || QFileInfo(path).isDir();
+}
+
+// Restore Default Settings renames the store to this name and a number,
+// then removes it.
+QString deletingPrefix(const QString &application)
+{
+    return u'.' + application + QStringLiteral(".deleting-");
+}
+
+std::optional<QString> readValue(const QString &path)
+{
+    const FileBytes file = readRegularFile(path, FileSettingsBackend::kMaxValueSize);
+    if (file.status != FileBytes::Read)
+        return std::nullopt;
+    return FileSettingsBackend::decodeValue(file.bytes);
 }
 
 } // namespace
@@ -93,102 +131,107 @@ QString FileSettingsBackend::pathOf(const QString &key) const
 
 void FileSettingsBackend::checkStore()
 {
-    const QString &appDir = m_appDir;
-    const QFileInfo info(appDir);
-    if (!info.exists() && !info.isSymLink())
+    sweepDeletedStores();
+    const QFileInfo app(m_appDir);
+    if (!app.exists() && !app.isSymLink())
         return;
 
-    bool unreadable = !info.isDir() || !info.isReadable() || !info.isExecutable();
-    QStringList leftovers;
-    QStringList damaged;
+    const QFileInfo section(m_sectionDir);
+    const bool sectionThere = section.exists() || section.isSymLink();
+    const bool unreadable = !app.isDir() || !app.isReadable() || !app.isExecutable()
+        || (sectionThere && (!section.isDir() || !section.isReadable() || !section.isExecutable()));
     if (!unreadable) {
-        QDirIterator it(appDir, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext() && !unreadable) {
-            const QFileInfo entry(it.next());
-            if (entry.isDir()) {
-                unreadable = !entry.isReadable() || !entry.isExecutable();
-                continue;
-            }
-            if (entry.fileName().contains(QLatin1String(kAsideMark)))
-                continue; // set aside at an earlier start, kept for the user
-            if (entry.fileName().contains(u'.')) {
-                // Key files never hold a dot: this is the temporary file of
-                // an interrupted write.
-                leftovers << entry.filePath();
-                continue;
-            }
-            QFile file(entry.filePath());
-            if (!file.open(QIODevice::ReadOnly) || !decodeValue(file.readAll()))
-                damaged << entry.filePath();
+        const QDir dir(m_sectionDir);
+        QStringList damaged;
+        for (const QString &name :
+             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+            const QString path = dir.filePath(name);
+            if (isTemporaryName(name))
+                removeLeftover(path); // of a write that was cut short
+            else if (isKeyFileName(name) && !readValue(path))
+                damaged << path;
         }
-    }
-    if (!unreadable) {
-        for (const QString &path : std::as_const(leftovers))
-            removeLeftover(path);
-        setAsideValues(damaged);
+        for (const QString &path : std::as_const(damaged))
+            setAsideFile(path);
         return;
     }
 
-    const QString aside = renamedAside(appDir);
+    const QString aside = renamedAside(m_appDir);
     if (!aside.isEmpty()) {
-        m_problem = QCoreApplication::translate("FileSettingsBackend",
-                                                "The saved settings could not be read, so Quillon starts with its "
-                                                "default settings. The old settings were kept in:\n%1")
-                        .arg(QDir::toNativeSeparators(aside));
+        m_storeProblem = QCoreApplication::translate("FileSettingsBackend",
+                                                     "The saved settings could not be read, so Quillon starts with its "
+                                                     "default settings. The old settings were kept in:\n%1")
+                             .arg(QDir::toNativeSeparators(aside));
     } else {
         // Never write into a store we could not read: keep it for the user.
         m_unusable = true;
-        m_problem = QCoreApplication::translate("FileSettingsBackend",
-                                                "The saved settings in %1 could not be read and could not be moved "
-                                                "aside. Quillon starts with its default settings and will not save "
-                                                "settings in this run.")
-                        .arg(QDir::toNativeSeparators(appDir));
+        m_storeProblem = QCoreApplication::translate("FileSettingsBackend",
+                                                     "The saved settings in %1 could not be read and could not be "
+                                                     "moved aside. Quillon starts with its default settings and will "
+                                                     "not save settings in this run.")
+                             .arg(QDir::toNativeSeparators(m_appDir));
     }
 }
 
-void FileSettingsBackend::setAsideValues(const QStringList &damaged)
+void FileSettingsBackend::sweepDeletedStores()
 {
-    if (damaged.isEmpty())
-        return;
-    QStringList names;
-    for (const QString &path : damaged) {
-        names << QFileInfo(path).fileName();
-        if (renamedAside(path).isEmpty())
-            m_heldFiles << path;
+    // What a Restore Default Settings that was killed or failed left.
+    const QString prefix = deletingPrefix(m_application);
+    const QDir root(m_root);
+    for (const QString &name : root.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QStringView stamp = QStringView(name).sliced(std::min(name.size(), prefix.size()));
+        if (!name.startsWith(prefix) || stamp.isEmpty()
+            || !std::all_of(stamp.begin(), stamp.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            continue;
+        const QString path = root.filePath(name);
+        if (QFileInfo(path).isSymLink())
+            QFile::remove(path);
+        else
+            QDir(path).removeRecursively();
     }
-    m_problem =
+}
+
+void FileSettingsBackend::setAsideFile(const QString &path)
+{
+    m_damagedNames << QFileInfo(path).fileName();
+    if (renamedAside(path).isEmpty())
+        m_heldFiles << path;
+}
+
+void FileSettingsBackend::setAside(const QString &key)
+{
+    setAsideFile(pathOf(key));
+}
+
+QString FileSettingsBackend::openingProblem() const
+{
+    if (!m_storeProblem.isEmpty() || m_damagedNames.isEmpty())
+        return m_storeProblem;
+    QString problem =
         QCoreApplication::translate("FileSettingsBackend",
                                     "These saved settings could not be read and start with their defaults: %1.\n"
                                     "The damaged values were kept beside the others, in:\n%2")
-            .arg(names.join(QStringLiteral(", ")), QDir::toNativeSeparators(QFileInfo(damaged.first()).absolutePath()));
+            .arg(m_damagedNames.join(QStringLiteral(", ")), QDir::toNativeSeparators(m_sectionDir));
     if (!m_heldFiles.isEmpty())
-        m_problem += QCoreApplication::translate("FileSettingsBackend",
-                                                 "\nSome could not be renamed; Quillon leaves them as they are and "
-                                                 "will not save those settings in this run.");
+        problem += QCoreApplication::translate("FileSettingsBackend",
+                                               "\nSome could not be renamed; Quillon leaves them as they are and "
+                                               "will not save those settings in this run.");
+    return problem;
 }
 
 std::optional<QString> FileSettingsBackend::read(const QString &key)
 {
-    if (m_unusable)
+    if (m_unusable || m_heldFiles.contains(pathOf(key)))
         return std::nullopt;
-    QFile file(pathOf(key));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return decodeValue(file.readAll());
+    return readValue(pathOf(key));
 }
 
 bool FileSettingsBackend::write(const QString &key, const QString &value)
 {
     if (m_unusable || m_heldFiles.contains(pathOf(key)))
         return false;
-    const QString &dir = m_sectionDir;
-    if (!QFileInfo::exists(dir)) {
-        if (!QDir().mkpath(dir))
-            return false;
-        // Addresses are nobody else's business.
-        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
+    if (!makeOwnFolders(m_sectionDir))
+        return false;
     return replaceFile(pathOf(key), encodeValue(value)).ok;
 }
 
@@ -200,8 +243,8 @@ IoResult FileSettingsBackend::deleteAll()
     // All or nothing: the store vanishes at once and as a whole by a rename,
     // or stays as it was; the removal of the files behind it may then take
     // its time.
-    const QString doomed = m_root + QStringLiteral("/.") + m_application + QStringLiteral(".deleting-")
-        + QString::number(QDateTime::currentMSecsSinceEpoch());
+    const QString doomed =
+        m_root + u'/' + deletingPrefix(m_application) + QString::number(QDateTime::currentMSecsSinceEpoch());
     QFile store(appDir);
     if (!store.rename(doomed))
         return {false, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(appDir), store.errorString())};

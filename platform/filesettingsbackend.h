@@ -16,16 +16,23 @@
 class FileSettingsBackend final : public SettingsBackend
 {
 public:
+    // A value file larger than this is no value of ours (the longest, a
+    // pasted list, is a few megabytes at most): it is set aside unread.
+    static constexpr qint64 kMaxValueSize = qint64(64) * 1024 * 1024;
+
     // Opens the store of `application`'s `section` under `root`. A damaged
-    // value file is renamed aside, beside the others, and its key starts at
-    // its default; a store folder that cannot be read is renamed aside as a
-    // whole. Nothing unreadable is ever written over.
+    // value file (not ours, too large, not a file) is renamed aside, beside
+    // the others, and its key starts at its default; a store folder that
+    // cannot be read is renamed aside as a whole. Nothing unreadable is
+    // ever written over, and nothing but the temporary files of its own
+    // cut-short writes is removed.
     FileSettingsBackend(const QString &root, const QString &application, const QString &section);
 
     std::optional<QString> read(const QString &key) override;
     bool write(const QString &key, const QString &value) override;
     IoResult deleteAll() override;
-    QString openingProblem() const override { return m_problem; }
+    void setAside(const QString &key) override;
+    QString openingProblem() const override;
 
     // The file that holds one key; exposed for tests and the README's sake.
     QString pathOf(const QString &key) const;
@@ -36,14 +43,16 @@ public:
 
 private:
     void checkStore();
-    void setAsideValues(const QStringList &damaged);
+    void sweepDeletedStores();
+    void setAsideFile(const QString &path);
 
     QString m_root;
     QString m_application;
-    QString m_appDir;     // <root>/<application>
-    QString m_sectionDir; // <root>/<application>/<section>
-    QString m_problem;
+    QString m_appDir;       // <root>/<application>
+    QString m_sectionDir;   // <root>/<application>/<section>
+    QString m_storeProblem; // the store as a whole could not be read
     bool m_unusable = false;
+    QStringList m_damagedNames; // value files set aside
     // Damaged value files that could not be moved aside: kept as they are.
     QStringList m_heldFiles;
 };

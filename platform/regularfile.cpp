@@ -11,6 +11,7 @@
 
 namespace {
 
+// Read at a time: events run between the pieces of a large file.
 constexpr qint64 kPiece = qint64(4) * 1024 * 1024;
 
 class Descriptor
@@ -30,65 +31,70 @@ private:
     int m_fd;
 };
 
-RegularFileRead failed(int error)
+// What `info` says of the file; Read when it may be read.
+FileBytes::Status statusOf(const struct stat &info, qint64 limit)
 {
-    RegularFileRead result;
+    if (S_ISDIR(info.st_mode))
+        return FileBytes::Folder;
+    if (!S_ISREG(info.st_mode))
+        return FileBytes::Special;
+    return info.st_size > limit ? FileBytes::TooLarge : FileBytes::Read;
+}
+
+FileBytes failed(int error)
+{
+    FileBytes result;
+    result.status = error == ENOENT ? FileBytes::Missing : FileBytes::Failed;
     result.error = qt_error_string(error);
     return result;
 }
 
 } // namespace
 
-RegularFileRead readRegularFile(const QString &path, qint64 limit, QByteArray *bytes, const ProcessEvents &events)
+FileBytes readRegularFile(const QString &path, qint64 limit, const ProcessEvents &events)
 {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0)
+        return failed(errno);
+    FileBytes result;
+    result.size = info.st_size;
+    result.status = statusOf(info, limit);
+    if (result.status != FileBytes::Read)
+        return result;
+
     // Without O_NONBLOCK, opening a pipe that no one writes would wait for ever.
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0)
         return failed(errno);
-    struct stat st = {};
-    if (::fstat(file.get(), &st) != 0)
+    // Looked at again: it may have been swapped for something else meanwhile.
+    if (::fstat(file.get(), &info) != 0)
         return failed(errno);
-    RegularFileRead result;
-    result.size = st.st_size;
-    if (S_ISDIR(st.st_mode) || !S_ISREG(st.st_mode)) {
-        result.status = S_ISDIR(st.st_mode) ? RegularFileRead::Folder : RegularFileRead::NotRegular;
+    result.size = info.st_size;
+    result.status = statusOf(info, limit);
+    if (result.status != FileBytes::Read)
         return result;
-    }
-    if (st.st_size > limit) {
-        result.status = RegularFileRead::TooLarge;
-        return result;
-    }
-    // Qt reads from the checked descriptor (and retries what a signal cut short).
-    QFile reader;
-    if (!reader.open(file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-        result.error = reader.errorString();
-        return result;
-    }
-    bytes->clear();
-    bytes->reserve(qsizetype(st.st_size));
-    while (true) {
-        const qint64 wanted = std::min(kPiece, limit + 1 - bytes->size());
-        const qsizetype at = bytes->size();
-        bytes->resize(at + qsizetype(wanted));
-        const qint64 got = reader.read(bytes->data() + at, wanted);
-        if (got < 0) {
-            bytes->clear();
-            result.error = reader.errorString();
-            return result;
+    result.bytes.reserve(qsizetype(info.st_size) + 1);
+    // Up to one byte past the limit: a file that grows meanwhile shows.
+    for (;;) {
+        const qsizetype at = result.bytes.size();
+        const qint64 wanted = std::min(kPiece, limit + 1 - at);
+        result.bytes.resize(at + qsizetype(wanted));
+        const ssize_t got = ::read(file.get(), result.bytes.data() + at, size_t(wanted));
+        if (got < 0 && errno == EINTR) {
+            result.bytes.resize(at);
+            continue;
         }
-        bytes->resize(at + qsizetype(got));
-        if (bytes->size() > limit) {
-            bytes->clear();
-            result.status = RegularFileRead::TooLarge;
-            result.size = std::max<qint64>(result.size, limit + 1);
-            return result;
-        }
+        if (got < 0)
+            return failed(errno);
+        result.bytes.resize(at + got);
+        if (result.bytes.size() > limit)
+            return FileBytes{FileBytes::TooLarge, {}, result.bytes.size(), {}};
         if (got == 0)
             break;
         if (events)
             events();
     }
-    result.status = RegularFileRead::Read;
-    result.size = bytes->size();
+    result.size = result.bytes.size();
     return result;
 }

@@ -6,22 +6,25 @@
 #include <QByteArray>
 #include <QString>
 
-struct RegularFileRead
+struct FileBytes
 {
     enum Status {
         Read,
-        Folder,     // a folder, not a file
-        NotRegular, // a pipe, a device, a socket: never read, since it may never end
-        TooLarge,   // larger than the limit asked for
-        Failed,     // see error
-    } status = Failed;
-    qint64 size = 0;
+        Missing,  // nothing there, or a link to nothing
+        Folder,   // a folder, not a file
+        Special,  // a named pipe, a device, a socket: never opened
+        TooLarge, // more bytes than the limit: never read
+        Failed,   // see error
+    } status = Missing;
+    QByteArray bytes;
+    qint64 size = 0; // what the file holds, also when it is too large
     QString error;
 };
 
-// Reads a regular file of at most `limit` bytes whole. What the name leads
-// to is checked on the opened file itself, so that neither a pipe nor a
-// device put in its place meanwhile can block or flood the reading; a file
-// that grows past the limit while it is read is refused too. `events` runs
-// between the pieces of a large file.
-RegularFileRead readRegularFile(const QString &path, qint64 limit, QByteArray *bytes, const ProcessEvents &events = {});
+// The whole of a regular file of at most `limit` bytes, a link followed.
+// Its type and size are checked before it is opened and again once it is
+// open, and it is opened without blocking, so that a named pipe cannot
+// hang the program, nor a device or a huge file exhaust its memory; a file
+// that grows past the limit while it is read is refused too. `events`
+// runs between the pieces of a large file.
+FileBytes readRegularFile(const QString &path, qint64 limit, const ProcessEvents &events = {});

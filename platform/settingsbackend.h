@@ -19,6 +19,10 @@ public:
     // Removes every section and key of the application, or, failing that,
     // none of them, and says what could not be removed.
     virtual IoResult deleteAll() = 0;
+    // Sets the stored value aside as damaged (a value its field cannot
+    // hold), kept for the user and named by openingProblem(); the key then
+    // reads as absent.
+    virtual void setAside(const QString &key) = 0;
     // What went wrong when the store was opened (a damaged value set aside,
     // say), for the user to be told once; empty when nothing did.
     virtual QString openingProblem() const { return {}; }

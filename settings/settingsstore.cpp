@@ -3,6 +3,8 @@
 
 #include "platform/settingsbackend.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 SettingsStore::SettingsStore(SettingsBackend &backend, std::function<void()> onWriteFailure)
@@ -10,10 +12,37 @@ SettingsStore::SettingsStore(SettingsBackend &backend, std::function<void()> onW
       m_onWriteFailure(std::move(onWriteFailure))
 {}
 
+namespace {
+
+// The longest line of the value as its field shows it.
+qsizetype longestLine(Setting setting, QStringView value)
+{
+    if (setting != Setting::ReturnAddress && setting != Setting::ToAddress && setting != Setting::ImportText)
+        return value.size();
+    qsizetype longest = 0;
+    for (qsizetype from = 0; from < value.size();) {
+        qsizetype end = value.indexOf(u'\n', from);
+        if (end < 0)
+            end = value.size();
+        // A CR before the LF is part of the line break, not of the line.
+        longest = std::max(longest, end - from - (end > from && value[end - 1] == u'\r'));
+        from = end + 1;
+    }
+    return longest;
+}
+
+} // namespace
+
 QString SettingsStore::read(Setting setting) const
 {
     const SettingKey &key = settingKey(setting);
-    return m_backend.read(QString::fromLatin1(key.key)).value_or(QString::fromLatin1(key.defaultValue));
+    const QString name = QString::fromLatin1(key.key);
+    std::optional<QString> value = m_backend.read(name);
+    if (value && longestLine(setting, *value) > kLongestLine) {
+        m_backend.setAside(name);
+        value.reset();
+    }
+    return value.value_or(QString::fromLatin1(key.defaultValue));
 }
 
 void SettingsStore::write(Setting setting, const QString &value)

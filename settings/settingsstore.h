@@ -9,6 +9,13 @@
 
 class SettingsBackend;
 
+// The longest line a field holds: the whole text of a one-line field (an
+// offset, a font, a delimiter), any line of an address or the import text.
+// Far beyond anything typed there, and still laid out at once (a line of
+// megabytes takes seconds at every keystroke). A stored value with a longer
+// line cannot sensibly be shown, and is set aside.
+inline constexpr int kLongestLine = 65536;
+
 // The program's view of the settings store: the keys of the table, read
 // with their defaults, written at every change.
 class SettingsStore
@@ -18,6 +25,9 @@ public:
     // user hears of it without a box per keystroke.
     SettingsStore(SettingsBackend &backend, std::function<void()> onWriteFailure);
 
+    // The stored text, or the default when there is none; a text with a
+    // line longer than kLongestLine is set aside as damaged, and the
+    // default taken.
     QString read(Setting setting) const;
     void write(Setting setting, const QString &value);
 

@@ -11,25 +11,38 @@ class TestAddressBookCodec : public QObject
     Q_OBJECT
 
 private slots:
-    // Bytes that are no strict UTF-8 are Windows-1252, byte for byte.
+    // Bytes that are no strict UTF-8 are Windows-1252, byte for byte, record
+    // by record: a record that is UTF-8 stays UTF-8.
     void reading_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<bool>("tailHasText");
-        QTest::newRow("empty file") << QByteArray() << QStringList() << false;
-        QTest::newRow("last record lacks its separator") << QByteArray("A*|||||*\r\nB") << QStringList{"A\r\n"} << true;
+        QTest::addColumn<BookEncoding>("encoding");
+        const auto cp1252 = BookEncoding::Windows1252, utf8 = BookEncoding::Utf8;
+        QTest::newRow("empty file") << QByteArray() << QStringList() << false << cp1252;
+        QTest::newRow("last record lacks its separator")
+            << QByteArray("A*|||||*\r\nB") << QStringList{"A\r\n"} << true << cp1252;
         QTest::newRow("line breaks after the last record")
-            << QByteArray("A*|||||*\r\n\r\n") << QStringList{"A\r\n"} << false;
+            << QByteArray("A*|||||*\r\n\r\n") << QStringList{"A\r\n"} << false << cp1252;
+        QTest::newRow("bare LF line ends")
+            << QByteArray("A\n*|||||*\nB\n*|||||*\n") << QStringList{"A\n\r\n", "\nB\n\r\n"} << false << cp1252;
         QTest::newRow("byte-order mark, then ASCII") << QByteArray("\xef\xbb\xbf"
                                                                    "A*|||||*")
-                                                     << QStringList{"A\r\n"} << false;
-        QTest::newRow("overlong form") << QByteArray("\xc0\xaf*|||||*") << QStringList{"\u00c0\u00af\r\n"} << false;
+                                                     << QStringList{"A\r\n"} << false << utf8;
+        QTest::newRow("overlong form") << QByteArray("\xc0\xaf*|||||*") << QStringList{"\u00c0\u00af\r\n"} << false
+                                       << cp1252;
         QTest::newRow("encoded surrogate")
-            << QByteArray("\xed\xa0\x80*|||||*") << QStringList{"\u00ed\u00a0\u20ac\r\n"} << false;
-        QTest::newRow("sequence cut off") << QByteArray("\xe2\x82*|||||*") << QStringList{"\u00e2\u201a\r\n"} << false;
+            << QByteArray("\xed\xa0\x80*|||||*") << QStringList{"\u00ed\u00a0\u20ac\r\n"} << false << cp1252;
+        QTest::newRow("sequence cut off")
+            << QByteArray("\xe2\x82*|||||*") << QStringList{"\u00e2\u201a\r\n"} << false << cp1252;
         QTest::newRow("sequence cut off at the end")
-            << QByteArray("\xc3\xa9*|||||*\xe2\x82") << QStringList{"\u00c3\u00a9\r\n"} << true;
+            << QByteArray("\xc3\xa9*|||||*\xe2\x82") << QStringList{"\u00e9\r\n"} << true << utf8;
+        QTest::newRow("one stray byte in a UTF-8 book")
+            << QByteArray("C\xc3\xa9line\r\nStra\xc3\x9f"
+                          "e*|||||*\r\nJos\xe9*|||||*\r\n\xef\xbb\xbf\xc3\xa9*|||||*")
+            << QStringList{"C\u00e9line\r\nStra\u00dfe\r\n", "Jos\u00e9\r\n", QStringLiteral("\ufeff\u00e9\r\n")}
+            << false << utf8;
     }
 
     void reading()
@@ -37,9 +50,16 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, entries);
         QFETCH(bool, tailHasText);
+        QFETCH(BookEncoding, encoding);
         const BookContent content = decodeBook(bytes, 100);
         QCOMPARE(content.entries, entries);
         QCOMPARE(content.tailHasText, tailHasText);
+        QCOMPARE(content.encoding, encoding);
+        // A UTF-8 book stays UTF-8, and reads back the same.
+        BookEncoding used;
+        const QByteArray written = encodeBook(entries, &used, encoding == BookEncoding::Utf8);
+        QCOMPARE(decodeBook(written, 100).entries, entries);
+        QCOMPARE(used == BookEncoding::Utf8 && !entries.isEmpty(), encoding == BookEncoding::Utf8);
     }
 
     // An entry written between two others, and what the reader makes of it.
@@ -55,8 +75,9 @@ private slots:
                             const std::optional<QString> &back = {}) {
             QTest::newRow(name) << entry << back.value_or(entry + QStringLiteral("\r\n")) << encoding << bytes;
         };
-        row("two records, the first without a final line break", "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777",
-            cp1252, "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\nnext\r\n*|||||*\r\n");
+        row("two records, the first without a final line break",
+            "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777", cp1252,
+            "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\nnext\r\n*|||||*\r\n");
         row("empty entry", "", cp1252, "*|||||*\r\nnext", "");
         row("empty lines dropped", "A\r\n\r\nB\r\n\r\n", cp1252, "A\r\n\r\nB", "A\r\nB\r\n");
         row("leading spaces of the first line only", "   A\r\n  B ", cp1252, "A\r\n  B *", "A\r\n  B \r\n");

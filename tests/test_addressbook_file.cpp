@@ -265,6 +265,91 @@ private slots:
         QCOMPARE(texts(session.book.saveConfirmed()), QStringList{"Complete"});
     }
 
+    // Clearing a linked book empties its target and keeps the link, which
+    // the next save writes through; a read-only book is neither replaced
+    // nor deleted, and the user is told why.
+    void linkedAndReadOnlyBooks_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("linked to a book elsewhere") << false;
+        QTest::newRow("read-only") << true;
+    }
+    void linkedAndReadOnlyBooks()
+    {
+        QFETCH(bool, readOnly);
+        const QString target = readOnly ? book() : path(QStringLiteral("sync/book.txt"));
+        const QByteArray before = "Anne\r\n*|||||*\r\n";
+        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+        writeAll(target, before);
+        QVERIFY(readOnly ? ::chmod(QFile::encodeName(target).constData(), 0444) == 0 : QFile::link(target, book()));
+        Session session(m_dir->path());
+        session.book.load();
+        for (const QString &added : {QString(), QStringLiteral("Cleo\r\n")}) { // all cleared, then one added
+            if (added.isEmpty())
+                session.tick(QStringLiteral("Anne\r\n")), session.book.model()->removeTicked();
+            else
+                session.book.add({added});
+            const BookResult saved = session.book.save();
+            QCOMPARE(saved.status, readOnly ? BookResult::Failed : BookResult::Done);
+            QCOMPARE(texts(saved).join(' ').contains(u"is read-only"), readOnly);
+            QVERIFY(readOnly || QFileInfo(book()).isSymLink());
+            QCOMPARE(readAll(target),
+                     readOnly ? before : QByteArray(added.isEmpty() ? "<missing>" : "Cleo\r\n*|||||*\r\n"));
+        }
+    }
+
+    // The file an import names becomes the book: before the first save
+    // replaces it, a copy byte for byte is kept beside it, and said once.
+    // Its records that are UTF-8 read as such, and it stays UTF-8.
+    void importedFileIsKeptBeforeItIsReplaced()
+    {
+        writeAll(book(), "Anne\r\n*|||||*\r\n");
+        const QString friends = path(QStringLiteral("friends.txt"));
+        const QByteArray original = "C\xc3\xa9line\r\n\r\n*|||||*\r\nJos\xe9*|||||*\r\n";
+        writeAll(friends, original);
+        Session session(m_dir->path());
+        session.book.load();
+        session.book.importFile(friends);
+        session.book.add({QStringLiteral("Zo\u00eb")});
+        const QStringList said = texts(session.book.save());
+        const QStringList kept = QDir(m_dir->path()).entryList({QStringLiteral("friends.txt.kept-*")});
+        QVERIFY2(kept.size() == 1 && said.size() == 1 && said.first().contains(kept.first())
+                     && said.first().contains(u"imported"),
+                 qPrintable(said.join(' ')));
+        QCOMPARE(readAll(path(kept.first())), original);
+        QVERIFY(readAll(friends).isValidUtf8());
+        QCOMPARE(onDisk(friends), QStringList({"Anne\r\n", "C\u00e9line\r\n", "Jos\u00e9\r\n", "Zo\u00eb\r\n"}));
+        QVERIFY(texts(session.book.save()).isEmpty());
+        QCOMPARE(readAll(book()), QByteArray("Anne\r\n*|||||*\r\n"));
+    }
+
+    // Something other than a lock file where one would be is no other
+    // copy's lock and is never opened; the folder's own lock serves.
+    void oddLockPathNeitherHangsNorBlocks_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a link to nowhere") << "link";
+    }
+    void oddLockPathNeitherHangsNorBlocks()
+    {
+        QFETCH(QString, kind);
+        writeAll(book(), "Anne\r\n*|||||*\r\n");
+        const QByteArray lock = QFile::encodeName(book() + QStringLiteral(".lock"));
+        QVERIFY(kind == u"folder"     ? ::mkdir(lock.constData(), 0700) == 0
+                    : kind == u"pipe" ? ::mkfifo(lock.constData(), 0600) == 0
+                                      : ::symlink("nowhere", lock.constData()) == 0);
+        Session session(m_dir->path());
+        session.book.load();
+        session.book.add({QStringLiteral("Bob\r\n")});
+        ::alarm(60); // a save that hangs fails the test
+        const BookResult saved = session.book.save();
+        ::alarm(0);
+        QCOMPARE(saved.status, BookResult::Done);
+        QCOMPARE(onDisk(book()), QStringList({"Anne\r\n", "Bob\r\n"}));
+    }
+
     void twoCopiesLoseNothing_data()
     {
         QTest::addColumn<QStringList>("other"); // the other copy's commands, in turn, before ours

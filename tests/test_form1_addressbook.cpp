@@ -20,7 +20,7 @@
 namespace {
 
 const QByteArray kTwoEntryBook = "Larry Doe\r\n789 Good RD.\r\nSuit 777\r\nSomeCity, CA 97777*|||||*\r\n"
-                                  "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n*|||||*\r\n";
+                                 "Tony Doe\r\n1234 Great Street\r\nCityName, CA 97777\r\n*|||||*\r\n";
 
 // A window started over a program folder whose "AddData.txt" holds `book`.
 struct Window
@@ -116,6 +116,94 @@ private slots:
         window.panel(window.form->ImportMenu, window.path(QStringLiteral("missing.txt")));
         QCOMPARE(window.form->AddressFileName(), window.path(QStringLiteral("missing.txt")));
         QVERIFY(window.services.messages.texts().last().contains(QStringLiteral("does not exist")));
+    }
+
+    // Save-As onto a file that exists and is not the book in use asks
+    // first; No leaves every file, the book in use and the panel as they were.
+    void saveAsAsksBeforeReplacingAnotherFile_data()
+    {
+        QTest::addColumn<QString>("name"); // typed into the panel
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("another file, No") << "letter.txt" << true << false;
+        QTest::newRow("another file, Yes") << "letter.txt" << true << true;
+        QTest::newRow("the book in use") << "AddData.txt" << false << false;
+        QTest::newRow("a new file") << "new.txt" << false << false;
+    }
+    void saveAsAsksBeforeReplacingAnotherFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, asked);
+        QFETCH(bool, yes);
+        Window window("Anne\r\n*|||||*\r\n");
+        writeAll(window.path(QStringLiteral("letter.txt")), "Dear Anne");
+        window.services.messages.answers = {yes};
+        window.panel(window.form->SaveMenuAs, window.path(name));
+        const QString question = QDir::toNativeSeparators(window.path(name))
+            + QStringLiteral(" already exists. Replace it with the address book?");
+        const bool saved = !asked || yes;
+        QCOMPARE(window.services.messages.texts(),
+                 (asked ? QStringList{question} : QStringList()) + QStringList(int(saved), "Complete"));
+        QCOMPARE(window.form->AddressFileName(), window.path(saved ? name : QStringLiteral("AddData.txt")));
+        QCOMPARE(readAll(window.path(QStringLiteral("letter.txt"))),
+                 name == u"letter.txt" && saved ? QByteArray("Anne\r\n*|||||*\r\n") : QByteArray("Dear Anne"));
+        QCOMPARE(window.form->Frame1->isVisibleTo(window.form.get()), !saved);
+    }
+
+    // After a save that failed, the end tries once more; when that fails
+    // too, it asks, and No keeps the program running with the list.
+    void endTriesAgainToSaveWhatFailed_data()
+    {
+        QTest::addColumn<bool>("byClose");  // the window closed, or File > Exit
+        QTest::addColumn<bool>("writable"); // the second try can save
+        QTest::addColumn<bool>("yes");      // the answer to the question
+        QTest::newRow("Exit, saved at the second try") << false << true << false;
+        QTest::newRow("close, still failing, No") << true << false << false;
+        QTest::newRow("Exit, still failing, Yes") << false << false << true;
+    }
+    void endTriesAgainToSaveWhatFailed()
+    {
+        QFETCH(bool, byClose);
+        QFETCH(bool, writable);
+        QFETCH(bool, yes);
+        Window window("Anne\r\n*|||||*\r\n");
+        const auto readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        QVERIFY(QFile::setPermissions(window.path(), readable));
+        window.form->TextToAddress->setText(QStringLiteral("Zed"));
+        QTest::mouseClick(window.form->CommandKeepToAddress, Qt::LeftButton);
+        QVERIFY(window.services.messages.texts().last().contains(u"was not saved"));
+        QVERIFY(!writable || QFile::setPermissions(window.path(), readable | QFileDevice::WriteOwner));
+        window.services.messages.answers = {yes};
+        const qsizetype boxes = window.services.messages.shown.size();
+        if (byClose)
+            window.form->close();
+        else
+            window.form->ExitM->trigger();
+        const bool ended = writable || yes;
+        QCOMPARE(window.services.app.quitCalls, int(ended));
+        QCOMPARE(window.form->ending(), ended);
+        QCOMPARE(window.services.messages.shown.size() - boxes, writable ? 0 : 1);
+        QVERIFY(writable || window.services.messages.texts().last().endsWith(u"Quit without saving them?"));
+        QCOMPARE(readAll(window.path()),
+                 QByteArray(writable ? "Anne\r\n*|||||*\r\nZed*|||||*\r\n" : "Anne\r\n*|||||*\r\n"));
+    }
+
+    // What the start-up has to say comes once the window is on screen.
+    void startUpMessagesComeOverTheWindow()
+    {
+        TestServices services;
+        QVERIFY(QDir().mkpath(QDir(services.programDir.path()).filePath(QStringLiteral("AddData.txt"))));
+        services.settings.refuseWrites = true; // a full disk
+        Form1 form(services.services());
+        bool overTheWindow = true;
+        services.messages.onShow = [&] { overTheWindow = overTheWindow && form.isVisible(); };
+        form.Form_Load();
+        QVERIFY(services.messages.shown.isEmpty());
+        form.show();
+        QTRY_COMPARE(services.messages.shown.size(), 2);
+        QVERIFY(overTheWindow);
+        QVERIFY(services.messages.texts().first().contains(u"cannot save your settings"));
+        QVERIFY(services.messages.texts().last().contains(u"could not be read"));
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's settings: start-up, stored fields, display fonts and Restore
 // Default Settings.
+#include "addressbook/addresstext.h"
 #include "app/addresstextbox.h"
 #include "app/form1.h"
 #include "app/sortedcombobox.h"
@@ -33,43 +34,61 @@ class TestForm1Settings : public QObject
 private slots:
 private slots:
     // A stored text comes back exactly, whatever its length, and start-up
-    // stores it back unchanged; an empty store gives the defaults. The
-    // delimiter lists are fixed whatever the store held.
+    // stores it back unchanged; an empty store gives the defaults, and a
+    // text its field cannot lay out is set aside whole. The delimiter lists
+    // are fixed whatever the store held.
     void startShowsTheStoredTexts_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("key"); // empty: nothing stored
         QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("shown"); // null: the value
+        const QString line = QStringLiteral("Tony Doe\tGreat Street\tCityName, CA 97777\r\n");
         QTest::newRow("empty store, offset") << "TextReturnOffY"
                                              << ""
-                                             << ".5";
+                                             << ".5" << QString();
         QTest::newRow("list item") << "ComboLine"
                                    << "ComboLine"
-                                   << "-Other-";
+                                   << "-Other-" << QString();
         QTest::newRow("typed delimiter") << "ComboAddress"
                                          << "ComboAddress"
-                                         << "; ";
+                                         << "; " << QString();
         QTest::newRow("40,000 characters, one-line box") << "TextLineD"
-                                                         << "TextLineD" << QString(40000, u'x');
+                                                         << "TextLineD" << QString(40000, u'x') << QString();
         QTest::newRow("40,000 characters, combo") << "ComboAddress"
-                                                  << "ComboAddress" << QString(40000, u'y');
+                                                  << "ComboAddress" << QString(40000, u'y') << QString();
         QTest::newRow("empty middle line") << "TextReturn"
                                            << "ReturnAddress"
-                                           << "A\r\n\r\nB";
+                                           << "A\r\n\r\nB" << QString();
+        QTest::newRow("3 MB return address, on screen piece by piece, its font set meanwhile")
+            << "TextReturn"
+            << "ReturnAddress" << line.repeated(70000) << QString();
+        QTest::newRow("70,000 characters, offset box") << "TextReturnOffX"
+                                                       << "TextReturnOffX" << QString(70000, u'1') << ".2";
     }
     void startShowsTheStoredTexts()
     {
         QFETCH(QString, field);
         QFETCH(QString, key);
         QFETCH(QString, value);
+        QFETCH(QString, shown);
         TestServices services;
         if (!key.isEmpty())
             services.settings.write(key, value);
         auto form = services.start();
-        QCOMPARE(textOf(form->findChild<QWidget *>(field)), value);
-        QCOMPARE(services.settings.value(key.isEmpty() ? field : key), value);
+        QWidget *box = form->findChild<QWidget *>(field);
+        QCOMPARE(textOf(box), shown.isNull() ? value : shown);
+        QCOMPARE(services.settings.value(key.isEmpty() ? field : key), shown.isNull() ? value : shown);
+        QCOMPARE(services.settings.setAsideValues.value(key.toLower()), shown.isNull() ? QString() : value);
+        if (auto *text = qobject_cast<AddressTextBox *>(box)) {
+            QVERIFY(text->isReadOnly() == text->filling());
+            form->TextReturnDisplayFontSite->setText(QStringLiteral("20")); // a format change, no edit
+            QTRY_VERIFY(!text->filling() && !text->isReadOnly());
+            QCOMPARE(text->toPlainText(), withLfLineBreaks(value));
+            QCOMPARE(text->text(), value);
+        }
         QVERIFY(form->ComboAddress->count() == 6 && form->ComboLine->count() == 5); // nothing stored joins them
-        QVERIFY(form->FrameFontOptions->isHidden() && form->Frame1->isHidden() && services.messages.shown.isEmpty());
+        QVERIFY(form->FrameFontOptions->isHidden() && form->Frame1->isHidden());
     }
 
     void everyChangeIsStored()

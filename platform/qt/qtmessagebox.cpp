@@ -10,11 +10,11 @@ namespace {
 int run(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
-    QMessageBox box(icon, QString::fromUtf16(kApplicationTitle), crLfToLf(text), buttons, parent);
+    QMessageBox box(icon, QString::fromUtf16(kApplicationTitle), withLfLineBreaks(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     // A screen reader announces the box by its title; the text goes with it.
-    box.setAccessibleDescription(crLfToLf(text));
+    box.setAccessibleDescription(withLfLineBreaks(text));
     return box.exec();
 }
 

@@ -28,6 +28,18 @@ public:
         return {true, {}};
     }
 
+    void setAside(const QString &key) override
+    {
+        if (const auto it = m_values.constFind(key.toLower()); it != m_values.constEnd()) {
+            setAsideValues.insert(it.key(), *it);
+            m_values.erase(it);
+        }
+    }
+    QString openingProblem() const override
+    {
+        return setAsideValues.isEmpty() ? QString() : QStringLiteral("set aside: ") + setAsideValues.keys().join(u',');
+    }
+
     // The value under `key`, in any case.
     std::optional<QString> value(const QString &key) const
     {
@@ -37,7 +49,8 @@ public:
 
     bool refuseWrites = false;
     bool refuseDelete = false;
-    QStringList writes; // "key=value", in order
+    QStringList writes;                    // "key=value", in order
+    QMap<QString, QString> setAsideValues; // by key in lower case
 
 private:
     QMap<QString, QString> m_values; // by key in lower case
