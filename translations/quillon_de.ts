@@ -437,7 +437,7 @@ Beenden, ohne sie zu speichern?</translation>
     </message>
     <message>
         <source>Tick those to add to the address book (Space ticks or unticks the chosen one).</source>
-        <translation>Kreuzen Sie die Kontakte an, die ins Adressbuch sollen (die Leertaste setzt oder entfernt das Kreuz beim gewählten).</translation>
+        <translation>Kreuzen Sie die Kontakte an, die ins Adressbuch sollen (die Leertaste setzt oder entfernt das Kreuz beim gewählten Kontakt).</translation>
     </message>
     <message>
         <source>Its columns were read as a %1 export.</source>
@@ -513,7 +513,7 @@ Beenden, ohne sie zu speichern?</translation>
     </message>
     <message>
         <source>the same as a contact above</source>
-        <translation>gleich einem Kontakt weiter oben</translation>
+        <translation>derselbe wie ein Kontakt weiter oben</translation>
     </message>
     <message>
         <source>address %1 of %2</source>
@@ -1377,7 +1377,7 @@ Sie bleiben unverändert, und Quillon läuft weiter.</translation>
     </message>
     <message>
         <source>Print All progress</source>
-        <translation>Fortschritt des Sammeldrucks</translation>
+        <translation>Sammeldruck läuft</translation>
     </message>
     <message>
         <source>Save Envelopes as PDF</source>
@@ -1393,27 +1393,27 @@ Sie bleiben unverändert, und Quillon läuft weiter.</translation>
     </message>
     <message>
         <source>Saving envelopes as PDF</source>
-        <translation>Umschläge werden als PDF gespeichert</translation>
+        <translation>Speichere Umschläge als PDF</translation>
     </message>
     <message>
         <source>Printing envelope %1 of %2</source>
-        <translation>Umschlag %1 von %2 wird gedruckt</translation>
+        <translation>Drucke Umschlag %1 von %2</translation>
     </message>
     <message>
         <source>Preparing envelope %1 of %2</source>
-        <translation>Umschlag %1 von %2 wird vorbereitet</translation>
+        <translation>Erstelle Umschlag %1 von %2</translation>
     </message>
     <message>
         <source>Laying out envelope %1 of %2</source>
-        <translation>Umschlag %1 von %2 wird erstellt</translation>
+        <translation>Erstelle Umschlag %1 von %2</translation>
     </message>
     <message>
         <source>Saving the PDF file</source>
-        <translation>Die PDF-Datei wird gespeichert</translation>
+        <translation>Speichere die PDF-Datei</translation>
     </message>
     <message>
         <source>Sending the job to the printer</source>
-        <translation>Der Auftrag wird an den Drucker gesendet</translation>
+        <translation>Sende den Druckauftrag</translation>
     </message>
     <message>
         <source>There is no envelope to save: it has no line.</source>
