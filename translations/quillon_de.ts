@@ -207,16 +207,16 @@
         <translation>es ist zu groß für ein Adressbuch (%1 MB)</translation>
     </message>
     <message>
-        <source>it is too large to be an address book</source>
-        <translation>es ist zu groß für ein Adressbuch</translation>
-    </message>
-    <message>
         <source>the old file could not be copied aside first (%1)</source>
         <translation>von der alten Datei konnte vorher keine Sicherungskopie angelegt werden (%1)</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
         <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>es ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
@@ -309,26 +309,413 @@ Nothing is lost: the list keeps your change, and the next save of the address bo
         <translation>Das Adressbuch %1 wird gerade von einer anderen laufenden Quillon-Instanz gespeichert, die nicht rechtzeitig fertig wurde, daher wurde es jetzt nicht gespeichert.
 Es geht nichts verloren: Die Liste behält Ihre Änderung, und das nächste Speichern des Adressbuchs schreibt sie.</translation>
     </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>a device or a socket</source>
+        <translation>ein Gerät oder ein Socket</translation>
+    </message>
+    <message>
+        <source>Before replacing %1 with the address book, Quillon kept a copy of it as it was, in %2, because its addresses were imported from it.</source>
+        <translation>Bevor Quillon %1 durch das Adressbuch ersetzt hat, wurde eine Kopie der Datei in ihrem bisherigen Zustand in %2 aufbewahrt, weil die Adressen aus ihr importiert wurden.</translation>
+    </message>
+    <message>
+        <source>The address book was not saved: %1 is read-only, so Quillon does not replace it. To keep your addresses, save them to another file with File, &quot;Save Addresses As&quot;, or make that file writable.</source>
+        <translation>Das Adressbuch wurde nicht gespeichert: %1 ist schreibgeschützt, daher ersetzt Quillon die Datei nicht. Um Ihre Adressen zu behalten, speichern Sie sie mit Datei, „Adressen speichern unter“ in eine andere Datei, oder machen Sie diese Datei beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The address book %1 was not saved: %2 is %3, not a lock file. Where the folder keeps no locks of its own, Quillon needs that name for the lock file that keeps two running copies from saving at once. Rename or remove it, then save again.
+Nothing is lost: the list keeps your change, and the next save of the address book writes it.</source>
+        <translation>Das Adressbuch %1 wurde nicht gespeichert: %2 ist %3, keine Sperrdatei. Wo der Ordner keine eigenen Sperren führt, braucht Quillon diesen Namen für die Sperrdatei, die verhindert, dass zwei laufende Quillon-Instanzen gleichzeitig speichern. Benennen Sie diesen Eintrag um oder entfernen Sie ihn, und speichern Sie dann erneut.
+Es geht nichts verloren: Die Liste behält Ihre Änderung, und das nächste Speichern des Adressbuchs schreibt sie.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the address book?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei durch das Adressbuch ersetzen?</translation>
+    </message>
+    <message>
+        <source>The address book is still not saved, so your latest changes to it would be lost.
+Quit without saving them?</source>
+        <translation>Das Adressbuch ist noch immer nicht gespeichert, daher würden Ihre letzten Änderungen daran verloren gehen.
+Beenden, ohne sie zu speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnMappingDialog</name>
+    <message>
+        <source>(not used)</source>
+        <translation>(nicht verwendet)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Region or state</source>
+        <translation>Region oder Bundesland</translation>
+    </message>
+    <message>
+        <source>Postal code</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Columns of the Contacts File</source>
+        <translation>Spalten der Kontaktdatei</translation>
+    </message>
+    <message>
+        <source>Quillon does not know the columns of %1. Choose what each column holds; several columns may hold parts of the name or of the street. The choice is kept for the next file with these headers.</source>
+        <translation>Quillon kennt die Spalten von %1 nicht. Wählen Sie, was jede Spalte enthält; mehrere Spalten dürfen Teile des Namens oder der Straße enthalten. Die Auswahl wird für die nächste Datei mit diesen Spaltenköpfen gemerkt.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>First contact: %1</source>
+        <translation>Erster Kontakt: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a column&apos;s header, then its first value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ContactImportFlow</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+</context>
+<context>
+    <name>ContactReviewDialog</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>%1 holds one contact with a postal address.</source>
+        <translation>%1 enthält einen Kontakt mit Postanschrift.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 contacts with a postal address.</source>
+        <translation>%1 enthält %2 Kontakte mit Postanschrift.</translation>
+    </message>
+    <message>
+        <source>Tick those to add to the address book (Space ticks or unticks the chosen one).</source>
+        <translation>Kreuzen Sie die Kontakte an, die ins Adressbuch sollen (die Leertaste setzt oder entfernt das Kreuz beim gewählten Kontakt).</translation>
+    </message>
+    <message>
+        <source>Its columns were read as a %1 export.</source>
+        <translation>Die Spalten wurden wie ein Export aus %1 gelesen.</translation>
+    </message>
+    <message>
+        <source>Contacts to add</source>
+        <translation>Hinzuzufügende Kontakte</translation>
+    </message>
+    <message>
+        <source>Each contact as its envelope lines; ticked ones are added</source>
+        <translation>Jeder Kontakt mit den Zeilen seines Umschlags; angekreuzte werden hinzugefügt</translation>
+    </message>
+    <message>
+        <source>&amp;Contacts:</source>
+        <translation>&amp;Kontakte:</translation>
+    </message>
+    <message>
+        <source>Address of the chosen contact</source>
+        <translation>Adresse des gewählten Kontakts</translation>
+    </message>
+    <message>
+        <source>For a contact with several addresses, the one to print</source>
+        <translation>Bei einem Kontakt mit mehreren Adressen die zu druckende</translation>
+    </message>
+    <message>
+        <source>Add&amp;ress:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a skipped contact, then why</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Skipped contacts</source>
+        <translation>Übersprungene Kontakte</translation>
+    </message>
+    <message>
+        <source>Contacts that are not added, each with the reason</source>
+        <translation>Kontakte, die nicht hinzugefügt werden, jeweils mit dem Grund</translation>
+    </message>
+    <message>
+        <source>&amp;Skipped (%1):</source>
+        <translation>Ü&amp;bersprungen (%1):</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ticked: %1 of %2. Skipped: %3. Already in the address book: %4.</source>
+        <translation>Angekreuzt: %1 von %2. Übersprungen: %3. Bereits im Adressbuch: %4.</translation>
+    </message>
+    <message>
+        <source>Twice in the file: %1.</source>
+        <translation>Doppelt in der Datei: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Add 1 Address</source>
+        <translation>1 Adresse &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1 Addresses</source>
+        <translation>%1 Adressen &amp;hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ContactReviewModel</name>
+    <message>
+        <source>already in the address book</source>
+        <translation>bereits im Adressbuch</translation>
+    </message>
+    <message>
+        <source>the same as a contact above</source>
+        <translation>derselbe wie ein Kontakt weiter oben</translation>
+    </message>
+    <message>
+        <source>address %1 of %2</source>
+        <translation>Adresse %1 von %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the lines of an address read out</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Ticked</source>
+        <translation>Angekreuzt</translation>
+    </message>
+    <message>
+        <source>Not ticked</source>
+        <translation>Nicht angekreuzt</translation>
+    </message>
+</context>
+<context>
+    <name>ContactTexts</name>
+    <message>
+        <source>no postal address</source>
+        <translation>keine Postanschrift</translation>
+    </message>
+    <message>
+        <source>a group of contacts, not a contact</source>
+        <translation>eine Kontaktgruppe, kein Kontakt</translation>
+    </message>
+    <message>
+        <source>the contact without a name at line %1</source>
+        <translation>der Kontakt ohne Namen in Zeile %1</translation>
+    </message>
+    <message>
+        <source>this line is not part of a vCard (each vCard starts with BEGIN:VCARD)</source>
+        <translation>diese Zeile gehört zu keiner vCard (jede vCard beginnt mit BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>a vCard starts here before the one that starts at line %1 has ended</source>
+        <translation>hier beginnt eine vCard, bevor die in Zeile %1 begonnene zu Ende ist</translation>
+    </message>
+    <message>
+        <source>END:VCARD without a BEGIN:VCARD before it</source>
+        <translation>END:VCARD ohne vorangehendes BEGIN:VCARD</translation>
+    </message>
+    <message>
+        <source>the file ends inside the vCard that starts at line %1 (its END:VCARD is missing)</source>
+        <translation>die Datei endet innerhalb der vCard, die in Zeile %1 beginnt (ihr END:VCARD fehlt)</translation>
+    </message>
+    <message>
+        <source>a field in quotes starts here and its closing quote is missing</source>
+        <translation>hier beginnt ein Feld in Anführungszeichen, und sein schließendes Anführungszeichen fehlt</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Geschäftlich</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an address&apos;s kind, then its lines</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 MB; contacts files of up to %2 MB are read)</source>
+        <translation>es ist zu groß (%1 MB; Kontaktdateien werden bis %2 MB gelesen)</translation>
+    </message>
+    <message>
+        <source>The contacts file %1 could not be read: %2.
+Nothing was added to the address book.</source>
+        <translation>Die Kontaktdatei %1 konnte nicht gelesen werden: %2.
+Dem Adressbuch wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The contacts file %1 could not be read to its end.
+Reading stopped at line %2: %3.
+Nothing was added to the address book.</source>
+        <translation>Die Kontaktdatei %1 konnte nicht bis zum Ende gelesen werden.
+Das Lesen endete in Zeile %2: %3.
+Dem Adressbuch wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no contacts, so nothing was added to the address book.</source>
+        <translation>Die Datei %1 enthält keine Kontakte, daher wurde dem Adressbuch nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Added to the address book: %1
+Skipped: %2
+Already in the address book: %3</source>
+        <translation>Dem Adressbuch hinzugefügt: %1
+Übersprungen: %2
+Bereits im Adressbuch: %3</translation>
+    </message>
+    <message>
+        <source>Twice in the file: %1</source>
+        <translation>Doppelt in der Datei: %1</translation>
+    </message>
+    <message>
+        <source>Not ticked: %1</source>
+        <translation>Nicht angekreuzt: %1</translation>
+    </message>
+    <message>
+        <source>The address book is empty, so there is nothing to export.</source>
+        <translation>Das Adressbuch ist leer, daher gibt es nichts zu exportieren.</translation>
+    </message>
+    <message>
+        <source>One address was exported to %1.</source>
+        <translation>Eine Adresse wurde nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 addresses were exported to %2.</source>
+        <translation>%1 Adressen wurden nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>The contacts could not be exported to %1: %2.
+That file was left as it was.</source>
+        <translation>Die Kontakte konnten nicht nach %1 exportiert werden: %2.
+Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>CupsDefaultPrinter</name>
     <message>
-        <source>Quillon found no default printer, so nothing was printed.
+        <source>default printer</source>
+        <translation>Standarddrucker</translation>
+    </message>
+    <message>
+        <source>Quillon cannot reach the print service (CUPS).
+Check that it is running.</source>
+        <translation>Quillon erreicht den Druckdienst (CUPS) nicht.
+Prüfen Sie, ob er läuft.</translation>
+    </message>
+    <message>
+        <source>The print service (CUPS) does not answer.
+It may be busy or stuck: try again in a moment, or restart it.</source>
+        <translation>Der Druckdienst (CUPS) antwortet nicht.
+Er ist vielleicht ausgelastet oder hängt: Versuchen Sie es gleich noch einmal, oder starten Sie ihn neu.</translation>
+    </message>
+    <message>
+        <source>Quillon found no default printer.
 Check that the print service (CUPS) is running and that a default printer is chosen in the system&apos;s printer settings.</source>
-        <translation>Quillon hat keinen Standarddrucker gefunden, daher wurde nichts gedruckt.
+        <translation>Quillon hat keinen Standarddrucker gefunden.
 Prüfen Sie, ob der Druckdienst (CUPS) läuft und in den Druckereinstellungen des Systems ein Standarddrucker gewählt ist.</translation>
     </message>
     <message>
-        <source>The default printer &quot;%1&quot; is not accepting jobs, so nothing was printed.
+        <source>The printer &quot;%1&quot; chosen in the envelope set-up no longer exists.
+Choose another printer under Options &gt; Envelope.</source>
+        <translation>Der in den Umschlageinstellungen gewählte Drucker „%1“ existiert nicht mehr.
+Wählen Sie unter Optionen &gt; Umschlag einen anderen Drucker.</translation>
+    </message>
+    <message>
+        <source>The print system refused the envelope for the printer &quot;%1&quot;:
+%2</source>
+        <translation>Das Drucksystem hat den Umschlag für den Drucker „%1“ abgelehnt:
+%2</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; lists no paper of %2 × %3 mm and takes no custom size like it: the print service will print the envelope on other paper, scaled or moved.</source>
+        <translation>Der Drucker „%1“ führt kein Papier mit %2 × %3 mm und nimmt auch kein solches eigenes Format an: Der Druckdienst wird den Umschlag auf anderes Papier drucken, skaliert oder verschoben.</translation>
+    </message>
+    <message>
+        <source>Quillon has not heard from the print service yet.</source>
+        <translation>Quillon hat noch keine Antwort vom Druckdienst erhalten.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not accepting jobs.
 Let it accept jobs in the system&apos;s printer settings and try again.</source>
-        <translation>Der Standarddrucker „%1“ nimmt keine Aufträge an, daher wurde nichts gedruckt.
+        <translation>Der Drucker „%1“ nimmt keine Aufträge an.
 Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>The print system refused the envelope for the printer &quot;%1&quot;, so nothing was printed:
-%2</source>
-        <translation>Das Drucksystem hat den Umschlag für den Drucker „%1“ abgelehnt, daher wurde nichts gedruckt:
-%2</translation>
+        <source>Quillon cannot read the envelope&apos;s document (%1).</source>
+        <translation>Quillon kann das Dokument des Umschlags nicht lesen (%1).</translation>
+    </message>
+    <message>
+        <source>The print service (CUPS) stopped answering while the envelope was sent. It may not have been printed: look at the printer&apos;s queue before printing it again.</source>
+        <translation>Der Druckdienst (CUPS) hat beim Senden des Umschlags aufgehört zu antworten. Der Umschlag wurde vielleicht nicht gedruckt: Sehen Sie in der Warteschlange des Druckers nach, bevor Sie ihn erneut drucken.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is paused: the envelope waits in its queue and prints when the printer is resumed.</source>
+        <translation>Der Drucker „%1“ ist angehalten: Der Umschlag wartet in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +759,12 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
     <message>
         <source>%1 Y offset</source>
         <translation>Der Y-Abstand der %1</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was printed.</source>
+        <translation>%1
+Es wurde nichts gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -546,6 +939,78 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
         <source>Prints the printable area, a millimetre scale and a cross where each block starts, to measure the calibration shift</source>
         <translation>Druckt den bedruckbaren Bereich, eine Millimeterskala und ein Kreuz am Anfang jedes Blocks, um den Kalibrierversatz zu messen</translation>
     </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>The printer envelopes go to; each printer keeps its own set-up</source>
+        <translation>Der Drucker für die Umschläge; jeder Drucker behält seine eigenen Einstellungen</translation>
+    </message>
+    <message>
+        <source>System default printer</source>
+        <translation>Standarddrucker des Systems</translation>
+    </message>
+    <message>
+        <source>Tray</source>
+        <translation>Schacht</translation>
+    </message>
+    <message>
+        <source>Where the printer takes the envelope from</source>
+        <translation>Woher der Drucker den Umschlag einzieht</translation>
+    </message>
+    <message>
+        <source>Printer&apos;s choice</source>
+        <translation>Wahl des Druckers</translation>
+    </message>
+    <message>
+        <source>Paper type</source>
+        <translation>Papiersorte</translation>
+    </message>
+    <message>
+        <source>What the printer is told it prints on</source>
+        <translation>Worauf der Drucker laut Auftrag druckt</translation>
+    </message>
+    <message>
+        <source>Print all selected addresses as &amp;one job</source>
+        <translation>Alle ausgewählten Adressen in einem &amp;Auftrag drucken</translation>
+    </message>
+    <message>
+        <source>Print all selected addresses as one job</source>
+        <translation>Alle ausgewählten Adressen in einem Auftrag drucken</translation>
+    </message>
+    <message>
+        <source>Print All Selected Address sends one document, a page per address, without pauses</source>
+        <translation>„Alle ausgewählten Adressen drucken“ sendet ein einziges Dokument, eine Seite je Adresse, ohne Pausen</translation>
+    </message>
+    <message>
+        <source>How to feed the envelope</source>
+        <translation>Wie der Umschlag eingelegt wird</translation>
+    </message>
+    <message>
+        <source>Envelope size on this printer</source>
+        <translation>Umschlagformat auf diesem Drucker</translation>
+    </message>
+    <message>
+        <source>Pr&amp;inter:</source>
+        <translation>D&amp;rucker:</translation>
+    </message>
+    <message>
+        <source>T&amp;ray:</source>
+        <translation>&amp;Schacht:</translation>
+    </message>
+    <message>
+        <source>P&amp;aper type:</source>
+        <translation>&amp;Papiersorte:</translation>
+    </message>
+    <message>
+        <source>%1 (not listed by the print service)</source>
+        <translation>%1 (dem Druckdienst nicht bekannt)</translation>
+    </message>
+    <message>
+        <source>%1 (not offered by this printer)</source>
+        <translation>%1 (von diesem Drucker nicht angeboten)</translation>
+    </message>
 </context>
 <context>
     <name>EnvelopeSize</name>
@@ -588,6 +1053,29 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
     <message>
         <source>Custom (width × height in mm)</source>
         <translation>Eigenes Format (Breite × Höhe in mm)</translation>
+    </message>
+</context>
+<context>
+    <name>FeedDirection</name>
+    <message>
+        <source>Feed the envelope short edge first, the return address end leading.</source>
+        <translation>Legen Sie den Umschlag mit der kurzen Kante zuerst ein, das Ende mit der Absenderadresse voran.</translation>
+    </message>
+    <message>
+        <source>Feed the envelope short edge first, the stamp end leading.</source>
+        <translation>Legen Sie den Umschlag mit der kurzen Kante zuerst ein, das Ende mit der Briefmarke voran.</translation>
+    </message>
+    <message>
+        <source>This printer does not say which way it turns the page; Quillon takes it as clockwise, as the print service does. Print a test envelope to check.</source>
+        <translation>Dieser Drucker gibt nicht an, in welche Richtung er die Seite dreht; Quillon nimmt wie der Druckdienst den Uhrzeigersinn an. Drucken Sie zur Prüfung einen Testumschlag.</translation>
+    </message>
+    <message>
+        <source>This printer turns the page a quarter turn clockwise.</source>
+        <translation>Dieser Drucker dreht die Seite um 90° im Uhrzeigersinn.</translation>
+    </message>
+    <message>
+        <source>This printer turns the page a quarter turn counter-clockwise.</source>
+        <translation>Dieser Drucker dreht die Seite um 90° gegen den Uhrzeigersinn.</translation>
     </message>
 </context>
 <context>
@@ -863,12 +1351,184 @@ They stay as they are, and Quillon goes on running.</source>
 %1
 Sie bleiben unverändert, und Quillon läuft weiter.</translation>
     </message>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>Contacts (*.vcf *.vcard *.csv);;All files (*)</source>
+        <translation>Kontakte (*.vcf *.vcard *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>vCard 4.0 (*.vcf)</source>
+        <translation>vCard 4.0 (*.vcf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Contacts</source>
+        <translation>Kontakte exportieren</translation>
+    </message>
+    <message>
+        <source>Print anyway?</source>
+        <translation>Trotzdem drucken?</translation>
+    </message>
+    <message>
+        <source>Print All progress</source>
+        <translation>Sammeldruck läuft</translation>
+    </message>
+    <message>
+        <source>Save Envelopes as PDF</source>
+        <translation>Umschläge als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Envelopes.pdf</source>
+        <translation>Envelopes.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving envelopes as PDF</source>
+        <translation>Speichere Umschläge als PDF</translation>
+    </message>
+    <message>
+        <source>Printing envelope %1 of %2</source>
+        <translation>Drucke Umschlag %1 von %2</translation>
+    </message>
+    <message>
+        <source>Preparing envelope %1 of %2</source>
+        <translation>Erstelle Umschlag %1 von %2</translation>
+    </message>
+    <message>
+        <source>Laying out envelope %1 of %2</source>
+        <translation>Erstelle Umschlag %1 von %2</translation>
+    </message>
+    <message>
+        <source>Saving the PDF file</source>
+        <translation>Speichere die PDF-Datei</translation>
+    </message>
+    <message>
+        <source>Sending the job to the printer</source>
+        <translation>Sende den Druckauftrag</translation>
+    </message>
+    <message>
+        <source>There is no envelope to save: it has no line.</source>
+        <translation>Es gibt keinen Umschlag zum Speichern: Er hat keine Zeile.</translation>
+    </message>
+    <message>
+        <source>Import C&amp;ontacts...</source>
+        <translation>&amp;Kontakte importieren...</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Contacts...</source>
+        <translation>Kontakte &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Envelopes as PDF...</source>
+        <translation>Umschläge als P&amp;DF speichern...</translation>
+    </message>
 </context>
 <context>
-    <name>PdfFileTarget</name>
+    <name>PdfSaveTarget</name>
     <message>
-        <source>Cannot keep the envelope as %1.</source>
-        <translation>Der Umschlag kann nicht als %1 aufbewahrt werden.</translation>
+        <source>&quot;%1&quot; is not a file that Quillon can replace.</source>
+        <translation>„%1“ ist keine Datei, die Quillon ersetzen kann.</translation>
+    </message>
+    <message>
+        <source>Quillon could not read back the document it made (%1).</source>
+        <translation>Quillon konnte das erstellte Dokument nicht wieder einlesen (%1).</translation>
+    </message>
+    <message>
+        <source>Quillon could not write &quot;%1&quot;: %2.</source>
+        <translation>Quillon konnte „%1“ nicht schreiben: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintAll</name>
+    <message>
+        <source>(an empty address)</source>
+        <translation>(eine leere Adresse)</translation>
+    </message>
+    <message>
+        <source>The envelopes were not saved as &quot;%1&quot;; a file already there is as it was.
+
+%2</source>
+        <extracomment>%1 is the file chosen, %2 why it was not written.</extracomment>
+        <translation>Die Umschläge wurden nicht als „%1“ gespeichert; eine dort schon vorhandene Datei ist unverändert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The envelope for &quot;%1&quot; could not be made:
+%2</source>
+        <translation>Der Umschlag für „%1“ konnte nicht erstellt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Print All sent nothing: the print job was refused.
+
+%1</source>
+        <translation>Der Sammeldruck hat nichts gesendet: Der Druckauftrag wurde abgelehnt.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print All sent nothing: the envelope for &quot;%1&quot; could not be made.
+
+%2</source>
+        <translation>Der Sammeldruck hat nichts gesendet: Der Umschlag für „%1“ konnte nicht erstellt werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Print All printed nothing: the envelope for &quot;%1&quot; failed.
+
+%2</source>
+        <translation>Der Sammeldruck hat nichts gedruckt: Der Umschlag für „%1“ ist fehlgeschlagen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Print All stopped at the envelope for &quot;%1&quot;, which was not printed.
+
+%2
+
+Envelopes printed before it: %3 of %4.
+Untick the addresses already printed, so that the next Print All goes on from &quot;%1&quot;?</source>
+        <extracomment>%1 is the first line of the address whose envelope failed, %2 why, %3 of %4 how many went out.</extracomment>
+        <translation>Der Sammeldruck hat beim Umschlag für „%1“ angehalten; dieser wurde nicht gedruckt.
+
+%2
+
+Davor gedruckte Umschläge: %3 von %4.
+Die Kreuze bei den schon gedruckten Adressen entfernen, damit der nächste Sammeldruck bei „%1“ weitermacht?</translation>
+    </message>
+</context>
+<context>
+    <name>PrintProgress</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Envelopes done</source>
+        <translation>Fertige Umschläge</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Ends the run once the envelope being made is done (Escape). F6 moves between this window and the main window.</source>
+        <translation>Beendet den Lauf, sobald der Umschlag in Arbeit fertig ist (Esc). F6 wechselt zwischen diesem Fenster und dem Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Wird angehalten...</translation>
     </message>
 </context>
 <context>
@@ -878,16 +1538,31 @@ Sie bleiben unverändert, und Quillon läuft weiter.</translation>
         <translation>Quillon-Umschlag</translation>
     </message>
     <message>
-        <source>Quillon cannot make a temporary folder for the envelope (%1), so nothing was printed.</source>
-        <translation>Quillon kann keinen temporären Ordner für den Umschlag anlegen (%1), daher wurde nichts gedruckt.</translation>
+        <source>Quillon could not start a new page of the envelopes&apos; document.</source>
+        <translation>Quillon konnte im Dokument der Umschläge keine neue Seite beginnen.</translation>
     </message>
     <message>
-        <source>Quillon cannot write the envelope&apos;s document (%1), so nothing was printed.</source>
-        <translation>Quillon kann das Dokument des Umschlags nicht schreiben (%1), daher wurde nichts gedruckt.</translation>
+        <source>Quillon cannot make a temporary folder for the envelope (%1).</source>
+        <translation>Quillon kann keinen temporären Ordner für den Umschlag anlegen (%1).</translation>
     </message>
     <message>
-        <source>Quillon could not finish the envelope&apos;s document, so nothing was printed.</source>
-        <translation>Quillon konnte das Dokument des Umschlags nicht fertigstellen, daher wurde nichts gedruckt.</translation>
+        <source>Quillon cannot write the envelope&apos;s document (%1).</source>
+        <translation>Quillon kann das Dokument des Umschlags nicht schreiben (%1).</translation>
+    </message>
+    <message>
+        <source>Quillon could not write the whole envelope document to %1 (is the disk full?).</source>
+        <translation>Quillon konnte das Dokument der Umschläge nicht vollständig nach %1 schreiben (ist der Datenträger voll?).</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Prints envelopes from typed addresses or an address book.</source>
+        <translation>Druckt Umschläge aus eingegebenen Adressen oder einem Adressbuch.</translation>
+    </message>
+    <message>
+        <source>Contacts files (vCard or CSV) to review and add to the address book.</source>
+        <translation>Kontaktdateien (vCard oder CSV), die geprüft und dem Adressbuch hinzugefügt werden sollen.</translation>
     </message>
 </context>
 </TS>
