@@ -101,9 +101,11 @@ QString spaces(int n)
 
 // A caption wider than its button is drawn condensed rather than cut; the
 // envelope windows, made by then, are the window's children too.
-void condenseWideCaptions(QWidget *window)
+// The window's own buttons, which keep their fixed sizes; the envelope
+// windows lay theirs out to fit.
+void condenseWideCaptions(QMainWindow *window)
 {
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+    for (QPushButton *button : window->centralWidget()->findChildren<QPushButton *>()) {
         if (button->fontMetrics().horizontalAdvance(button->text()) > button->width() - 8) {
             QFont condensed = button->font();
             condensed.setStretch(QFont::Condensed);

@@ -46,7 +46,10 @@ PrintProgress::PrintProgress(QWidget *mainWindow, QWidget *near, const QString &
     m_switch = std::make_unique<QShortcut>(QKeySequence(Qt::Key_F6), mainWindow);
     connect(m_switch.get(), &QShortcut::activated, this, &PrintProgress::toggleFocus);
 
-    setMinimumWidth(near->width());
+    // As wide as the button it stands under, and wider when a text needs
+    // it: the window follows its layout's minimum size.
+    layout->addStrut(near->width());
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     m_near = near;
 }
 
@@ -95,19 +98,19 @@ PrintProgress::~PrintProgress()
 
 void PrintProgress::showEnvelope(const QString &status, const QString &entry, int number, int total)
 {
-    appear();
     m_status->setText(status);
     m_entry->setText(entry);
     m_bar->setRange(0, total);
     m_bar->setValue(number - 1);
+    appear();
 }
 
 void PrintProgress::showStep(const QString &status)
 {
-    appear();
     m_status->setText(status);
     m_entry->clear();
     m_bar->setValue(m_bar->maximum());
+    appear();
 }
 
 void PrintProgress::keyPressEvent(QKeyEvent *event)
