@@ -269,15 +269,12 @@ private slots:
         form.TextToAddress->setText("Typed");
         window.messages.answers = {yes};
         QStringList progress;
-        bool cutOff = false;
         window.printer.onPrint = [&](const QString &line) {
             auto *shown = form.findChild<PrintProgress *>();
             if (!line.startsWith("Entry") || !shown)
                 return;
-            const auto *status = shown->findChild<QLabel *>("PrintProgressStatus");
-            progress << status->text() + ": " + shown->findChild<QLabel *>("PrintProgressEntry")->text();
-            // The window grows with its texts: none is cut off.
-            cutOff = cutOff || status->width() < status->sizeHint().width();
+            progress << shown->findChild<QLabel *>("PrintProgressStatus")->text() + ": "
+                    + shown->findChild<QLabel *>("PrintProgressEntry")->text();
             if (event == u"refuse" && (oneJob || line == u"Entry2"))
                 window.printer.failSending = "Refused.";
             else if (event == u"stop" && line == (oneJob ? u"Entry0" : u"Entry3"))
@@ -301,7 +298,6 @@ private slots:
         QCOMPARE(tickedAfter, ticked);
         // Where the run was, as it printed: "Printing envelope 1 of 5: Entry4", ...
         QCOMPARE(progress.value(1), QString(oneJob ? "Preparing" : "Printing") + " envelope 2 of 5: Entry3");
-        QVERIFY(!cutOff);
         QVERIFY(!form.findChild<PrintProgress *>() && form.CommandPrintAll->isEnabled() && !window.printer.open);
         QCOMPARE(form.TextToAddress->text(),
                  oneJob                                              ? "Typed"
