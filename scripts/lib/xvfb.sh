@@ -7,7 +7,9 @@ start_xvfb() {
     local dir=$1 n i
     for n in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+        # -noreset: the server would otherwise reset whenever its last client
+        # leaves, and a client connecting just then is turned away.
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$dir/xvfb.log" 2>&1 &
         XVFB_PID=$!
         for i in $(seq 100); do
             # The display is ours only when our server holds its lock: a run
