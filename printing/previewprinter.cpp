@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kPixelsPerPoint = kPaperDpi / kPointsPerInch;
 // Less than this past an edge is rounding, not overflow.
 constexpr double kTolerance = 0.01;
 const QColor kInk(Qt::black);
