@@ -103,9 +103,10 @@ public:
     virtual void setChangeHandler(std::function<void()>) {}
 };
 
-// The page `pages` gives, in points; without it, or when it cannot tell now,
-// the paper asked for (A4 for the printer's own) without unprintable edges.
-QPageLayout pageLayoutOrPlain(PageSource *pages, const Paper &paper, QPageLayout::Orientation orientation);
+// The page `pages` gives, in points, and what it says of the paper; without
+// it, or when it cannot tell now, the paper asked for (A4 for the printer's
+// own) without unprintable edges.
+PageAnswer pageOrPlain(PageSource *pages, const Paper &paper, QPageLayout::Orientation orientation);
 
 // The default printer, as the envelope routine drives it: set the unit,
 // the orientation, the font and the position, print lines, start a new
