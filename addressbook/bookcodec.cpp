@@ -293,6 +293,11 @@ QString normaliseRecord(QStringView record)
     return entryOfLines(splitAt(record, kCrLf));
 }
 
+QString asStored(QStringView entry)
+{
+    return normaliseRecord(withoutLeadingSpaces(entry));
+}
+
 BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events)
 {
     BookContent content;

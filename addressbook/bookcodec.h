@@ -56,3 +56,6 @@ QString decodeWindows1252(QByteArrayView bytes);
 
 // The entry text as the reader makes it of one record.
 QString normaliseRecord(QStringView record);
+// An entry as the book file gives it back: leading spaces gone, each
+// non-empty line followed by CR LF.
+QString asStored(QStringView entry);

@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/bookmerge.h"
 
-#include "addressbook/addresstext.h"
 #include "addressbook/bookcodec.h"
 
 #include <QHash>
 
 namespace {
-
-// The entry as the file gives it back.
-QString stored(const QString &entry)
-{
-    return normaliseRecord(withoutLeadingSpaces(entry));
-}
 
 using Counts = QHash<QString, qsizetype>;
 
@@ -21,7 +14,7 @@ Counts counted(const QStringList &entries)
     Counts counts;
     counts.reserve(entries.size());
     for (const QString &entry : entries)
-        ++counts[stored(entry)];
+        ++counts[asStored(entry)];
     return counts;
 }
 
@@ -41,14 +34,14 @@ BookMerge mergeBook(const QStringList &base, const QStringList &list, const QStr
 
     BookMerge merge;
     for (int row = 0; row < list.size(); ++row) {
-        qsizetype &left = wanted[stored(list[row])];
+        qsizetype &left = wanted[asStored(list[row])];
         if (left > 0)
             --left;
         else
             merge.removeRows.append(row);
     }
     for (const QString &entry : disk) {
-        qsizetype &left = wanted[stored(entry)];
+        qsizetype &left = wanted[asStored(entry)];
         if (left > 0) {
             --left;
             merge.add.append(entry);

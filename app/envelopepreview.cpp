@@ -13,7 +13,6 @@ namespace {
 
 const QColor kPaper(Qt::white);
 const QColor kUnprintable(0, 0, 0, 40);
-constexpr double kPixelsPerPoint = kPaperDpi / kPointsPerInch;
 
 // Draws the last layout, scaled to fit, centred.
 class Drawing final : public QWidget

@@ -19,6 +19,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace {
 
 template <typename Box>
@@ -32,10 +36,27 @@ FieldText textOf(const Box *box)
 // printer's own set-up.
 constexpr int kPrinterWatchMs = 2000;
 
-// The fields of the set-up that each printer keeps for itself.
-constexpr Setting kPerPrinter[] = {Setting::EnvelopeSize, Setting::EnvelopeWidthMM,  Setting::EnvelopeHeightMM,
-                                   Setting::ShiftXMM,     Setting::ShiftYMM,         Setting::Rotate180,
-                                   Setting::EnvelopeTray, Setting::EnvelopePaperType};
+// The fields of the set-up that each printer keeps for itself, with their
+// texts in `setup`.
+std::array<std::pair<Setting, QString>, 8> perPrinterFields(const EnvelopeSetup &setup)
+{
+    return {{
+        {Setting::EnvelopeSize, setup.size},
+        {Setting::EnvelopeWidthMM, setup.widthMM},
+        {Setting::EnvelopeHeightMM, setup.heightMM},
+        {Setting::ShiftXMM, setup.shiftXMM},
+        {Setting::ShiftYMM, setup.shiftYMM},
+        {Setting::Rotate180, setup.turned ? QStringLiteral("1") : QStringLiteral("0")},
+        {Setting::EnvelopeTray, setup.tray},
+        {Setting::EnvelopePaperType, setup.paperType},
+    }};
+}
+
+bool keptPerPrinter(Setting setting)
+{
+    const auto fields = perPrinterFields({});
+    return std::any_of(fields.begin(), fields.end(), [setting](const auto &field) { return field.first == setting; });
+}
 
 Paper paperOf(const EnvelopeSetup &setup)
 {
@@ -66,7 +87,7 @@ void Form1::connectEnvelopeWindows()
     connect(envelopeSetup->testPrint, &QPushButton::clicked, this, &Form1::testPrint_Click);
     connect(envelopeSetup, &EnvelopeSetupDialog::changed, this, [this](Setting setting, const QString &text) {
         storeField(setting, text);
-        if (std::find(std::begin(kPerPrinter), std::end(kPerPrinter), setting) != std::end(kPerPrinter))
+        if (keptPerPrinter(setting))
             rememberPrinterSetup();
         refreshPreview();
     });
@@ -161,17 +182,7 @@ void Form1::EnvelopePrinter_Click()
     setup.tray.clear();
     setup.paperType.clear();
     setup = m_printerSetups.byPrinter.value(setup.printer, setup);
-    const std::pair<Setting, QString> fields[] = {
-        {Setting::EnvelopeSize, setup.size},
-        {Setting::EnvelopeWidthMM, setup.widthMM},
-        {Setting::EnvelopeHeightMM, setup.heightMM},
-        {Setting::ShiftXMM, setup.shiftXMM},
-        {Setting::ShiftYMM, setup.shiftYMM},
-        {Setting::Rotate180, setup.turned ? QStringLiteral("1") : QStringLiteral("0")},
-        {Setting::EnvelopeTray, setup.tray},
-        {Setting::EnvelopePaperType, setup.paperType},
-    };
-    for (const auto &[setting, text] : fields)
+    for (const auto &[setting, text] : perPrinterFields(setup))
         envelopeSetup->assign(setting, text);
     rememberPrinterSetup();
     envelopePreview->forgetPage();

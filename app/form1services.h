@@ -23,14 +23,16 @@ struct Form1Services
     EventPump &events;
     Clock &clock;
     AppControl &app;
-    // The default printer, which every envelope goes to.
+    // The printer the envelope set-up names (the system's default unless
+    // another is chosen), which every printed envelope goes to.
     Printer &printer;
     // The program's own folder, where the address book lives by default,
     // and the user's data folder, where it lives when that one is read-only.
     QString programDir;
     QString dataDir;
-    // The printer's pages and unprintable edges, for the envelope preview;
-    // none: a plain page without edges.
+    // What the print server says of the printers: their pages and
+    // unprintable edges, for the preview and the PDF, and their choices, for
+    // the envelope set-up; none: a plain page without edges.
     PageSource *pages = nullptr;
     // The dialogs that choose a file to read or write; none: the desktop's own.
     FileDialogs *fileDialogs = nullptr;

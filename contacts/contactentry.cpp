@@ -38,11 +38,3 @@ QString addressSummary(const PostalAddress &address, QStringView home)
     const QString kind = ContactTexts::kindOf(address.kind);
     return kind.isEmpty() ? lines : ContactTexts::kindAndLines(kind, lines);
 }
-
-QString asStored(QStringView entry)
-{
-    qsizetype at = 0;
-    while (at < entry.size() && entry[at] == u' ')
-        ++at;
-    return normaliseRecord(entry.sliced(at));
-}

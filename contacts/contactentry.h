@@ -16,7 +16,3 @@ QString contactEntry(const Contact &contact, int address, QStringView home);
 // One line that tells an address from the contact's others: its kind and
 // its lines, for choosing among them.
 QString addressSummary(const PostalAddress &address, QStringView home);
-
-// An entry as the book file gives it back: leading spaces gone, each
-// non-empty line followed by CR LF.
-QString asStored(QStringView entry);

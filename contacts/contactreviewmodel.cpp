@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/contactreviewmodel.h"
 
+#include "addressbook/bookcodec.h"
 #include "contacts/contactentry.h"
 
 #include <utility>

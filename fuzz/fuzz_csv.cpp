@@ -3,6 +3,7 @@
 // header names or a mapping the input chooses: the fields of each record
 // are what the text holds, each entry is in the book's own form, and the
 // entries, written as CSV and read again, come back the same.
+#include "addressbook/bookcodec.h"
 #include "contacts/contactencoding.h"
 #include "contacts/contactentry.h"
 #include "contacts/contactwriters.h"

@@ -2,6 +2,7 @@
 // The vCard reader on any bytes, decoded as a file is: each contact it
 // keeps has an address, each entry it makes is in the book's own form, and
 // the entries, written as vCard and read again, come back the same.
+#include "addressbook/bookcodec.h"
 #include "contacts/contactencoding.h"
 #include "contacts/contactentry.h"
 #include "contacts/contactwriters.h"

@@ -103,15 +103,16 @@ public:
     virtual void setChangeHandler(std::function<void()>) {}
 };
 
-// The page `pages` gives, in points; without it, or when it cannot tell now,
-// the paper asked for (A4 for the printer's own) without unprintable edges.
-QPageLayout pageLayoutOrPlain(PageSource *pages, const Paper &paper, QPageLayout::Orientation orientation);
+// The page `pages` gives, in points, and what it says of the paper; without
+// it, or when it cannot tell now, the paper asked for (A4 for the printer's
+// own) without unprintable edges.
+PageAnswer pageOrPlain(PageSource *pages, const Paper &paper, QPageLayout::Orientation orientation);
 
-// The default printer, as the envelope routine drives it: set the unit,
-// the orientation, the font and the position, print lines, start a new
-// page, end the document. The first printed line opens a document (one print job);
-// ending the document closes it. Settings persist from one document to
-// the next.
+// A printer as the envelope routine drives it (the paper's, a PDF file's,
+// or the preview's): set the unit, the orientation, the font and the
+// position, print lines, start a new page, end the document. The first
+// printed line opens a document (one print job); ending the document closes
+// it. Settings persist from one document to the next.
 class Printer
 {
 public:

@@ -126,6 +126,17 @@ std::optional<EnvelopeResult> setUpPage(const EnvelopeFields &fields, Printer &p
     return std::nullopt;
 }
 
+// Sends the drawn document as one job: the envelope's result with what the
+// user should know of the job, or why the job was refused.
+EnvelopeResult sendDocument(Printer &printer, EnvelopeResult drawn)
+{
+    const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send);
+    if (!status.ok())
+        return {EnvelopeResult::Outcome::PrinterFailed, status.error};
+    drawn.notice = status.notice;
+    return drawn;
+}
+
 FieldText fixedText(const QString &text)
 {
     return [text] { return text; };
@@ -265,14 +276,7 @@ EnvelopeResult printEnvelope(const EnvelopeFields &fields, Printer &printer, con
                              const std::function<bool()> &stopped, const QLocale &locale)
 {
     const EnvelopeResult drawn = drawEnvelope(fields, printer, processEvents, stopped, locale);
-    if (!drawn.succeeded())
-        return drawn;
-    const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send);
-    if (!status.ok())
-        return {EnvelopeResult::Outcome::PrinterFailed, status.error};
-    EnvelopeResult sent = drawn;
-    sent.notice = status.notice;
-    return sent;
+    return drawn.succeeded() ? sendDocument(printer, drawn) : drawn;
 }
 
 EnvelopeResult drawEnvelope(const EnvelopeFields &fields, Printer &printer, const ProcessEvents &processEvents,
@@ -328,8 +332,5 @@ EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer,
         printer.endDoc(Printer::DocumentEnd::Discard);
         return {EnvelopeResult::Outcome::PrinterFailed, status.error};
     }
-    const PrinterStatus status = printer.endDoc(Printer::DocumentEnd::Send);
-    if (!status.ok())
-        return {EnvelopeResult::Outcome::PrinterFailed, status.error};
-    return {EnvelopeResult::Outcome::Printed, {}, status.notice};
+    return sendDocument(printer, {EnvelopeResult::Outcome::Printed, {}});
 }

@@ -14,7 +14,6 @@ namespace {
 // The test envelope's lines and numbers: fine, but visible on any printer.
 constexpr double kMarkLineWidth = 0.3; // points
 constexpr double kMarkFontSize = 6;
-constexpr double kPixelsPerPoint = kPaperDpi / kPointsPerInch;
 } // namespace
 
 void PaintedPrinter::setScaleUnit(ScaleUnit unit)

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kPixelsPerPoint = kPaperDpi / kPointsPerInch;
 // Less than this past an edge is rounding, not overflow.
 constexpr double kTolerance = 0.01;
 const QColor kInk(Qt::black);
@@ -53,13 +52,9 @@ const PageAnswer &PreviewPrinter::knownPage()
     if (!m_known || !(m_known->paper == paper()) || m_known->orientation != orientation()) {
         const auto pageOrientation =
             orientation() == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-        PageAnswer answer{QPageLayout(paper().size.value_or(QPageSize(QPageSize::A4)), pageOrientation, {}), {}};
         // A printer that cannot tell its page now still gets a preview: the
         // page without edges. Printing itself reports what is wrong.
-        if (PageAnswer asked; m_pages && m_pages->pageLayout(paper(), pageOrientation, asked).ok())
-            answer = asked;
-        answer.layout.setUnits(QPageLayout::Point);
-        m_known = Known{paper(), orientation(), answer};
+        m_known = Known{paper(), orientation(), pageOrPlain(m_pages, paper(), pageOrientation)};
     }
     return m_known->answer;
 }

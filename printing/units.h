@@ -13,3 +13,4 @@ inline constexpr double kPointsPerHundredthMm = kPointsPerMillimetre / 100.0;
 // The resolution every page is drawn at, on paper and on screen alike, as
 // Qt's high-resolution printer draws: fonts measure the same on both.
 inline constexpr int kPaperDpi = 1200;
+inline constexpr double kPixelsPerPoint = kPaperDpi / kPointsPerInch;

@@ -13,7 +13,7 @@ PdfSaveTarget::PdfSaveTarget(PageSource *pages, const QString &path) : m_pages(p
 PrinterStatus PdfSaveTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
 {
     // A file takes any paper: what the printer lacks does not matter here.
-    answer = {pageLayoutOrPlain(m_pages, paper, orientation), {}};
+    answer = {pageOrPlain(m_pages, paper, orientation).layout, {}};
     return {};
 }
 

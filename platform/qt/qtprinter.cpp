@@ -35,7 +35,7 @@ QtPrinter::~QtPrinter()
 PrinterStatus QtPrinter::checkPaper(QString &problem)
 {
     // The pages of one document share the paper asked for at its first.
-    if (documentOpen() && m_askedFor && m_askedFor->first == paper() && m_askedFor->second == orientation()) {
+    if (documentOpen() && m_askedFor == std::pair(paper(), orientation())) {
         problem = m_paperProblem;
         return {};
     }
@@ -66,7 +66,7 @@ PrinterStatus QtPrinter::openPage(bool first, Canvas &canvas)
 PrinterStatus QtPrinter::openDocument(Canvas &canvas)
 {
     // The page asked for just before, unless the paper has changed since.
-    if (!m_askedFor || !(m_askedFor->first == paper()) || m_askedFor->second != orientation()) {
+    if (m_askedFor != std::pair(paper(), orientation())) {
         QString problem;
         if (PrinterStatus status = checkPaper(problem); !status.ok())
             return status;

@@ -23,10 +23,9 @@ check_root() {
     [ "$(in_root dpkg-query -W -f='${Status}' quillon)" = "install ok installed" ] || fail "quillon is not installed"
     in_root apt-get check -q >/dev/null || fail "apt reports broken dependencies"
 
-    # The program and the Qt plugins it loads (platforms, printing) find every library.
+    # The program and the Qt plugins it loads (platforms) find every library.
     local missing
-    missing=$(in_root sh -c 'ldd /usr/bin/quillon /usr/lib/*/qt6/plugins/platforms/*.so \
-                                 /usr/lib/*/qt6/plugins/printsupport/*.so' | grep -B30 'not found' || true)
+    missing=$(in_root sh -c 'ldd /usr/bin/quillon /usr/lib/*/qt6/plugins/platforms/*.so' | grep -B30 'not found' || true)
     [ -z "$missing" ] || fail "libraries not found:"$'\n'"$missing"
 
     # A few seconds of the real window on the offscreen platform: still
