@@ -38,7 +38,6 @@ public:
     IoResult deleteAllAndFreeze();
     // Stops writes without deleting (the program is ending).
     void freeze() { m_frozen = true; }
-    bool frozen() const { return m_frozen; }
 
 private:
     SettingsBackend &m_backend;
