@@ -7,6 +7,7 @@
 #include "app/addresstextbox.h"
 #include "app/contactdrops.h"
 #include "app/contactimportflow.h"
+#include "app/manualflow.h"
 #include "app/sortedcombobox.h"
 #include "platform/appcontrol.h"
 #include "platform/filedialogs.h"
@@ -40,6 +41,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     connectMenus();
     nameForScreenReaders(*this);
     connect(new ContactDrops(this), &ContactDrops::dropped, this, &Form1::importContacts);
+    m_manual = new ManualFlow(this, ManualM, m_services.shell, m_services.messages);
 }
 
 Form1::~Form1()

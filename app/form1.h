@@ -20,6 +20,7 @@
 class AddressListModel;
 class ContactImportFlow;
 class FileDialogs;
+class ManualFlow;
 class PrintProgress;
 class Printer;
 enum class BatchKind;
@@ -204,6 +205,7 @@ private:
     QStringList m_contactFiles; // waiting for the review of the one before
     QPointer<ContactImportFlow> m_contactImport;
     std::unique_ptr<FileDialogs> m_desktopDialogs;
+    ManualFlow *m_manual; // the maker's web pages and the manual, F1
 
     // --- Printing (form1_printing.cpp) ---
     // One envelope from the fields as they stand now, one job.

@@ -2,16 +2,11 @@
 // Form1's help and information menu.
 #include "app/form1.h"
 
+#include "app/maker.h"
+#include "app/manualflow.h"
 #include "platform/messagebox.h"
-#include "platform/shell.h"
 
 namespace {
-const QString kAuthor = QStringLiteral("Tarvik");
-const QString kAuthorEmail = QStringLiteral("tarvik@example.org");
-const QString kHomeHost = QStringLiteral("www.example.org");
-const QString kCustomProgrammingPage = QStringLiteral("www.example.org/customprogramming.htm");
-const QString kSuggestionsEmail = QStringLiteral("suggestions@example.org");
-
 QString aboutText()
 {
     // Every line of the About text ends in CR LF, the program's line break;
@@ -29,7 +24,7 @@ void Form1::AboutMMMM_Click()
 
 void Form1::HelpMMMM_Click()
 {
-    m_services.shell.openUrl(kHomeHost);
+    m_manual->openWebPage(kHomeHost);
 }
 
 void Form1::HelpM_Click()
@@ -39,7 +34,7 @@ void Form1::HelpM_Click()
 
 void Form1::CustomProgrammingMenu_Click()
 {
-    m_services.shell.openUrl(kCustomProgrammingPage);
+    m_manual->openWebPage(kCustomProgrammingPage);
 }
 
 void Form1::SuggestionsMenu_Click()

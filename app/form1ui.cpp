@@ -303,6 +303,7 @@ void Form1Ui::createMenus(QMainWindow *window)
     MHelp = menu(tr("&Help"), "MHelp");
     AboutMMMM = item(MHelp, tr("&About"), "AboutMMMM");
     HelpMMMM = item(MHelp, tr("&Help"), "HelpMMMM");
+    ManualM = item(MHelp, tr("Quillon &Manual"), "ManualM");
 
     SaveMenu->setShortcut(QKeySequence::Save);
     PrintKey = new QAction(window);

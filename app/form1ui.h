@@ -115,6 +115,7 @@ public:
     QMenu *MHelp = nullptr;
     QAction *AboutMMMM = nullptr;
     QAction *HelpMMMM = nullptr;
+    QAction *ManualM = nullptr; // F1
     // Print has no menu item: the window itself takes Ctrl+P.
     QAction *PrintKey = nullptr;
 

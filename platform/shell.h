@@ -3,11 +3,14 @@
 
 #include <QString>
 
+#include <functional>
+
 // Opens a web address with the desktop's default browser.
 class Shell
 {
 public:
     virtual ~Shell() = default;
-    // The result is not reported: a missing browser shows nothing.
-    virtual void openUrl(const QString &url) = 0;
+    // `failed` runs, now or later from the event loop, when no browser
+    // could be started for the address.
+    virtual void openUrl(const QString &url, std::function<void()> failed) = 0;
 };

@@ -1431,6 +1431,32 @@ Sie bleiben unverändert, und Quillon läuft weiter.</translation>
         <source>Save &amp;Envelopes as PDF...</source>
         <translation>Umschläge als P&amp;DF speichern...</translation>
     </message>
+    <message>
+        <source>Quillon &amp;Manual</source>
+        <translation>&amp;Quillon-Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>ManualFlow</name>
+    <message>
+        <source>Quillon could not start a web browser to open %1.
+
+Do you want to read the Quillon Manual, which comes with the program, instead?</source>
+        <translation>Quillon konnte keinen Webbrowser starten, um %1 zu öffnen.
+
+Möchten Sie stattdessen das Quillon-Handbuch lesen, das dem Programm beiliegt?</translation>
+    </message>
+</context>
+<context>
+    <name>ManualWindow</name>
+    <message>
+        <source>Quillon Manual</source>
+        <translation>Quillon-Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
 </context>
 <context>
     <name>PdfSaveTarget</name>

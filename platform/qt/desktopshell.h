@@ -3,9 +3,10 @@
 
 #include "platform/shell.h"
 
-// Opens web addresses with the desktop's default browser.
+// Opens web addresses with the desktop's default browser, through
+// xdg-open where it is installed, so that its answer is heard.
 class DesktopShell final : public Shell
 {
 public:
-    void openUrl(const QString &url) override;
+    void openUrl(const QString &url, std::function<void()> failed) override;
 };

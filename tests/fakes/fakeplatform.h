@@ -57,8 +57,15 @@ private:
 class FakeShell final : public Shell
 {
 public:
-    void openUrl(const QString &url) override { opened << url; }
+    // `starts` false: no browser can be started.
+    void openUrl(const QString &url, std::function<void()> failed) override
+    {
+        opened << url;
+        if (!starts)
+            failed();
+    }
     QStringList opened;
+    bool starts = true;
 };
 
 class FakeClock final : public Clock
