@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -102,8 +103,9 @@ private slots:
         form->ManualM->trigger();
         QCOMPARE(form->findChildren<ManualWindow *>().size(), 1);
         QVERIFY(QTest::qWaitForWindowActive(manual));
+        const QPointer<ManualWindow> closing = manual;
         QTest::keyClick(manual->browser(), Qt::Key_Escape);
-        QTRY_VERIFY(!openManual(*form));
+        QTRY_VERIFY(!closing || !closing->isVisible());
     }
 
     void linksLeadToTheirSections_data()
