@@ -937,7 +937,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>Print All Selected Address sends one document, a page per address, without pauses</source>
-        <translation>Imprimir todas las direcciones seleccionadas envía un solo documento, una página por dirección, sin pausas</translation>
+        <translation>Imprimir todas las marcadas envía un solo documento, una página por dirección, sin pausas</translation>
     </message>
     <message>
         <source>How to feed the envelope</source>
@@ -1265,7 +1265,7 @@ Se queda como está y Quillon sigue en marcha.</translation>
     </message>
     <message>
         <source>Save Address</source>
-        <translation>Guardar dirección</translation>
+        <translation>Añadir dirección</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -1285,7 +1285,7 @@ Se queda como está y Quillon sigue en marcha.</translation>
     </message>
     <message>
         <source>Print All Selected Address</source>
-        <translation>Imprimir todas las direcciones seleccionadas</translation>
+        <translation>Imprimir todas las marcadas</translation>
     </message>
     <message>
         <source>Address Importer</source>
@@ -1297,7 +1297,7 @@ Se queda como está y Quillon sigue en marcha.</translation>
     </message>
     <message>
         <source>Specify:</source>
-        <translation>Especificar:</translation>
+        <translation>Otro:</translation>
     </message>
     <message>
         <source>Address Delimiter</source>

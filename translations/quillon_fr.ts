@@ -937,7 +937,7 @@ Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>Print All Selected Address sends one document, a page per address, without pauses</source>
-        <translation>Imprimer toutes les adresses sélectionnées envoie un seul document, une page par adresse, sans pause</translation>
+        <translation>Imprimer toutes les adresses cochées envoie un seul document, une page par adresse, sans pause</translation>
     </message>
     <message>
         <source>How to feed the envelope</source>
@@ -1265,7 +1265,7 @@ Ils restent tels quels, et Quillon continue de fonctionner.</translation>
     </message>
     <message>
         <source>Save Address</source>
-        <translation>Enregistrer l&apos;adresse</translation>
+        <translation>Garder l&apos;adresse</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -1273,7 +1273,7 @@ Ils restent tels quels, et Quillon continue de fonctionner.</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation>Supprimer la sélection</translation>
+        <translation>Retirer les cochées</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1285,7 +1285,7 @@ Ils restent tels quels, et Quillon continue de fonctionner.</translation>
     </message>
     <message>
         <source>Print All Selected Address</source>
-        <translation>Imprimer toutes les adresses sélectionnées</translation>
+        <translation>Imprimer toutes les adresses cochées</translation>
     </message>
     <message>
         <source>Address Importer</source>
