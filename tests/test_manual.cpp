@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/manualwindow.h"
 #include "fakes/testservices.h"
+#include "platform/qt/desktopshell.h"
 
 #include <QAction>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -158,6 +160,39 @@ private slots:
         }
         ManualWindow *manual = openManual(*form);
         QCOMPARE(manual != nullptr && manual->isVisible(), !browserStarts && accepted);
+    }
+
+    // The desktop's opener is asked, and its answer that it found no
+    // browser (xdg-open's status 3) is heard.
+    void desktopShellHearsTheOpener_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("a browser started") << 0 << false;
+        QTest::newRow("no browser") << 3 << true;
+    }
+    void desktopShellHearsTheOpener()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, failed);
+        QTemporaryDir bin;
+        QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        QVERIFY(opener.write(QStringLiteral("#!/bin/sh\necho \"$1\" > \"$0.url\"\nexit %1\n").arg(status).toUtf8())
+                > 0);
+        opener.close();
+        QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+        bool heard = false;
+        DesktopShell().openUrl(QStringLiteral("www.example.org"), [&heard] { heard = true; });
+        qputenv("PATH", path);
+        QTRY_VERIFY(QFile::exists(opener.fileName() + QStringLiteral(".url")));
+        QTest::qWait(200);
+        QTRY_COMPARE(heard, failed);
+        QFile url(opener.fileName() + QStringLiteral(".url"));
+        QVERIFY(url.open(QIODevice::ReadOnly));
+        QCOMPARE(url.readAll().trimmed(), QByteArray("http://www.example.org"));
     }
 };
 
