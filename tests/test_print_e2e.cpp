@@ -414,6 +414,24 @@ private slots:
         QTRY_VERIFY((*problem)->isVisible());
     }
 
+    // A queue without a driver passes the page on unchanged, and says so.
+    void rawQueueSaysThePageGoesUnchanged()
+    {
+        NEED_SERVER();
+        Window window;
+        window.choose(Setting::EnvelopePrinter, m_queue);
+        window.choose(Setting::EnvelopeSize, "C4");
+        window.form.EnvelopeM->trigger();
+        const auto labels = window.form.envelopeSetup->findChildren<QLabel *>();
+        const auto problem = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
+            return label->accessibleName() == "Envelope size on this printer";
+        });
+        QVERIFY(problem != labels.end());
+        QTRY_VERIFY2((*problem)->text().contains("has no driver: the print service passes the envelope's page of "
+                                                 "229 × 324 mm to it unchanged"),
+                     qPrintable((*problem)->text()));
+    }
+
     // The Preview follows the server's default printer, and a change of
     // that printer's own default paper: its paper and its edges.
     void previewFollowsTheDefaultPrinter()
