@@ -10,6 +10,7 @@ namespace {
 constexpr double kAspect = 0.5;
 constexpr int kSlot = 22; // height of the printer's slot
 constexpr int kGap = 6;
+constexpr int kArrowRoom = 18;
 
 bool onLeft(FeedCorner corner)
 {
@@ -61,14 +62,15 @@ void FeedPicture::paintEvent(QPaintEvent *)
     // The printer's slot across the top, with the feed's arrow into it.
     const QRectF slot(4, 2, width() - 8, kSlot);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(colours.color(QPalette::Mid));
+    painter.setBrush(colours.color(QPalette::Dark));
     painter.drawRoundedRect(slot, 4, 4);
     painter.setPen(colours.color(QPalette::BrightText));
     painter.drawText(slot, Qt::AlignCenter, tr("Printer"));
 
     // The envelope, portrait, its leading edge up against the slot.
     const double room = height() - slot.bottom() - 2 * kGap - 2;
-    const double envelopeWidth = std::min(width() - 30.0, room * kAspect);
+    // Room on the right for the arrow.
+    const double envelopeWidth = std::min(width() - 2.0 * kArrowRoom, room * kAspect);
     const QRectF envelope((width() - envelopeWidth) / 2, slot.bottom() + 2 * kGap, envelopeWidth,
                           envelopeWidth / kAspect);
     painter.setPen(QPen(ink, 1));
@@ -77,13 +79,11 @@ void FeedPicture::paintEvent(QPaintEvent *)
     // The leading edge, thick, and the arrow beside the envelope.
     painter.setPen(QPen(ink, 3));
     painter.drawLine(envelope.topLeft(), envelope.topRight());
-    const double arrowX = envelope.right() + 10;
-    if (arrowX + 6 < width()) {
-        painter.setPen(QPen(ink, 2));
-        painter.drawLine(QPointF(arrowX, envelope.center().y()), QPointF(arrowX, envelope.top()));
-        painter.drawLine(QPointF(arrowX, envelope.top()), QPointF(arrowX - 5, envelope.top() + 7));
-        painter.drawLine(QPointF(arrowX, envelope.top()), QPointF(arrowX + 5, envelope.top() + 7));
-    }
+    const double arrowX = envelope.right() + kArrowRoom / 2.0;
+    painter.setPen(QPen(ink, 2));
+    painter.drawLine(QPointF(arrowX, envelope.center().y()), QPointF(arrowX, envelope.top()));
+    painter.drawLine(QPointF(arrowX, envelope.top()), QPointF(arrowX - 5, envelope.top() + 7));
+    painter.drawLine(QPointF(arrowX, envelope.top()), QPointF(arrowX + 5, envelope.top() + 7));
 
     // The flap lies along the front's top edge, the side where the stamp
     // and the return address are; it shows when the front faces down.
@@ -110,9 +110,13 @@ void FeedPicture::paintEvent(QPaintEvent *)
     // The return address: short lines running along the envelope's length.
     const QRectF returnBlock = inCorner(envelope, m_feed.returnAddress, QSizeF(2.4 * unit, 4 * unit), unit * 0.6);
     painter.setPen(QPen(ink, 1.5, style));
+    // They start at the front's left end, the corner's own end.
+    const bool fromTop = onTop(m_feed.returnAddress);
     for (int i = 0; i < 3; ++i) {
         const double x = frontTopOnLeft ? returnBlock.left() + i * unit * 0.8 : returnBlock.right() - i * unit * 0.8;
-        painter.drawLine(QPointF(x, returnBlock.top()), QPointF(x, returnBlock.bottom() - i * unit * 0.6));
+        const double shorter = i * unit * 0.6;
+        painter.drawLine(QPointF(x, fromTop ? returnBlock.top() : returnBlock.bottom()),
+                         QPointF(x, fromTop ? returnBlock.bottom() - shorter : returnBlock.top() + shorter));
     }
     // The to-address: longer lines in the middle, nearer the front's bottom.
     const QPointF centre = envelope.center();

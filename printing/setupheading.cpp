@@ -31,13 +31,17 @@ QString setupHeading(const EnvelopeSetup &setup, const PrinterDescription &print
             ? translated(QT_TRANSLATE_NOOP("SetupHeading", "system default printer"))
             : QCoreApplication::translate("SetupHeading", "%1 (system default)").arg(printer.queue);
     }
+    // A named size's label gives its millimetres; the printer's paper and
+    // the custom size get the page's own.
     QString size = setup.size;
+    bool withPage = true;
     for (const EnvelopeSize &known : envelopeSizes()) {
-        // The custom size's label says how to enter it; here its millimetres follow.
-        if (known.key == setup.size)
+        if (known.key == setup.size) {
             size = known.custom ? translated(QT_TRANSLATE_NOOP("SetupHeading", "custom")) : known.label;
+            withPage = known.custom || known.key == kPrinterPaper;
+        }
     }
-    if (!pageMM.isEmpty())
+    if (withPage && !pageMM.isEmpty())
         size = QCoreApplication::translate("SetupHeading", "%1, %2 × %3 mm")
                    .arg(size, QString::number(pageMM.width(), 'f', 0), QString::number(pageMM.height(), 'f', 0));
     return QCoreApplication::translate("SetupHeading", "Printer: %1 · Tray: %2 · Size: %3")

@@ -8,6 +8,7 @@
 #include <QString>
 
 // The printer, tray and size an envelope is laid out for, in one line for
-// the preview: names as the set-up shows them, the size with the page's
-// own millimetres (`pageMM`, as the envelope lies; empty when unknown).
+// the preview: names as the set-up shows them; the printer's paper and the
+// custom size with the page's own millimetres (`pageMM`, as the envelope
+// lies; empty when unknown).
 QString setupHeading(const EnvelopeSetup &setup, const PrinterDescription &printer, const QSizeF &pageMM);

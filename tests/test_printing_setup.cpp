@@ -185,7 +185,7 @@ private slots:
         QTest::newRow("chosen, a tray it names") << "Office"
                                                  << "manual"
                                                  << "DL"
-                                                 << "Printer: Office · Tray: Manual feed · Size: DL";
+                                                 << "Printer: Office · Tray: Manual feed · Size: DL (110 × 220 mm)";
         QTest::newRow("a tray it does not list") << "Office"
                                                  << "rear"
                                                  << "C5"
