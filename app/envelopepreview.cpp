@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/envelopepreview.h"
 
+#include "app/feedpicture.h"
 #include "printing/envelope.h"
+#include "printing/feeddirection.h"
+#include "printing/setupheading.h"
 #include "printing/units.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -44,7 +48,9 @@ protected:
         painter.setPen(QPen(Qt::gray, 0));
         painter.drawRect(page);
 
-        // The lines as the paper's own routine drew them.
+        // The lines as the paper's own routine drew them, in the ink it
+        // chose: black unless a line runs off.
+        painter.setPen(Qt::black);
         painter.scale(1 / kPixelsPerPoint, 1 / kPixelsPerPoint);
         painter.drawPicture(0, 0, m_layout.picture());
     }
@@ -55,19 +61,30 @@ private:
 
 } // namespace
 
-EnvelopePreview::EnvelopePreview(PageSource *pages, QWidget *parent) : QWidget(parent, Qt::Window), m_printer(pages)
+EnvelopePreview::EnvelopePreview(PageSource *pages, QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_pages(pages),
+      m_printer(pages)
 {
     setObjectName(QStringLiteral("EnvelopePreview"));
     setWindowTitle(tr("Envelope Preview"));
+    m_heading = new QLabel(this);
+    m_heading->setAccessibleName(tr("Printer, tray and size shown"));
+    m_heading->setWordWrap(true);
     m_drawing = new Drawing(m_printer, this);
     m_drawing->setAccessibleName(tr("Envelope preview"));
+    m_feed = new FeedPicture(this);
     m_summary = new QLabel(this);
     m_summary->setAccessibleName(tr("Lines off the printable area"));
     m_summary->setWordWrap(true);
+    auto *pictures = new QHBoxLayout;
+    pictures->addWidget(m_drawing, 1);
+    pictures->addWidget(m_feed);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_drawing, 1);
+    layout->addWidget(m_heading);
+    layout->addLayout(pictures, 1);
     layout->addWidget(m_summary);
-    resize(480, 300);
+    resize(620, 320);
 }
 
 void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
@@ -86,6 +103,21 @@ void EnvelopePreview::showEnvelope(const EnvelopeFields &fields)
     m_drawing->setAccessibleDescription(
         tr("Prints: %1. %2").arg(printed.join(QStringLiteral("; ")), m_summary->text()));
     m_drawing->update();
+
+    // What it shows and how that goes in, as the set-up says it.
+    const EnvelopeSetup setup = fields.setup ? fields.setup() : EnvelopeSetup{};
+    Paper paper;
+    paper.printer = setup.printer;
+    const PrinterDescription printer = m_pages ? m_pages->describe(paper) : PrinterDescription{};
+    const QSizeF pageMM = m_printer.page().size() / kPointsPerMillimetre;
+    m_heading->setText(setupHeading(setup, printer, pageMM));
+    const FeedLayout feed = feedLayout(printer.turn, setup.turned, setup.face);
+    m_feed->showFeed(feed, feedDirection(feed, printer.turn));
+}
+
+QString EnvelopePreview::heading() const
+{
+    return m_heading->text();
 }
 
 QString EnvelopePreview::summary() const

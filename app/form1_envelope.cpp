@@ -5,23 +5,15 @@
 #include "app/form1.h"
 
 #include "app/addresstextbox.h"
-#include "app/busycommand.h"
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
+#include "app/toaddressplacement.h"
 #include "platform/messagebox.h"
 #include "printing/envelope.h"
-#include "printing/feeddirection.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
-
-#include <algorithm>
-#include <array>
-#include <utility>
 
 namespace {
 
@@ -35,28 +27,6 @@ FieldText textOf(const Box *box)
 // preview is open, to follow a change of its default printer or of the
 // printer's own set-up.
 constexpr int kPrinterWatchMs = 2000;
-
-// The fields of the set-up that each printer keeps for itself, with their
-// texts in `setup`.
-std::array<std::pair<Setting, QString>, 8> perPrinterFields(const EnvelopeSetup &setup)
-{
-    return {{
-        {Setting::EnvelopeSize, setup.size},
-        {Setting::EnvelopeWidthMM, setup.widthMM},
-        {Setting::EnvelopeHeightMM, setup.heightMM},
-        {Setting::ShiftXMM, setup.shiftXMM},
-        {Setting::ShiftYMM, setup.shiftYMM},
-        {Setting::Rotate180, setup.turned ? QStringLiteral("1") : QStringLiteral("0")},
-        {Setting::EnvelopeTray, setup.tray},
-        {Setting::EnvelopePaperType, setup.paperType},
-    }};
-}
-
-bool keptPerPrinter(Setting setting)
-{
-    const auto fields = perPrinterFields({});
-    return std::any_of(fields.begin(), fields.end(), [setting](const auto &field) { return field.first == setting; });
-}
 
 Paper paperOf(const EnvelopeSetup &setup)
 {
@@ -83,8 +53,8 @@ void Form1::connectEnvelopeWindows()
 {
     connect(EnvelopeM, &QAction::triggered, this, &Form1::EnvelopeM_Click);
     connect(EnvelopePreviewM, &QAction::triggered, this, &Form1::EnvelopePreviewM_Click);
-    connect(envelopeSetup->preview, &QPushButton::clicked, this, &Form1::EnvelopePreviewM_Click);
-    connect(envelopeSetup->testPrint, &QPushButton::clicked, this, &Form1::testPrint_Click);
+    connect(envelopeSetup, &EnvelopeSetupDialog::previewAsked, this, &Form1::EnvelopePreviewM_Click);
+    connect(envelopeSetup, &EnvelopeSetupDialog::testPrintAsked, this, &Form1::testPrint_Click);
     connect(envelopeSetup, &EnvelopeSetupDialog::changed, this, [this](Setting setting, const QString &text) {
         storeField(setting, text);
         if (keptPerPrinter(setting))
@@ -92,6 +62,7 @@ void Form1::connectEnvelopeWindows()
         refreshPreview();
     });
     connect(envelopeSetup, &EnvelopeSetupDialog::printerChosen, this, &Form1::EnvelopePrinter_Click);
+    new ToAddressPlacement(envelopeSetup, envelopePreview, TextToAddress, TextAddressToOffX, TextAddressToOffY, this);
     connect(envelopePreview, &EnvelopePreview::openChanged, this, [this](bool open) {
         if (ending())
             return;
@@ -135,12 +106,9 @@ void Form1::testPrint_Click()
         return;
     m_acceptedPaperProblem.clear();
     m_toldNotice.clear();
-    const EnvelopeResult result = [this] {
-        const BusyCommand busy(envelopeSetup->testPrint);
-        EnvelopeFields fields = envelopeFields();
-        fields.printAnyway = [this](const QString &problem) { return printAnyway(problem); };
-        return printTestEnvelope(fields, m_services.printer);
-    }();
+    EnvelopeFields fields = envelopeFields();
+    fields.printAnyway = [this](const QString &problem) { return printAnyway(problem); };
+    const EnvelopeResult result = printTestEnvelope(fields, m_services.printer);
     if (!result.succeeded() && !result.reason.isEmpty() && !ending())
         m_services.messages.warning(result.message());
     tellNotice(result.notice);
@@ -198,11 +166,9 @@ void Form1::askPrinter()
 
 void Form1::showPrinter()
 {
-    const EnvelopeSetup setup = envelopeSetup->setup();
     const PrinterDescription printer =
-        m_services.pages ? m_services.pages->describe(paperOf(setup)) : PrinterDescription{};
-    envelopeSetup->showPrinter(printer, feedDirection(printer.turn, setup.turned),
-                               envelopePreview->layout().paperProblem());
+        m_services.pages ? m_services.pages->describe(paperOf(envelopeSetup->setup())) : PrinterDescription{};
+    envelopeSetup->showPrinter(printer, envelopePreview->layout().paperProblem());
 }
 
 void Form1::refreshPreview()

@@ -98,7 +98,7 @@ void Form1::CommandPrintAll_Click()
 
     m_acceptedPaperProblem.clear();
     m_toldNotice.clear();
-    const BatchKind kind = envelopeSetup->oneJob->isChecked() ? BatchKind::OneJob : BatchKind::JobEach;
+    const BatchKind kind = envelopeSetup->printAllAsOneJob() ? BatchKind::OneJob : BatchKind::JobEach;
     const PrintAllResult result = runBatch(tr("Print All progress"), [&](PrintProgress &progress) {
         if (kind == BatchKind::JobEach)
             return printAllTicked(*addressBook(), batchSteps(progress, kind, [this](const QString &entry) {

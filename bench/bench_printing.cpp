@@ -75,7 +75,7 @@ void envelopes(const char *what, Printer &printer, const QString &size = QString
 {
     Window window(printer);
     window.form.envelopeSetup->assign(Setting::EnvelopePrinter, queue);
-    window.form.envelopeSetup->size->setCurrentIndex(window.form.envelopeSetup->size->findData(size));
+    window.form.envelopeSetup->assign(Setting::EnvelopeSize, size);
     std::vector<double> times;
     for (int i = 0; i < kEnvelopes; ++i) {
         const double start = monotonicMs();
@@ -151,7 +151,7 @@ void batchOf300(const char *what, Printer &printer, bool pdf)
                        .arg(i, 3, 10, QChar(u'0'));
     window.form.addToAddressBook(entries);
     window.form.addressBook()->tickAll();
-    window.form.envelopeSetup->oneJob->setChecked(true);
+    window.form.envelopeSetup->assign(Setting::PrintAllOneJob, QStringLiteral("1"));
     QTemporaryDir folder;
     window.services.fileDialogs.chosen = {folder.filePath(QStringLiteral("envelopes.pdf"))};
     window.form.show();

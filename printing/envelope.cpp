@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/envelope.h"
+#include "printing/feeddirection.h"
 #include "printing/units.h"
 
 #include "addressbook/addresstext.h"
@@ -309,7 +310,8 @@ EnvelopeResult drawEnvelope(const EnvelopeFields &fields, Printer &printer, cons
 
 EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer, const QLocale &locale)
 {
-    const SetupPage page = readSetup(fields.setup ? fields.setup() : EnvelopeSetup{}, locale);
+    const EnvelopeSetup setup = fields.setup ? fields.setup() : EnvelopeSetup{};
+    const SetupPage page = readSetup(setup, locale);
     if (!page.problem.isEmpty())
         return badField(page.problem);
     Block returnBlock(fields.returnAddress);
@@ -326,8 +328,8 @@ EnvelopeResult printTestEnvelope(const EnvelopeFields &fields, Printer &printer,
 
     if (const auto stop = setUpPage(fields, printer, page.paper))
         return *stop;
-    if (const PrinterStatus status =
-            printer.drawMarks([&](const QSizeF &printable) { return testEnvelopeMarks(printable, origins); });
+    if (const PrinterStatus status = printer.drawMarks(
+            [&](const QSizeF &printable) { return testEnvelopeMarks(printable, origins, faceCheck(setup.face)); });
         !status.ok()) {
         printer.endDoc(Printer::DocumentEnd::Discard);
         return {EnvelopeResult::Outcome::PrinterFailed, status.error};

@@ -21,6 +21,10 @@ inline const QString kCustomEnvelope = QStringLiteral("Custom");
 // Every size, "Printer paper" first, "Custom" last.
 const QList<EnvelopeSize> &envelopeSizes();
 
+// Which side of an envelope the printer prints on, as it lies in the tray:
+// the side facing up, or the side facing down.
+enum class EnvelopeFace { Up, Down };
+
 // The envelope set-up as the user entered it: texts, like every field,
 // turned into numbers only when an envelope is laid out.
 struct EnvelopeSetup
@@ -34,6 +38,7 @@ struct EnvelopeSetup
     QString printer;   // the print queue; empty: the system's default printer
     QString tray;      // the printer's media-source keyword; empty: the printer's choice
     QString paperType; // the printer's media-type keyword; empty: the printer's choice
+    EnvelopeFace face = EnvelopeFace::Up;
 
     bool operator==(const EnvelopeSetup &) const = default;
 };

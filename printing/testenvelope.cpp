@@ -13,6 +13,10 @@ constexpr double kTickTen = 4.5;
 constexpr double kCrossArm = 3;
 // The numbers sit just inside the longest ticks.
 constexpr double kLabelGap = 0.5;
+// The note's first line, from the bottom-left corner, and its line step.
+constexpr double kNoteLeft = 15;
+constexpr double kNoteAbove = 15;
+constexpr double kNoteStep = 3.5;
 
 double tickLength(int mm)
 {
@@ -21,7 +25,7 @@ double tickLength(int mm)
 
 } // namespace
 
-PageMarks testEnvelopeMarks(const QSizeF &printable, const QList<QPointF> &origins)
+PageMarks testEnvelopeMarks(const QSizeF &printable, const QList<QPointF> &origins, const QStringList &note)
 {
     PageMarks marks;
     const QRectF area(QPointF(0, 0), printable);
@@ -47,5 +51,9 @@ PageMarks testEnvelopeMarks(const QSizeF &printable, const QList<QPointF> &origi
         marks.lines << QLineF(origin - QPointF(arm, 0), origin + QPointF(arm, 0))
                     << QLineF(origin - QPointF(0, arm), origin + QPointF(0, arm));
     }
+    for (qsizetype i = 0; i < note.size(); ++i)
+        marks.labels.append({QPointF(kNoteLeft, printable.height() / kPointsPerMillimetre - kNoteAbove + i * kNoteStep)
+                                 * kPointsPerMillimetre,
+                             note[i]});
     return marks;
 }

@@ -45,6 +45,7 @@ enum class Setting {
     EnvelopePrinter,
     EnvelopeTray,
     EnvelopePaperType,
+    EnvelopeFace,   // "up" or "down": the side of the envelope the printer prints on as it lies in the tray
     EnvelopeSetups, // last: the set-up's fields above are restored before it is read
 };
 
@@ -64,7 +65,7 @@ struct SettingKey
 };
 
 // The one table that start-up and the writing reactions share.
-inline constexpr std::array<SettingKey, 33> kSettingKeys{{
+inline constexpr std::array<SettingKey, 34> kSettingKeys{{
     {Setting::ReturnAddress, "ReturnAddress", ""},
     {Setting::ToAddress, "ToAddress", ""},
     {Setting::ReturnOffsetX, "TextReturnOffX", ".2"},
@@ -97,6 +98,7 @@ inline constexpr std::array<SettingKey, 33> kSettingKeys{{
     {Setting::EnvelopePrinter, "EnvelopePrinter", ""},
     {Setting::EnvelopeTray, "EnvelopeTray", ""},
     {Setting::EnvelopePaperType, "EnvelopePaperType", ""},
+    {Setting::EnvelopeFace, "EnvelopeFace", "up"},
     {Setting::EnvelopeSetups, "EnvelopeSetups", ""},
 }};
 

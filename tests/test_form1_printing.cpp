@@ -5,6 +5,7 @@
 #include "app/addresstextbox.h"
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
+#include "app/feedpicture.h"
 #include "app/form1.h"
 #include "app/printprogress.h"
 #include "fakes/files.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,18 @@ using namespace std::chrono_literals;
 using namespace pages;
 
 namespace {
+
+// A control of the envelope set-up or the preview, by the name a screen
+// reader gives it.
+template <typename Widget>
+Widget *named(QWidget *window, const QString &accessibleName)
+{
+    for (Widget *widget : window->findChildren<Widget *>()) {
+        if (widget->accessibleName() == accessibleName)
+            return widget;
+    }
+    qFatal("no control named %s", qPrintable(accessibleName));
+}
 
 const QStringList kEntries{"Entry0\r\nFirst Street\r\n", "Entry1\r\n", "Entry2\r\n", "Entry3\r\n", "Entry4\r\n"};
 
@@ -265,7 +279,7 @@ private slots:
         FakeWindow window;
         Form1 &form = *window.form;
         form.addressBook()->tickAll();
-        form.envelopeSetup->oneJob->setChecked(oneJob);
+        form.envelopeSetup->assign(Setting::PrintAllOneJob, oneJob ? "1" : "0");
         form.TextToAddress->setText("Typed");
         window.messages.answers = {yes};
         QStringList progress;
@@ -342,7 +356,7 @@ private slots:
         form.TextToAddress->setText(chosen == "empty.pdf" ? "" : "Typed");
         if (chosen == "empty.pdf")
             form.TextReturn->setText("");
-        form.envelopeSetup->size->setCurrentIndex(form.envelopeSetup->size->findData("DL"));
+        form.envelopeSetup->assign(Setting::EnvelopeSize, "DL");
         const QTemporaryDir folder;
         const QString path = chosen.isEmpty() ? QString() : folder.filePath(chosen);
         writeAll(folder.filePath("old.pdf"), "old");
@@ -389,56 +403,84 @@ private slots:
         QVERIFY(form.CommandPrintAll->isEnabled());
     }
 
-    // The envelope set-up: stored at every change, used by the next envelope.
+    // The envelope set-up: stored at every change, used by the next envelope;
+    // its Close button answers Alt+C. The preview names what it shows and
+    // draws the text in black.
     void envelopeSetupAndPreview()
     {
         FakeWindow window;
         Form1 &form = *window.form;
         form.EnvelopeM->trigger();
         EnvelopeSetupDialog &setup = *form.envelopeSetup;
-        QVERIFY(setup.isVisible() && !setup.widthMM->isEnabled());
-        setup.size->setCurrentIndex(setup.size->findData("Custom"));
-        setup.widthMM->setText("250");
-        QTest::keyClicks(setup.shiftXMM, "5");
-        setup.turned->click();
-        QVERIFY(!setup.oneJob->isChecked());
-        setup.oneJob->click();
-        const QStringList stored{"Custom", "250", "110", "05", "0", "1"};
+        auto *size = named<QComboBox>(&setup, "Envelope size");
+        auto *width = named<QDoubleSpinBox>(&setup, "Envelope width (mm)");
+        auto *shiftX = named<QDoubleSpinBox>(&setup, "Calibration shift X (mm)");
+        auto *oneJob = named<QCheckBox>(&setup, "Print all selected addresses as one job");
+        QVERIFY(setup.isVisible() && !width->isEnabled());
+        size->setCurrentIndex(size->findData("Custom"));
+        width->setValue(250);
+        QCOMPARE(width->text(), "250 mm");
+        shiftX->selectAll();
+        QTest::keyClicks(shiftX, "5");
+        named<QCheckBox>(&setup, "Turn the envelope 180°")->click();
+        QVERIFY(!oneJob->isChecked());
+        oneJob->click();
+        const QStringList stored{"Custom", "250", "110", "5", "0", "1"};
         for (int i = 0; i < stored.size(); ++i)
             QCOMPARE(window.settings.value(kSettingKeys[int(Setting::EnvelopeSize) + i].key).value_or(""), stored[i]);
         QCOMPARE(window.settings.value("PrintAllOneJob"), std::optional<QString>("1"));
 
-        setup.shiftYMM->setText("10");
+        named<QDoubleSpinBox>(&setup, "Calibration shift Y (mm)")->setValue(10);
         QTest::mouseClick(form.CommandPrint, Qt::LeftButton);
         QVERIFY(window.printer.calls.join(u'|').contains("paper custom_110x250mm_110x250mm turned|y 1.5|x 0.7|"));
         // The test envelope: the same page, its marks, one job.
         window.printer.calls.clear();
-        QTest::mouseClick(setup.testPrint, Qt::LeftButton);
+        auto *testPrint = named<QPushButton>(&setup, "Print test envelope");
+        QTest::mouseClick(testPrint, Qt::LeftButton);
         QCOMPARE(window.printer.calls.join(u'|'),
                  "orientation landscape|paper custom_110x250mm_110x250mm turned|marks|end send");
-        QVERIFY(setup.testPrint->isEnabled() && window.messages.shown.isEmpty());
+        QVERIFY(testPrint->isEnabled() && window.messages.shown.isEmpty());
 
         // The preview follows every keystroke in the fields printing reads,
         // and remembers that it is open.
-        setup.preview->click();
-        QVERIFY(form.envelopePreview->isVisible());
+        named<QPushButton>(&setup, "Envelope preview")->click();
+        EnvelopePreview &preview = *form.envelopePreview;
+        QVERIFY(preview.isVisible());
         QCOMPARE(window.settings.value("EnvelopePreviewOpen"), std::optional<QString>("1"));
+        QVERIFY2(preview.heading().endsWith("Tray: printer's choice · Size: custom, 250 × 110 mm"),
+                 qPrintable(preview.heading()));
         form.TextToAddress->setText("");
         QTest::keyClicks(form.TextToAddress, "Zed");
-        QCOMPARE(form.envelopePreview->layout().lines().last().text, "Zed");
+        QCOMPARE(preview.layout().lines().last().text, "Zed");
+        // Its text in black, not in the frame's grey.
+        const QImage drawn = named<QWidget>(&preview, "Envelope preview")->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                darkest = std::min(darkest, qGray(drawn.pixel(x, y)));
+        QVERIFY2(darkest < 100, qPrintable(QString::number(darkest)));
         QTest::keyClicks(form.TextAddressToOffX, "00");
-        QVERIFY(form.envelopePreview->summary().contains("right edge"));
+        QVERIFY(preview.summary().contains("right edge"));
         // It names a bad field; nothing was being printed.
         QTest::keyClicks(form.TextAddressToOffX, "x");
-        QCOMPARE(form.envelopePreview->summary(), "To address X offset is not a number: '400x'.");
-        form.envelopePreview->close();
+        QCOMPARE(preview.summary(), "To address X offset is not a number: '400x'.");
+        preview.close();
         QCOMPARE(window.settings.value("EnvelopePreviewOpen"), std::optional<QString>("0"));
+
+        // Alt+C is the Close button's, not a jump in the size list.
+        setup.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&setup));
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!setup.isVisible());
+        QCOMPARE(size->currentData(), "Custom");
     }
 
-    // Each printer keeps its own set-up: brought back when it is chosen again
-    // and at the next start; one chosen for the first time starts from the
-    // set-up shown. The set-up lists the printer's own trays and paper types,
-    // says how the envelope goes in, and the job goes to that printer.
+    // Each printer keeps its own set-up, the side it prints on with it:
+    // brought back when it is chosen again and at the next start; one chosen
+    // for the first time starts from the set-up shown. The set-up lists the
+    // printer's own trays and paper types, shows and says how the envelope
+    // goes in, and the job goes to that printer.
     void eachPrinterKeepsItsSetup()
     {
         FakePages pages;
@@ -446,29 +488,38 @@ private slots:
         services.pages = &pages;
         auto form = services.start();
         EnvelopeSetupDialog *setup = form->envelopeSetup;
+        auto box = [&](const QString &name) { return named<QComboBox>(setup, name); };
         auto choose = [&](const QString &printer) {
-            setup->printer->setCurrentIndex(setup->printer->findData(printer));
-            emit setup->printer->activated(setup->printer->currentIndex());
+            box("Printer")->setCurrentIndex(box("Printer")->findData(printer));
+            emit box("Printer")->activated(box("Printer")->currentIndex());
         };
-        auto fill = [&](const QString &size, const QString &shift, int tray) {
-            setup->size->setCurrentIndex(setup->size->findData(size));
-            setup->shiftXMM->setText(shift);
-            setup->tray->setCurrentIndex(tray);
+        auto fill = [&](const QString &size, double shift, int tray, int face) {
+            box("Envelope size")->setCurrentIndex(box("Envelope size")->findData(size));
+            named<QDoubleSpinBox>(setup, "Calibration shift X (mm)")->setValue(shift);
+            box("Tray")->setCurrentIndex(tray);
+            box("Envelopes go in")->setCurrentIndex(face);
         };
+        auto picture = [&] { return named<FeedPicture>(setup, "How the envelope goes into the printer")->feed(); };
         form->EnvelopeM->trigger();
-        QCOMPARE(setup->printer->itemText(2), "Hall");
-        QCOMPARE(setup->tray->itemText(1), "Manual feed");
-        QCOMPARE(setup->paperType->itemData(1), "envelope");
-        QVERIFY(setup->feeding->text().contains("stamp end leading"));
+        QCOMPARE(box("Printer")->itemText(2), "Hall");
+        QCOMPARE(box("Tray")->itemText(1), "Manual feed");
+        QCOMPARE(box("Paper type")->itemData(1), "envelope");
+        QCOMPARE(named<QLabel>(setup, "How to feed the envelope")->text(),
+                 "Feed the envelope short edge first, the stamp end leading. The side to be addressed faces up. "
+                 "This printer turns the page a quarter turn counter-clockwise.");
+        QCOMPARE(picture(), feedLayout(LandscapeTurn::CounterClockwise, false, EnvelopeFace::Up));
 
         choose("Office");
-        fill("DL", "5", 1);
+        fill("DL", 5, 1, 1);
+        QCOMPARE(picture(), feedLayout(LandscapeTurn::CounterClockwise, false, EnvelopeFace::Down));
         choose("Hall");
         QCOMPARE(setup->setup().size, "DL"); // its first time: the set-up shown, the printer's tray
         QCOMPARE(setup->setup().tray, "");
-        fill("C5", "1", 0);
+        fill("C5", 1, 0, 0);
         choose("Office");
-        QCOMPARE(setup->setup(), (EnvelopeSetup{"DL", "220", "110", "5", "0", false, "Office", "manual", ""}));
+        QCOMPARE(setup->setup(),
+                 (EnvelopeSetup{"DL", "220", "110", "5", "0", false, "Office", "manual", "", EnvelopeFace::Down}));
+        QVERIFY(!picture().addressSideUp);
         QTest::mouseClick(form->CommandPrint, Qt::LeftButton);
         QVERIFY(services.printer.calls.contains("paper iso_dl_110x220mm on 'Office' tray 'manual' type ''"));
 
@@ -480,11 +531,29 @@ private slots:
         form->EnvelopeM->trigger();
         QCOMPARE(setup->setup().printer, "Office");
         QCOMPARE(setup->setup().shiftXMM, "5");
+        QCOMPARE(setup->setup().face, EnvelopeFace::Down);
         choose("Hall");
         QCOMPARE(setup->setup().size, "C5");
         QCOMPARE(setup->setup().tray, "");
+        QCOMPARE(setup->setup().face, EnvelopeFace::Up);
         QVERIFY(services.settings.value("EnvelopeSetups")->endsWith("\ndamaged\n"));
         QCOMPARE(services.settings.value("EnvelopePrinter"), std::optional<QString>("Hall"));
+
+        // The preview names the printer and tray, and draws the feed too.
+        form->EnvelopePreviewM->trigger();
+        QVERIFY2(form->envelopePreview->heading().startsWith("Printer: Hall · Tray: printer's choice · Size: C5"),
+                 qPrintable(form->envelopePreview->heading()));
+        QCOMPARE(form->envelopePreview->feedPicture().feed(),
+                 feedLayout(LandscapeTurn::CounterClockwise, false, EnvelopeFace::Up));
+
+        // "Place the To Address": in the zone of the page shown (A4 here,
+        // landscape, no edges), stored as any change, the user's to change.
+        form->TextToAddress->setText("Zed");
+        QTest::mouseClick(named<QPushButton>(setup, "Place the To Address for this size"), Qt::LeftButton);
+        QCOMPARE(form->TextAddressToOffX->text(), "13.37");
+        QCOMPARE(form->TextAddressToOffY->text(), "11");
+        QCOMPARE(services.settings.value("TextAddressToOffX"), std::optional<QString>("13.37"));
+        QCOMPARE(form->envelopePreview->layout().lines().last().box.top(), 110 * 72 / 25.4);
     }
 
     // A paper the printer lacks is asked about once per command, and a

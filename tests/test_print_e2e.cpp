@@ -56,13 +56,7 @@ struct Window
                                         {form.TextAddressToOffY, "8.25"}})
             box->setText(text);
     }
-    void choose(QComboBox *box, const QString &value)
-    {
-        form.envelopeSetup->assign(box == form.envelopeSetup->printer    ? Setting::EnvelopePrinter
-                                       : box == form.envelopeSetup->size ? Setting::EnvelopeSize
-                                                                         : Setting::EnvelopeTray,
-                                   value);
-    }
+    void choose(Setting setting, const QString &value) { form.envelopeSetup->assign(setting, value); }
 
     // The newest job sent since the window was made; 0 when none was.
     int lastJob() const
@@ -205,7 +199,7 @@ private slots:
         qputenv("PRINTER", qgetenv("QUILLON_TEST_CUPS_EDGES_QUEUE"));
         QFile::remove(output);
         Window window;
-        window.choose(window.form.envelopeSetup->size, size);
+        window.choose(Setting::EnvelopeSize, size);
 
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
@@ -243,7 +237,7 @@ private slots:
         const auto restore = qScopeGuard([&] { run("cupsaccept", {m_queue}); });
         window.form.addToAddressBook({"A1\r\n", "B2\r\n", "C3\r\n", "D4\r\n", "E5\r\n"});
         window.form.addressBook()->tickAll();
-        window.form.envelopeSetup->oneJob->setChecked(oneJob);
+        window.choose(Setting::PrintAllOneJob, oneJob ? "1" : "0");
         QSet<int> jobs;
         window.services.events.onProcess = [&] {
             jobs << window.lastJob();
@@ -330,11 +324,11 @@ private slots:
                 "The vendor printer descriptions are not installed (printer-driver-postscript-hp, openprinting-ppds).");
         QFile::remove(output);
         Window window;
-        window.choose(window.form.envelopeSetup->printer, queue);
-        window.choose(window.form.envelopeSetup->size, size);
-        window.form.envelopeSetup->widthMM->setText("100");
-        window.form.envelopeSetup->heightMM->setText("200");
-        window.form.envelopeSetup->turned->setChecked(turned180);
+        window.choose(Setting::EnvelopePrinter, queue);
+        window.choose(Setting::EnvelopeSize, size);
+        window.choose(Setting::EnvelopeWidthMM, "100");
+        window.choose(Setting::EnvelopeHeightMM, "200");
+        window.choose(Setting::Rotate180, turned180 ? "1" : "0");
 
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
@@ -395,9 +389,9 @@ private slots:
     {
         NEED_SERVER();
         Window window;
-        window.choose(window.form.envelopeSetup->printer, "quillon-hp4250");
-        window.choose(window.form.envelopeSetup->size, "C4");
-        window.choose(window.form.envelopeSetup->tray, "envelope-feeder");
+        window.choose(Setting::EnvelopePrinter, "quillon-hp4250");
+        window.choose(Setting::EnvelopeSize, "C4");
+        window.choose(Setting::EnvelopeTray, "envelope-feeder");
         window.form.envelopeSetup->assign(Setting::EnvelopePaperType, "envelope");
         window.services.messages.answers = {false, true};
 
@@ -412,7 +406,30 @@ private slots:
         QCOMPARE(jobAttribute(window.lastJob(), "media-source"), "envelope-feeder");
         QCOMPARE(jobAttribute(window.lastJob(), "media-type"), "envelope");
         window.form.EnvelopeM->trigger();
-        QTRY_VERIFY(window.form.envelopeSetup->paperProblem->isVisible());
+        const auto labels = window.form.envelopeSetup->findChildren<QLabel *>();
+        const auto problem = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
+            return label->accessibleName() == "Envelope size on this printer";
+        });
+        QVERIFY(problem != labels.end());
+        QTRY_VERIFY((*problem)->isVisible());
+    }
+
+    // A queue without a driver passes the page on unchanged, and says so.
+    void rawQueueSaysThePageGoesUnchanged()
+    {
+        NEED_SERVER();
+        Window window;
+        window.choose(Setting::EnvelopePrinter, m_queue);
+        window.choose(Setting::EnvelopeSize, "C4");
+        window.form.EnvelopeM->trigger();
+        const auto labels = window.form.envelopeSetup->findChildren<QLabel *>();
+        const auto problem = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
+            return label->accessibleName() == "Envelope size on this printer";
+        });
+        QVERIFY(problem != labels.end());
+        QTRY_VERIFY2((*problem)->text().contains("has no driver: the print service passes the envelope's page of "
+                                                 "229 × 324 mm to it unchanged"),
+                     qPrintable((*problem)->text()));
     }
 
     // The Preview follows the server's default printer, and a change of
@@ -486,7 +503,7 @@ private slots:
         } else if (situation == u"silent") {
             qputenv("CUPS_SERVER", silent.path.toLocal8Bit());
         } else if (situation == u"gone") {
-            window.choose(window.form.envelopeSetup->printer, "no-such-queue");
+            window.choose(Setting::EnvelopePrinter, "no-such-queue");
         } else if (situation == u"paused") {
             run("cupsdisable", {m_queue});
         } else {

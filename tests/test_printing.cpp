@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The envelope routine against a recording printer; then through QtPrinter into
 // PDF files (read back with poppler) and into the preview, side by side.
+#include "fakes/pdffiletarget.h"
 #include "fakes/recordingprinter.h"
 #include "platform/printerfacts.h"
-#include "fakes/pdffiletarget.h"
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
-#include "printing/feeddirection.h"
 #include "printing/previewprinter.h"
-#include "printing/printersetups.h"
 #include "test_printing_pages.h"
 
 #include <QHash>
@@ -271,67 +269,6 @@ private slots:
         const CustomSizes custom{{98.4, 146}, {215.9, 355.6}, {}};
         QVERIFY(custom.take({100, 200}) && custom.take({98, 355.9}) && !custom.take({229, 324})
                 && !custom.take({90, 200}));
-    }
-
-    // Which way round the envelope goes in: the printer's turn and the 180° turn.
-    void feeding_data()
-    {
-        QTest::addColumn<int>("turn"); // 0 clockwise, 1 counter-clockwise, -1 not said
-        QTest::addColumn<bool>("turned");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("clockwise")
-            << 0 << false << "the return address end leading. This printer turns the page a quarter turn clockwise.";
-        QTest::newRow("counter-clockwise")
-            << 1 << false << "the stamp end leading. This printer turns the page a quarter turn counter-clockwise.";
-        QTest::newRow("counter-clockwise, turned") << 1 << true << "the return address end leading";
-        QTest::newRow("clockwise, turned") << 0 << true << "the stamp end leading";
-        QTest::newRow("not said: taken as clockwise")
-            << -1 << false << "the return address end leading. This printer does not say";
-    }
-    void feeding()
-    {
-        QFETCH(int, turn);
-        QFETCH(bool, turned);
-        QFETCH(QString, says);
-        const auto printerTurn = turn < 0 ? std::nullopt : std::optional(LandscapeTurn(turn));
-        QVERIFY2(feedDirection(printerTurn, turned).contains(says), qPrintable(feedDirection(printerTurn, turned)));
-    }
-
-    // Every printer's set-up in one stored value: odd queue names and texts
-    // come back as they were; a damaged line is set aside, kept, unused.
-    void printerSetups_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("read");
-        QTest::addColumn<int>("unreadable");
-        const QString office = "1\tOffice\tDL\t220\t110\t5\t-2\t1\tmanual\tenvelope";
-        QTest::newRow("one printer") << office + "\n" << 1 << 0;
-        QTest::newRow("the system default's, empty fields") << "1\t\tC5\t\t\t\t\t0\t\t\n" << 1 << 0;
-        QTest::newRow("damaged lines") << office
-                + "\n1\tx\n2\tLater\tDL\t\t\t\t\t0\t\t\n1\t%zz\tDL\t\t\t\t\t0\t\t\n"
-                  "1\tA\tDL\t\t\t\t\tyes\t\t\n1\t%FF\tDL\t\t\t\t\t0\t\t\n"
-                                       << 1 << 5;
-        QTest::newRow("nothing stored") << "" << 0 << 0;
-    }
-    void printerSetups()
-    {
-        QFETCH(QString, stored);
-        QFETCH(int, read);
-        QFETCH(int, unreadable);
-        PrinterSetups setups = readPrinterSetups(stored);
-        QCOMPARE(setups.byPrinter.size(), read);
-        QCOMPARE(setups.unreadable.size(), unreadable);
-        QCOMPARE(writePrinterSetups(setups), stored);
-        if (read == 1 && setups.byPrinter.contains("Office")) {
-            const EnvelopeSetup office = setups.byPrinter["Office"];
-            QCOMPARE(office, (EnvelopeSetup{"DL", "220", "110", "5", "-2", true, "Office", "manual", "envelope"}));
-        }
-        // Any queue name and any text round trips, on a line of its own.
-        const QString odd = "Büro\t2\n%41 \r/\"é\u00a0";
-        setups.byPrinter.insert(odd, {odd, odd, odd, odd, odd, false, odd, odd, odd});
-        const QString written = writePrinterSetups(setups);
-        QCOMPARE(written.count(u'\n'), read + unreadable + 1);
-        QCOMPARE(readPrinterSetups(written), setups);
     }
 
     // Only a whole document is sent: cut anywhere, it is not whole.

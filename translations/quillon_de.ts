@@ -717,6 +717,10 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
         <source>The printer &quot;%1&quot; is paused: the envelope waits in its queue and prints when the printer is resumed.</source>
         <translation>Der Drucker „%1“ ist angehalten: Der Umschlag wartet in seiner Warteschlange und wird gedruckt, sobald der Drucker fortgesetzt wird.</translation>
     </message>
+    <message>
+        <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
+        <translation>Der Drucker „%1“ hat keinen Treiber: Der Druckdienst gibt die Seite des Umschlags mit %2 × %3 mm unverändert an ihn weiter, und der Drucker selbst entscheidet, auf welches Papier er druckt.</translation>
+    </message>
 </context>
 <context>
     <name>Envelope</name>
@@ -825,6 +829,10 @@ Es wurde nichts gedruckt.</translation>
         <source>Prints: %1. %2</source>
         <translation>Druckt: %1. %2</translation>
     </message>
+    <message>
+        <source>Printer, tray and size shown</source>
+        <translation>Gezeigter Drucker, Schacht und Format</translation>
+    </message>
 </context>
 <context>
     <name>EnvelopeSetup</name>
@@ -898,22 +906,6 @@ Es wurde nichts gedruckt.</translation>
     <message>
         <source>&amp;Size:</source>
         <translation>&amp;Format:</translation>
-    </message>
-    <message>
-        <source>&amp;Width (mm):</source>
-        <translation>&amp;Breite (mm):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (mm):</source>
-        <translation>&amp;Höhe (mm):</translation>
-    </message>
-    <message>
-        <source>Shift &amp;X (mm):</source>
-        <translation>Versatz &amp;X (mm):</translation>
-    </message>
-    <message>
-        <source>Shift &amp;Y (mm):</source>
-        <translation>Versatz &amp;Y (mm):</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
@@ -1011,6 +1003,58 @@ Es wurde nichts gedruckt.</translation>
         <source>%1 (not offered by this printer)</source>
         <translation>%1 (von diesem Drucker nicht angeboten)</translation>
     </message>
+    <message>
+        <source>face up</source>
+        <translation>mit der Vorderseite nach oben</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>mit der Vorderseite nach unten</translation>
+    </message>
+    <message>
+        <source>Envelopes go in</source>
+        <translation>Umschläge liegen</translation>
+    </message>
+    <message>
+        <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
+        <translation>Die Seite, auf die der Drucker druckt, wie der Umschlag im Schacht liegt; der Testumschlag zeigt, welche es ist</translation>
+    </message>
+    <message>
+        <source>P&amp;lace the To Address for this size</source>
+        <translation>Empfängeradresse für dieses Format pla&amp;tzieren</translation>
+    </message>
+    <message>
+        <source>Place the To Address for this size</source>
+        <translation>Empfängeradresse für dieses Format platzieren</translation>
+    </message>
+    <message>
+        <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
+        <translation>Setzt die Abstände der Empfängeradresse so, dass der Block im Adressfeld des Umschlags beginnt</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Shift &amp;X:</source>
+        <translation>Versatz &amp;X:</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Y:</source>
+        <translation>Versatz &amp;Y:</translation>
+    </message>
+    <message>
+        <source>Envelopes &amp;go in:</source>
+        <translation>Umschläge &amp;liegen:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
 </context>
 <context>
     <name>EnvelopeSize</name>
@@ -1076,6 +1120,41 @@ Es wurde nichts gedruckt.</translation>
     <message>
         <source>This printer turns the page a quarter turn counter-clockwise.</source>
         <translation>Dieser Drucker dreht die Seite um 90° gegen den Uhrzeigersinn.</translation>
+    </message>
+    <message>
+        <source>The side to be addressed faces up.</source>
+        <translation>Die zu beschriftende Seite zeigt nach oben.</translation>
+    </message>
+    <message>
+        <source>The side to be addressed faces down.</source>
+        <translation>Die zu beschriftende Seite zeigt nach unten.</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face up.</source>
+        <translation>Eingestellt für Umschläge mit der Vorderseite nach oben.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
+        <translation>Steht dieser Druck auf der Seite, die nach unten zeigte, wählen Sie „Umschläge liegen mit der Vorderseite nach unten“.</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face down.</source>
+        <translation>Eingestellt für Umschläge mit der Vorderseite nach unten.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
+        <translation>Steht dieser Druck auf der Seite, die nach oben zeigte, wählen Sie „Umschläge liegen mit der Vorderseite nach oben“.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedPicture</name>
+    <message>
+        <source>How the envelope goes into the printer</source>
+        <translation>Wie der Umschlag in den Drucker kommt</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1538,14 @@ Möchten Sie stattdessen das Quillon-Handbuch lesen, das dem Programm beiliegt?<
     </message>
 </context>
 <context>
+    <name>MillimetreBox</name>
+    <message>
+        <source> mm</source>
+        <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
     <name>PdfSaveTarget</name>
     <message>
         <source>&quot;%1&quot; is not a file that Quillon can replace.</source>
@@ -1578,6 +1665,33 @@ Die Kreuze bei den schon gedruckten Adressen entfernen, damit der nächste Samme
     <message>
         <source>Quillon could not write the whole envelope document to %1 (is the disk full?).</source>
         <translation>Quillon konnte das Dokument der Umschläge nicht vollständig nach %1 schreiben (ist der Datenträger voll?).</translation>
+    </message>
+</context>
+<context>
+    <name>SetupHeading</name>
+    <message>
+        <source>printer&apos;s choice</source>
+        <translation>Wahl des Druckers</translation>
+    </message>
+    <message>
+        <source>system default printer</source>
+        <translation>Standarddrucker des Systems</translation>
+    </message>
+    <message>
+        <source>%1 (system default)</source>
+        <translation>%1 (Standard des Systems)</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>eigenes Format</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 mm</source>
+        <translation>%1, %2 × %3 mm</translation>
+    </message>
+    <message>
+        <source>Printer: %1 · Tray: %2 · Size: %3</source>
+        <translation>Drucker: %1 · Schacht: %2 · Format: %3</translation>
     </message>
 </context>
 <context>

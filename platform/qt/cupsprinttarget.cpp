@@ -76,11 +76,19 @@ PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::O
         } else if (printer.custom && printer.custom->take(mm)) {
             portrait = printer.custom->edges;
         } else {
+            // A queue without a driver hands the page on as it is; a driver
+            // fits it to some paper the printer has.
+            const char *problem = printer.raw
+                ? QT_TRANSLATE_NOOP("CupsDefaultPrinter",
+                                    "The printer \"%1\" has no driver: the print service passes the envelope's "
+                                    "page of %2 × %3 mm to it unchanged, and the printer itself decides what paper "
+                                    "it prints on.")
+                : QT_TRANSLATE_NOOP("CupsDefaultPrinter",
+                                    "The printer \"%1\" lists no paper of %2 × %3 mm and takes no custom size "
+                                    "like it: the print service will print the envelope on other paper, "
+                                    "scaled or moved.");
             answer.paperProblem =
-                QCoreApplication::translate("CupsDefaultPrinter",
-                                            "The printer \"%1\" lists no paper of %2 × %3 mm and takes no custom size "
-                                            "like it: the print service will print the envelope on other paper, "
-                                            "scaled or moved.")
+                QCoreApplication::translate("CupsDefaultPrinter", problem)
                     .arg(printer.queue, QString::number(mm.width(), 'f', 0), QString::number(mm.height(), 'f', 0));
         }
     }

@@ -263,6 +263,8 @@ CupsReach readFacts(const Connection &connection, CupsPrinter &printer, ipp_t *a
     const std::optional<QByteArray> ppd = ppdOf(connection, printer.queue, silent);
     if (silent)
         return CupsReach::Silent;
+    // CUPS names a queue made without a driver so, and gives it no PPD.
+    printer.raw = !ppd && text(attributes, "printer-make-and-model") == u"Local Raw Printer";
     if (ppd) {
         const PpdFacts facts = readPpd(*ppd);
         printer.turn = facts.turn.value_or(LandscapeTurn::Clockwise);
@@ -335,9 +337,10 @@ CupsAnswer askPrintServer(const QString &queue, bool withQueues, const std::shar
         }
     }
 
-    const Ipp attributes = ask(connection, IPP_OP_GET_PRINTER_ATTRIBUTES, name,
-                               {"printer-state", "printer-is-accepting-jobs", "printer-config-change-time",
-                                "landscape-orientation-requested-preferred", "media-default"});
+    const Ipp attributes =
+        ask(connection, IPP_OP_GET_PRINTER_ATTRIBUTES, name,
+            {"printer-state", "printer-is-accepting-jobs", "printer-config-change-time",
+             "landscape-orientation-requested-preferred", "media-default", "printer-make-and-model"});
     if (!attributes) {
         answer.reach = connection.failure(CupsReach::NoSuchPrinter);
         answer.error = QString::fromUtf8(cupsLastErrorString());

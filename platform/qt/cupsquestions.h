@@ -53,6 +53,7 @@ struct CupsPrinter
     QSizeF defaultPaperMM;    // portrait
     QMarginsF defaultEdges;   // points, portrait
     std::optional<LandscapeTurn> turn;
+    bool raw = false; // no driver: the server passes each document on unchanged
     std::optional<CustomSizes> custom;
     QList<PrinterChoice> trays;
     QList<PrinterChoice> paperTypes;
