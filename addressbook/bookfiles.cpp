@@ -2,6 +2,7 @@
 #include "addressbook/bookfiles.h"
 
 #include "platform/datedname.h"
+#include "platform/logging.h"
 #include "platform/regularfile.h"
 
 #include <QCoreApplication>
@@ -87,8 +88,14 @@ void BookFiles::seedDataBook()
     if (m_places.programDirWritable || QFileInfo::exists(book) || !QFileInfo::exists(original))
         return;
     QByteArray bytes;
-    if (QDir().mkpath(m_places.dataDir) && readWhole(original, &bytes).ok)
-        replaceFile(book, bytes);
+    if (!makeOwnFolders(m_places.dataDir)) {
+        qCWarning(lcFiles) << "could not make the data folder" << m_places.dataDir;
+        return;
+    }
+    const IoResult read = readWhole(original, &bytes);
+    const IoResult copied = read.ok ? replaceFile(book, bytes, NewFileAccess::OwnerOnly) : read;
+    if (!copied.ok)
+        qCWarning(lcFiles) << "could not copy" << original << "to" << book << copied.error;
 }
 
 BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEvents &events)
@@ -148,10 +155,11 @@ QString BookFiles::copyAside(const QString &path, QString *error)
     QByteArray bytes;
     const IoResult read = readWhole(path, &bytes);
     QString failure = read.error;
-    const QString copy = read.ok ? putAtDatedName(
-                             path, QLatin1StringView(".kept-"),
-                             [&bytes](const QString &name) { return replaceFile(name, bytes); }, &failure)
-                                 : QString();
+    const QString copy = read.ok
+        ? putAtDatedName(
+            path, QLatin1StringView(".kept-"),
+            [&bytes](const QString &name) { return replaceFile(name, bytes, NewFileAccess::OwnerOnly); }, &failure)
+        : QString();
     if (copy.isEmpty())
         *error =
             QCoreApplication::translate("BookFiles", "the old file could not be copied aside first (%1)").arg(failure);
@@ -179,8 +187,9 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
         result.error = QCoreApplication::translate("BookFiles", "it is read-only");
         return result;
     }
-    if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable)
-        QDir().mkpath(m_places.dataDir);
+    // A failure shows as the missing folder below.
+    if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable && !makeOwnFolders(m_places.dataDir))
+        qCWarning(lcFiles) << "could not make the data folder" << m_places.dataDir;
     if (!info.absoluteDir().exists()) {
         result.error = QCoreApplication::translate("BookFiles", "the folder %1 does not exist")
                            .arg(QDir::toNativeSeparators(info.absolutePath()));
@@ -212,7 +221,8 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
         m_utf8.remove(key);
     } else {
         BookEncoding used;
-        const IoResult written = replaceFile(target, encodeBook(entries, &used, m_utf8.contains(key)));
+        const IoResult written =
+            replaceFile(target, encodeBook(entries, &used, m_utf8.contains(key)), NewFileAccess::OwnerOnly);
         if (!written.ok) {
             result.error = written.error;
             return result;
