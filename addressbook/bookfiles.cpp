@@ -24,25 +24,24 @@ QString keyOf(const QString &path)
     return QDir::cleanPath(QFileInfo(finalTarget(path)).absoluteFilePath());
 }
 
-// The whole file, or why not; only regular files of sensible size, so a
-// device or a pipe named as the book cannot hang the program.
-IoResult readWhole(const QString &path, QByteArray *bytes, bool *missing = nullptr)
+// The whole file, or why not, told in words for every status but Read
+// and Missing; only regular files of sensible size, so a device or a pipe
+// named as the book cannot hang the program.
+FileBytes readWhole(const QString &path)
 {
     FileBytes file = readRegularFile(path, BookFiles::kMaxFileSize);
-    if (missing)
-        *missing = file.status == FileBytes::Missing;
     switch (file.status) {
-    case FileBytes::Read: *bytes = std::move(file.bytes); return {true, {}};
-    case FileBytes::Folder: return {false, QCoreApplication::translate("BookFiles", "it is a folder, not a file")};
-    case FileBytes::Special: return {false, QCoreApplication::translate("BookFiles", "it is not a regular file")};
+    case FileBytes::Folder: file.error = QCoreApplication::translate("BookFiles", "it is a folder, not a file"); break;
+    case FileBytes::Special: file.error = QCoreApplication::translate("BookFiles", "it is not a regular file"); break;
     case FileBytes::TooLarge:
-        return {false,
-                QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
-                    .arg(file.size >> 20)};
+        file.error = QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
+                         .arg(file.size >> 20);
+        break;
+    case FileBytes::Read:
     case FileBytes::Missing:
     case FileBytes::Failed: break;
     }
-    return {false, file.error};
+    return file;
 }
 
 // No one may write it: it is meant to stay as it is.
@@ -87,13 +86,13 @@ void BookFiles::seedDataBook()
     const QString original = m_places.programBook();
     if (m_places.programDirWritable || QFileInfo::exists(book) || !QFileInfo::exists(original))
         return;
-    QByteArray bytes;
     if (!makeOwnFolders(m_places.dataDir)) {
         qCWarning(lcFiles) << "could not make the data folder" << m_places.dataDir;
         return;
     }
-    const IoResult read = readWhole(original, &bytes);
-    const IoResult copied = read.ok ? replaceFile(book, bytes, NewFileAccess::OwnerOnly) : read;
+    const FileBytes read = readWhole(original);
+    const IoResult copied = read.status == FileBytes::Read ? replaceFile(book, read.bytes, NewFileAccess::OwnerOnly)
+                                                           : IoResult{false, read.error};
     if (!copied.ok)
         qCWarning(lcFiles) << "could not copy" << original << "to" << book << copied.error;
 }
@@ -115,14 +114,12 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
     const QString key = keyOf(path);
     // Taken before the reading: a save that lands meanwhile shows as a change.
     m_seen.insert(key, stampOf(path));
-    QByteArray bytes;
-    bool missing = false;
-    const IoResult read = readWhole(source, &bytes, &missing);
-    if (missing) {
+    const FileBytes read = readWhole(source);
+    if (read.status == FileBytes::Missing) {
         m_unreadable.remove(key);
         return result;
     }
-    if (!read.ok) {
+    if (read.status != FileBytes::Read) {
         result.status = BookRead::Unreadable;
         result.error = read.error;
         // Only the file that saves would replace is guarded; the program
@@ -135,7 +132,7 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
     result.status = BookRead::Read;
     if (events)
         events();
-    result.content = decodeBook(bytes, limit, events);
+    result.content = decodeBook(read.bytes, limit, events);
     if (result.content.encoding == BookEncoding::Utf8)
         m_utf8.insert(key);
     else
@@ -152,13 +149,12 @@ void BookFiles::keepBeforeReplacing(const QString &path, KeepReason reason)
 
 QString BookFiles::copyAside(const QString &path, QString *error)
 {
-    QByteArray bytes;
-    const IoResult read = readWhole(path, &bytes);
+    const FileBytes read = readWhole(path);
     QString failure = read.error;
-    const QString copy = read.ok
+    const QString copy = read.status == FileBytes::Read
         ? putAtDatedName(
             path, QLatin1StringView(".kept-"),
-            [&bytes](const QString &name) { return replaceFile(name, bytes, NewFileAccess::OwnerOnly); }, &failure)
+            [&read](const QString &name) { return replaceFile(name, read.bytes, NewFileAccess::OwnerOnly); }, &failure)
         : QString();
     if (copy.isEmpty())
         *error =
