@@ -3,11 +3,13 @@
 # shellcheck shell=bash
 
 WESTON_PID=
+WESTON_OLD_RUNTIME_DIR=
 
 # Starts weston in $1; exports WAYLAND_DISPLAY (and XDG_RUNTIME_DIR, where
-# its socket is) for what runs after.
+# its socket is) until stop_test_weston.
 start_test_weston() {
     local dir=$1 i
+    WESTON_OLD_RUNTIME_DIR=${XDG_RUNTIME_DIR-}
     export XDG_RUNTIME_DIR="$dir/runtime"
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 0700 "$XDG_RUNTIME_DIR"
     weston --backend=headless-backend.so --socket=quillon-test --idle-time=0 \
@@ -30,5 +32,7 @@ start_test_weston() {
 stop_test_weston() {
     [ -n "$WESTON_PID" ] && kill "$WESTON_PID" 2>/dev/null && wait "$WESTON_PID" 2>/dev/null
     WESTON_PID=
+    unset WAYLAND_DISPLAY
+    if [ -n "$WESTON_OLD_RUNTIME_DIR" ]; then export XDG_RUNTIME_DIR="$WESTON_OLD_RUNTIME_DIR"; else unset XDG_RUNTIME_DIR; fi
     return 0
 }
