@@ -99,8 +99,34 @@ bool isUtf8Record(QByteArrayView record)
     return !isAscii(record) && record.isValidUtf8();
 }
 
+// Whether a valid UTF-8 character of two to four bytes starts at `at`.
+bool startsUtf8Character(QByteArrayView bytes, qsizetype at)
+{
+    const auto lead = uchar(bytes[at]);
+    const qsizetype length = lead >= 0xC2 && lead <= 0xDF ? 2
+        : lead >= 0xE0 && lead <= 0xEF                    ? 3
+        : lead >= 0xF0 && lead <= 0xF4                    ? 4
+                                                          : 0;
+    // Windows-1252 text mostly has ASCII after such a byte: no character.
+    if (length == 0 || at + length > bytes.size() || (uchar(bytes[at + 1]) & 0xC0) != 0x80)
+        return false;
+    return bytes.sliced(at, length).isValidUtf8();
+}
+
+// Whether some record may be UTF-8. A record that is has a valid UTF-8
+// character at its first byte past ASCII; in the usual Windows-1252 book
+// no byte starts one, and one scan of the bytes past ASCII settles it
+// without looking at the records one by one.
+bool mayHoldUtf8Record(QByteArrayView bytes)
+{
+    return !forEachNonAscii(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
+                            [&](qsizetype i) { return !startsUtf8Character(bytes, i); });
+}
+
 bool hasUtf8Record(QByteArrayView bytes)
 {
+    if (!mayHoldUtf8Record(bytes))
+        return false;
     bool found = false;
     forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
         found = isUtf8Record(bytes.sliced(from, end - from));
@@ -123,6 +149,8 @@ QString fromUtf8(QByteArrayView bytes)
 // where it is not. Runs of Windows-1252 records are converted at once.
 QString fromRecords(QByteArrayView bytes, bool *someUtf8)
 {
+    if (!mayHoldUtf8Record(bytes))
+        return decodeWindows1252(bytes);
     QString text;
     text.reserve(bytes.size());
     qsizetype run = 0; // where the Windows-1252 bytes not yet converted start
@@ -286,11 +314,49 @@ QString entryOfLines(const Lines &lines)
     return entry;
 }
 
+// Whether an LF is followed by a CR, as in two CR LF in a row. Blocks of
+// fixed length, which the compiler vectorises: a search for the four
+// characters costs more than the whole record.
+bool hasLfCr(QStringView text)
+{
+    const char16_t *c = text.utf16();
+    const qsizetype pairs = text.size() - 1;
+    qsizetype i = 0;
+    for (; i + kBlock <= pairs; i += kBlock) {
+        unsigned found = 0;
+        for (qsizetype j = i; j < i + kBlock; ++j)
+            found |= unsigned(c[j] == u'\n') & unsigned(c[j + 1] == u'\r');
+        if (found)
+            return true;
+    }
+    for (; i < pairs; ++i) {
+        if (c[i] == u'\n' && c[i + 1] == u'\r')
+            return true;
+    }
+    return false;
+}
+
+bool endsWithCrLf(QStringView text)
+{
+    return text.size() >= 2 && text[text.size() - 2] == u'\r' && text.back() == u'\n';
+}
+
+bool startsWithCrLf(QStringView text)
+{
+    return text.size() >= 2 && text[0] == u'\r' && text[1] == u'\n';
+}
+
 } // namespace
 
 QString normaliseRecord(QStringView record)
 {
-    return entryOfLines(splitAt(record, kCrLf));
+    // As the writer lays it down, after the CR LF that ends the separator
+    // before it: lines each ended by CR LF, none empty. CR LF cannot overlap
+    // itself, so an empty line is a CR LF at the start or two in a row; an
+    // LF before a CR sends a record the long way, which is never wrong.
+    const QStringView lines = startsWithCrLf(record) ? record.sliced(kCrLf.size()) : record;
+    const bool normal = lines.isEmpty() || (endsWithCrLf(lines) && !startsWithCrLf(lines) && !hasLfCr(lines));
+    return normal ? lines.toString() : entryOfLines(splitAt(record, kCrLf));
 }
 
 QString asStored(QStringView entry)

@@ -2,6 +2,7 @@
 #include "addressbook/bookfiles.h"
 
 #include "platform/datedname.h"
+#include "platform/logging.h"
 #include "platform/regularfile.h"
 
 #include <QCoreApplication>
@@ -23,25 +24,24 @@ QString keyOf(const QString &path)
     return QDir::cleanPath(QFileInfo(finalTarget(path)).absoluteFilePath());
 }
 
-// The whole file, or why not; only regular files of sensible size, so a
-// device or a pipe named as the book cannot hang the program.
-IoResult readWhole(const QString &path, QByteArray *bytes, bool *missing = nullptr)
+// The whole file, or why not, told in words for every status but Read
+// and Missing; only regular files of sensible size, so a device or a pipe
+// named as the book cannot hang the program.
+FileBytes readWhole(const QString &path)
 {
     FileBytes file = readRegularFile(path, BookFiles::kMaxFileSize);
-    if (missing)
-        *missing = file.status == FileBytes::Missing;
     switch (file.status) {
-    case FileBytes::Read: *bytes = std::move(file.bytes); return {true, {}};
-    case FileBytes::Folder: return {false, QCoreApplication::translate("BookFiles", "it is a folder, not a file")};
-    case FileBytes::Special: return {false, QCoreApplication::translate("BookFiles", "it is not a regular file")};
+    case FileBytes::Folder: file.error = QCoreApplication::translate("BookFiles", "it is a folder, not a file"); break;
+    case FileBytes::Special: file.error = QCoreApplication::translate("BookFiles", "it is not a regular file"); break;
     case FileBytes::TooLarge:
-        return {false,
-                QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
-                    .arg(file.size >> 20)};
+        file.error = QCoreApplication::translate("BookFiles", "it is too large to be an address book (%1 MB)")
+                         .arg(file.size >> 20);
+        break;
+    case FileBytes::Read:
     case FileBytes::Missing:
     case FileBytes::Failed: break;
     }
-    return {false, file.error};
+    return file;
 }
 
 // No one may write it: it is meant to stay as it is.
@@ -86,9 +86,15 @@ void BookFiles::seedDataBook()
     const QString original = m_places.programBook();
     if (m_places.programDirWritable || QFileInfo::exists(book) || !QFileInfo::exists(original))
         return;
-    QByteArray bytes;
-    if (QDir().mkpath(m_places.dataDir) && readWhole(original, &bytes).ok)
-        replaceFile(book, bytes);
+    if (!makeOwnFolders(m_places.dataDir)) {
+        qCWarning(lcFiles) << "could not make the data folder" << m_places.dataDir;
+        return;
+    }
+    const FileBytes read = readWhole(original);
+    const IoResult copied = read.status == FileBytes::Read ? replaceFile(book, read.bytes, NewFileAccess::OwnerOnly)
+                                                           : IoResult{false, read.error};
+    if (!copied.ok)
+        qCWarning(lcFiles) << "could not copy" << original << "to" << book << copied.error;
 }
 
 BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEvents &events)
@@ -108,14 +114,12 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
     const QString key = keyOf(path);
     // Taken before the reading: a save that lands meanwhile shows as a change.
     m_seen.insert(key, stampOf(path));
-    QByteArray bytes;
-    bool missing = false;
-    const IoResult read = readWhole(source, &bytes, &missing);
-    if (missing) {
+    const FileBytes read = readWhole(source);
+    if (read.status == FileBytes::Missing) {
         m_unreadable.remove(key);
         return result;
     }
-    if (!read.ok) {
+    if (read.status != FileBytes::Read) {
         result.status = BookRead::Unreadable;
         result.error = read.error;
         // Only the file that saves would replace is guarded; the program
@@ -128,7 +132,7 @@ BookRead BookFiles::read(const QString &path, qsizetype limit, const ProcessEven
     result.status = BookRead::Read;
     if (events)
         events();
-    result.content = decodeBook(bytes, limit, events);
+    result.content = decodeBook(read.bytes, limit, events);
     if (result.content.encoding == BookEncoding::Utf8)
         m_utf8.insert(key);
     else
@@ -145,13 +149,13 @@ void BookFiles::keepBeforeReplacing(const QString &path, KeepReason reason)
 
 QString BookFiles::copyAside(const QString &path, QString *error)
 {
-    QByteArray bytes;
-    const IoResult read = readWhole(path, &bytes);
+    const FileBytes read = readWhole(path);
     QString failure = read.error;
-    const QString copy = read.ok ? putAtDatedName(
-                             path, QLatin1StringView(".kept-"),
-                             [&bytes](const QString &name) { return replaceFile(name, bytes); }, &failure)
-                                 : QString();
+    const QString copy = read.status == FileBytes::Read
+        ? putAtDatedName(
+            path, QLatin1StringView(".kept-"),
+            [&read](const QString &name) { return replaceFile(name, read.bytes, NewFileAccess::OwnerOnly); }, &failure)
+        : QString();
     if (copy.isEmpty())
         *error =
             QCoreApplication::translate("BookFiles", "the old file could not be copied aside first (%1)").arg(failure);
@@ -179,8 +183,9 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
         result.error = QCoreApplication::translate("BookFiles", "it is read-only");
         return result;
     }
-    if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable)
-        QDir().mkpath(m_places.dataDir);
+    // A failure shows as the missing folder below.
+    if (key == keyOf(m_places.defaultPath()) && !m_places.programDirWritable && !makeOwnFolders(m_places.dataDir))
+        qCWarning(lcFiles) << "could not make the data folder" << m_places.dataDir;
     if (!info.absoluteDir().exists()) {
         result.error = QCoreApplication::translate("BookFiles", "the folder %1 does not exist")
                            .arg(QDir::toNativeSeparators(info.absolutePath()));
@@ -212,7 +217,8 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
         m_utf8.remove(key);
     } else {
         BookEncoding used;
-        const IoResult written = replaceFile(target, encodeBook(entries, &used, m_utf8.contains(key)));
+        const IoResult written =
+            replaceFile(target, encodeBook(entries, &used, m_utf8.contains(key)), NewFileAccess::OwnerOnly);
         if (!written.ok) {
             result.error = written.error;
             return result;

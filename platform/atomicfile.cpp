@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/atomicfile.h"
 
+#include "platform/logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +17,8 @@
 
 // Not QSaveFile: Qt 6.4's commit() renames the temporary file over the old
 // one even when its final flush failed (a full disk), leaving a short file
-// and reporting success. Every step here is a system call whose result is
-// checked.
+// and reporting success, as a test of the book's files shows. Every step
+// here is a system call whose result is checked.
 
 namespace {
 
@@ -31,7 +33,7 @@ IoResult failure(int error)
 
 // Creates a new temporary file beside `target`, locked for as long as it
 // is open, so that a start-up cleaning leftovers leaves it alone.
-int createTemporary(const QString &target, QByteArray *name)
+int createTemporary(const QString &target, QByteArray *name, mode_t mode)
 {
     static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -39,7 +41,7 @@ int createTemporary(const QString &target, QByteArray *name)
         for (qsizetype i = 0; i < kRandomLength; ++i)
             random += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof(kChars) - 1))]);
         *name = QFile::encodeName(target + kTemporaryMark + random);
-        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             // Where the file system keeps no locks, a start-up's cleaning
             // cannot take one either and leaves the file alone; at worst it
@@ -99,30 +101,36 @@ IoResult syncFolderOf(const QString &path)
     // A folder we may write but not read cannot be opened to be synced, and
     // some file systems cannot sync a folder at all; neither is a failure
     // of the write.
+    if (fd < 0 && errno == EACCES) {
+        qCDebug(lcFiles) << "cannot open the folder to sync it:" << QFile::decodeName(dir);
+        return {true, {}};
+    }
     if (fd < 0)
-        return errno == EACCES ? IoResult{true, {}} : failure(errno);
+        return failure(errno);
     const int synced = ::fsync(fd);
     const int error = errno;
     ::close(fd);
     if (synced != 0 && error != EINVAL && error != EOPNOTSUPP)
         return failure(error);
+    if (synced != 0)
+        qCDebug(lcFiles) << "the file system does not sync folders:" << QFile::decodeName(dir);
     return {true, {}};
 }
 
-IoResult replaceFile(const QString &path, QByteArrayView bytes)
+IoResult replaceFile(const QString &path, QByteArrayView bytes, NewFileAccess access)
 {
     const QString target = finalTarget(path);
     QByteArray temporary;
-    const int fd = createTemporary(target, &temporary);
+    const int fd = createTemporary(target, &temporary, access == NewFileAccess::OwnerOnly ? 0600 : 0666);
     if (fd < 0)
         return failure(errno);
 
-    // The new file keeps the old one's permissions; a new file gets the
-    // usual ones (0666 less the umask, from open()). Failing to copy them
-    // loses no data, so it does not stop the replacement.
+    // The new file keeps the old one's permissions; a new file gets those
+    // asked for (less the umask, from open()). Failing to copy them loses no
+    // data, so it does not stop the replacement.
     struct stat old;
-    if (::stat(QFile::encodeName(target).constData(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
+        qCWarning(lcFiles) << "could not keep the permissions of" << target << qt_error_string(errno);
 
     int error = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0
@@ -138,6 +146,21 @@ IoResult replaceFile(const QString &path, QByteArrayView bytes)
     return syncFolderOf(target);
 }
 
+bool makeOwnFolders(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return true;
+    if (info.exists() || info.isSymLink())
+        return false;
+    const QString parent = info.absolutePath();
+    if (parent == info.absoluteFilePath() || !makeOwnFolders(parent))
+        return false;
+    // Another copy may have made it just now.
+    return QDir().mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)
+        || QFileInfo(path).isDir();
+}
+
 void removeLeftover(const QString &temporaryPath)
 {
     const QByteArray name = QFile::encodeName(temporaryPath);
@@ -146,8 +169,9 @@ void removeLeftover(const QString &temporaryPath)
         return;
     struct stat info;
     // A replacement still writing holds the lock; a killed one holds none.
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-        ::unlink(name.constData());
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+        && ::unlink(name.constData()) != 0)
+        qCWarning(lcFiles) << "could not remove the leftover" << temporaryPath << qt_error_string(errno);
     ::close(fd);
 }
 

@@ -17,8 +17,15 @@ struct IoResult
 // temporary file is removed and the old file is left byte for byte. A
 // crash, a kill or a full disk at any moment leaves the old file or the new
 // one, never part of one. A symbolic link is followed: its target is
-// replaced, the link stays.
-IoResult replaceFile(const QString &path, QByteArrayView bytes);
+// replaced, the link stays. A file that was not there yet is readable by
+// everyone (less the umask), or only by its owner when `access` says so.
+enum class NewFileAccess { Everyone, OwnerOnly };
+IoResult replaceFile(const QString &path, QByteArrayView bytes, NewFileAccess access = NewFileAccess::Everyone);
+
+// Creates `path` and each missing folder above it for their owner alone
+// (0700), as the XDG base directory specification asks of missing data
+// folders: addresses are nobody else's business. True when it is a folder.
+bool makeOwnFolders(const QString &path);
 
 // Syncs the folder that holds `path`, so that a rename or removal in it
 // survives a power cut.

@@ -3,6 +3,7 @@
 
 #include "platform/atomicfile.h"
 #include "platform/datedname.h"
+#include "platform/logging.h"
 #include "platform/regularfile.h"
 
 #include <QCoreApplication>
@@ -28,12 +29,21 @@ constexpr QLatin1StringView kAsideMark(".damaged-");
 // path, or empty when the rename fails.
 QString renamedAside(const QString &path)
 {
-    return putAtDatedName(path, kAsideMark, [&path](const QString &aside) {
-        // Qt renames without replacing: a name another start took just now
-        // fails here rather than losing what it holds.
-        QFile file(path);
-        return file.rename(aside) ? IoResult{true, {}} : IoResult{false, file.errorString()};
-    });
+    QString failure;
+    const QString aside = putAtDatedName(
+        path, kAsideMark,
+        [&path](const QString &aside) {
+            // Qt renames without replacing: a name another start took just now
+            // fails here rather than losing what it holds.
+            QFile file(path);
+            return file.rename(aside) ? IoResult{true, {}} : IoResult{false, file.errorString()};
+        },
+        &failure);
+    if (aside.isEmpty())
+        qCWarning(lcFiles) << "could not set aside the damaged" << path << failure;
+    else
+        qCInfo(lcFiles) << "set aside the damaged" << path << "as" << aside;
+    return aside;
 }
 
 // Whether `name` is one that fileNameOfKey() gives: anything else in the
@@ -44,23 +54,6 @@ bool isKeyFileName(QStringView name)
         return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || c == u'_'
             || c == u'-' || c == u'%';
     });
-}
-
-// Creates `path` and each missing folder above it for their owner alone:
-// addresses are nobody else's business.
-bool makeOwnFolders(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return true;
-    if (info.exists() || info.isSymLink())
-        return false;
-    const QString parent = info.absolutePath();
-    if (parent == info.absoluteFilePath() || !makeOwnFolders(parent))
-        return false;
-    // Another copy may have made it just now.
-    return QDir().mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)
-        || QFileInfo(path).isDir();
 }
 
 // Restore Default Settings renames the store to this name and a number,
@@ -184,10 +177,8 @@ void FileSettingsBackend::sweepDeletedStores()
             || !std::all_of(stamp.begin(), stamp.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
             continue;
         const QString path = root.filePath(name);
-        if (QFileInfo(path).isSymLink())
-            QFile::remove(path);
-        else
-            QDir(path).removeRecursively();
+        if (!(QFileInfo(path).isSymLink() ? QFile::remove(path) : QDir(path).removeRecursively()))
+            qCWarning(lcFiles) << "could not remove what a Restore Default Settings left:" << path;
     }
 }
 
@@ -248,8 +239,11 @@ IoResult FileSettingsBackend::deleteAll()
     QFile store(appDir);
     if (!store.rename(doomed))
         return {false, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(appDir), store.errorString())};
-    syncFolderOf(doomed);
-    QDir(doomed).removeRecursively();
+    // The store is gone from its place; what follows only frees the room.
+    if (const IoResult synced = syncFolderOf(doomed); !synced.ok)
+        qCWarning(lcFiles) << "could not sync the folder of" << doomed << synced.error;
+    if (!QDir(doomed).removeRecursively())
+        qCWarning(lcFiles) << "could not remove" << doomed;
     m_heldFiles.clear();
     return {true, {}};
 }

@@ -74,19 +74,19 @@ FileBytes readRegularFile(const QString &path, qint64 limit, const ProcessEvents
     result.status = statusOf(info, limit);
     if (result.status != FileBytes::Read)
         return result;
+    // Qt reads from the checked descriptor, and retries what a signal cut short.
+    QFile reader;
+    if (!reader.open(file.get(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return FileBytes{FileBytes::Failed, {}, result.size, reader.errorString()};
     result.bytes.reserve(qsizetype(info.st_size) + 1);
     // Up to one byte past the limit: a file that grows meanwhile shows.
     for (;;) {
         const qsizetype at = result.bytes.size();
         const qint64 wanted = std::min(kPiece, limit + 1 - at);
         result.bytes.resize(at + qsizetype(wanted));
-        const ssize_t got = ::read(file.get(), result.bytes.data() + at, size_t(wanted));
-        if (got < 0 && errno == EINTR) {
-            result.bytes.resize(at);
-            continue;
-        }
+        const qint64 got = reader.read(result.bytes.data() + at, wanted);
         if (got < 0)
-            return failed(errno);
+            return FileBytes{FileBytes::Failed, {}, result.size, reader.errorString()};
         result.bytes.resize(at + got);
         if (result.bytes.size() > limit)
             return FileBytes{FileBytes::TooLarge, {}, result.bytes.size(), {}};

@@ -38,6 +38,13 @@ private slots:
             << QByteArray("\xe2\x82*|||||*") << QStringList{"\u00e2\u201a\r\n"} << false << cp1252;
         QTest::newRow("sequence cut off at the end")
             << QByteArray("\xc3\xa9*|||||*\xe2\x82") << QStringList{"\u00e9\r\n"} << true << utf8;
+        QTest::newRow("empty lines before, inside and after, a last line without its break")
+            << QByteArray("\r\n\r\nA\r\n\r\nB\r\n\r\n*|||||*\r\nC\n\r\nD*|||||*\r\n\r\nE\r\n*|||||*"
+                          "\r\n12 Clive St\r\n\r\nDover Lane 4\r\n*|||||*\r\n")
+            << QStringList{"A\r\nB\r\n", "C\n\r\nD\r\n", "E\r\n", "12 Clive St\r\nDover Lane 4\r\n"} << false << cp1252;
+        QTest::newRow("a Windows-1252 book with one UTF-8 record, past the basic plane")
+            << QByteArray("Jos\xe9\r\n*|||||*\r\nMail \xf0\x9f\x93\xac\r\n*|||||*\r\n\xe9\xc3")
+            << QStringList{"Jos\u00e9\r\n", "Mail \U0001F4EC\r\n"} << true << utf8;
         QTest::newRow("one stray byte in a UTF-8 book")
             << QByteArray("C\xc3\xa9line\r\nStra\xc3\x9f"
                           "e*|||||*\r\nJos\xe9*|||||*\r\n\xef\xbb\xbf\xc3\xa9*|||||*")

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The envelope routine against a recording printer; then through QtPrinter into
-// PDF files (read back with poppler) and into the preview, side by side.
+// The envelope through QtPrinter into PDF files (read back with poppler) and
+// into the preview, side by side.
 #include "fakes/pdffiletarget.h"
-#include "fakes/recordingprinter.h"
-#include "platform/printerfacts.h"
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
 #include "printing/previewprinter.h"
 #include "test_printing_pages.h"
 
-#include <QHash>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,51 +19,6 @@ using namespace pages;
 namespace {
 
 using Outcome = EnvelopeResult::Outcome;
-
-// The window's fields by name ("returnText", "toX", ...), read afresh on
-// every use, so that a test can change them while the envelope prints.
-struct Run
-{
-    QHash<QString, QString> fields{
-        {"returnText", "A"}, {"returnSize", "12"}, {"returnFace", "Verdana"}, {"returnX", ".2"}, {"returnY", ".5"},
-        {"toText", "C"},     {"toSize", "10"},     {"toFace", "Arial"},       {"toX", "4"},      {"toY", "4"}};
-    EnvelopeSetup setup;
-    RecordingPrinter printer;
-    std::function<void()> onEvents = [] {};
-    std::function<bool(const QString &)> printAnyway;
-    QLocale locale = QLocale::c();
-
-    void set(const QStringList &edits) // "field=text"; the set-up's as "size=DL", "shiftX=5", ...
-    {
-        const QHash<QString, QString *> setupFields{{"size", &setup.size},       {"printer", &setup.printer},
-                                                    {"width", &setup.widthMM},   {"height", &setup.heightMM},
-                                                    {"shiftX", &setup.shiftXMM}, {"shiftY", &setup.shiftYMM}};
-        for (const QString &edit : edits) {
-            const QString field = edit.section(u'=', 0, 0), text = edit.section(u'=', 1);
-            setup.turned |= edit == u"turned";
-            *setupFields.value(field, &fields[field]) = text;
-        }
-    }
-
-    EnvelopeBlock block(const QString &name, const QString &prefix)
-    {
-        auto read = [&](const char *field) -> FieldText {
-            return [this, key = prefix + field] { return fields[key]; };
-        };
-        return {name, read("Text"), read("Size"), read("Face"), read("X"), read("Y")};
-    }
-
-    EnvelopeResult print()
-    {
-        return printEnvelope(
-            {block("Return address", "return"), block("To address", "to"), [this] { return setup; }, printAnyway},
-            printer, [this] { onEvents(); }, [] { return false; }, locale);
-    }
-};
-
-const QString kReturnSetup = QStringLiteral("unit cm|size 12|font Verdana|orientation landscape|paper printer|y 0.5|");
-const QString kToSetup = QStringLiteral("size 10|font Arial|y 4|");
-
 // A4 with unprintable edges of different widths, as the page lies.
 const QMarginsF kUnprintable(15, 22, 18, 25);
 
@@ -112,165 +63,6 @@ class TestPrinting : public QObject
     Q_OBJECT
 
 private slots:
-    // The exact printer calls: two lines of return address, one of to-address, at the default offsets.
-    void envelope_data()
-    {
-        QTest::addColumn<QString>("returnText");
-        QTest::addColumn<QString>("toText");
-        QTest::addColumn<QString>("calls");
-        QTest::newRow("two blocks") << "A\r\nB"
-                                    << "C"
-                                    << kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup
-                + "x 4|print C|end send";
-        QTest::newRow("lone LF and CR stay inside, CR before CR LF too")
-            << "A\nB\rC\n\rD\r\r\nE"
-            << "" << kReturnSetup + "x 0.2|print A\nB\rC\n\rD\r|x 0.2|print E|" + kToSetup + "end send";
-        QTest::newRow("final CR LF: an empty last line") << ""
-                                                         << "C\r\n"
-                                                         << kReturnSetup + kToSetup + "x 4|print C|x 4|print |end send";
-        QTest::newRow("both empty: no document") << ""
-                                                 << "" << kReturnSetup + kToSetup + "end send";
-    }
-    void envelope()
-    {
-        QFETCH(QString, returnText);
-        QFETCH(QString, toText);
-        QFETCH(QString, calls);
-        Run run;
-        run.fields["returnText"] = returnText;
-        run.fields["toText"] = toText;
-        QCOMPARE(run.print().outcome, calls.contains("|print ") ? Outcome::Printed : Outcome::NothingToPrint);
-        QCOMPARE(run.printer.calls.join(u'|'), calls);
-    }
-
-    // Every number the envelope uses, as typed: checked before the printer is
-    // touched, with a message naming the field; else the value it prints at.
-    void numbers_data()
-    {
-        QTest::addColumn<QStringList>("edits");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("expected"); // the message, or calls made when the envelope prints
-        QTest::newRow("X not a number") << QStringList{"returnX=abc"} << "C"
-                                        << "Return address X offset is not a number: 'abc'. Nothing was printed.";
-        QTest::newRow("Y empty") << QStringList{"returnY=  "} << "C"
-                                 << "Return address Y offset is empty.";
-        QTest::newRow("size zero") << QStringList{"returnSize=0"} << "C"
-                                   << "print font size is out of range: '0' (from 0.5 to 1000 points).";
-        QTest::newRow("absurd offset")
-            << QStringList{"toY=1e30"} << "C"
-            << "To address Y offset is out of range: '1e30' (from -1000 to 1000 centimetres).";
-        QTest::newRow("grouped under German") << QStringList{"returnX=1.500"} << "de_DE"
-                                              << "not a number: '1.500'";
-        QTest::newRow("inf") << QStringList{"toX=inf"} << "en_US"
-                             << "not a number: 'inf'";
-        QTest::newRow("X of an empty block is not used") << QStringList{"toText=", "toX=abc"} << "C"
-                                                         << "print A";
-        QTest::newRow("leading point falls back under German") << QStringList{"returnX=.5"} << "de_DE"
-                                                               << "x 0.5";
-        QTest::newRow("spaces around, a fraction") << QStringList{"returnSize= 9.75 "} << "en_US"
-                                                   << "size 9.75";
-        QTest::newRow("custom size without a width") << QStringList{"size=Custom", "height=100"} << "C"
-                                                     << "Envelope width is empty.";
-        QTest::newRow("5 mm shift moves both blocks") << QStringList{"shiftX=5", "shiftY=-5"} << "C"
-                                                      << "y 0|x 0.7|print A|size 10|font Arial|y 3.5|x 4.5|";
-        QTest::newRow("DL, turned") << QStringList{"size=DL", "turned"} << "C"
-                                    << "landscape|paper iso_dl_110x220mm turned|y 0.5|x 0.2|";
-        QTest::newRow("custom, either way round") << QStringList{"size=Custom", "width=250", "height=120"} << "C"
-                                                  << "paper custom_120x250mm_120x250mm|";
-    }
-    void numbers()
-    {
-        QFETCH(QStringList, edits);
-        QFETCH(QString, locale);
-        QFETCH(QString, expected);
-        Run run;
-        run.locale = QLocale(locale);
-        run.set(edits);
-        const EnvelopeResult result = run.print();
-        if (result.outcome == Outcome::BadField) {
-            QVERIFY2(result.message().contains(expected), qPrintable(result.message()));
-            QCOMPARE(run.printer.calls, QStringList());
-        } else {
-            QCOMPARE(result.outcome, Outcome::Printed);
-            QVERIFY2(run.printer.calls.join(u'|').contains(expected), qPrintable(run.printer.calls.join(u'|')));
-        }
-    }
-
-    // A paper the printer lacks is asked about before anything is drawn:
-    // no prints nothing, yes prints as asked; without a question, it prints.
-    void paperThePrinterLacks_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("calls");
-        QTest::newRow("stop") << "no"
-                              << "unit cm|size 12|font Verdana|orientation landscape|paper iso_c4_229x324mm";
-        QTest::newRow("print anyway") << "yes"
-                                      << "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|";
-        QTest::newRow("nobody to ask") << ""
-                                       << "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|";
-    }
-    void paperThePrinterLacks()
-    {
-        QFETCH(QString, answer);
-        QFETCH(QString, calls);
-        Run run;
-        run.set({"size=C4", "printer=Office"});
-        run.printer.paperProblem = "No C4 here.";
-        QStringList asked;
-        if (!answer.isEmpty())
-            run.printAnyway = [&](const QString &problem) { return asked << problem, answer == u"yes"; };
-        const EnvelopeResult result = run.print();
-        QCOMPARE(asked, answer.isEmpty() ? QStringList() : QStringList{"No C4 here."});
-        QCOMPARE(result.outcome, answer == u"no" ? Outcome::Declined : Outcome::Printed);
-        QCOMPARE(run.printer.calls.join(u'|').contains("print "), answer != u"no");
-        QVERIFY2(run.printer.calls.join(u'|').contains(
-                     calls.replace("paper iso_c4_229x324mm", "paper iso_c4_229x324mm on 'Office' tray '' type ''")),
-                 qPrintable(run.printer.calls.join(u'|')));
-    }
-
-    // What a printer's description says of its turn and its custom sizes'
-    // edges, and the unprintable edges as the landscape page lies on media
-    // turned that way (portrait edges 1, 2, 3, 4: left, top, right, bottom).
-    void printerDescription_data()
-    {
-        QTest::addColumn<QByteArray>("ppd");
-        QTest::addColumn<QString>("turn");      // "" when the description does not say
-        QTest::addColumn<QMarginsF>("margins"); // *HWMargins as portrait edges; null when absent
-        QTest::addColumn<QMarginsF>("lying");   // the portrait edges 1, 2, 3, 4 as the page lies
-        QTest::newRow("Plus90, HWMargins left bottom right top")
-            << QByteArray("*PPD-Adobe: \"4.3\"\r\n*LandscapeOrientation: Plus90\r\n*HWMargins: 18 33.12 18 3\r\n")
-            << "counter-clockwise" << QMarginsF(18, 3, 18, 33.12) << QMarginsF(4, 1, 2, 3);
-        QTest::newRow("Minus90, quoted margins")
-            << QByteArray("*LandscapeOrientation: Minus90\n*HWMargins: \"12 12 12 12\"\n") << "clockwise"
-            << QMarginsF(12, 12, 12, 12) << QMarginsF(2, 3, 4, 1);
-        QTest::newRow("Any says nothing; a longer keyword and an option are others")
-            << QByteArray("*LandscapeOrientation: Any\n*HWMarginsX: 1 2 3 4\n*HWMargins Foo: 1 2 3 4\n") << ""
-            << QMarginsF() << QMarginsF(2, 3, 4, 1);
-        QTest::newRow("margins that are not four numbers")
-            << QByteArray("*HWMargins: 1 2 x 4\n*HWMargins: 1 2 3\n") << "" << QMarginsF() << QMarginsF(2, 3, 4, 1);
-    }
-    void printerDescription()
-    {
-        QFETCH(QByteArray, ppd);
-        QFETCH(QString, turn);
-        QFETCH(QMarginsF, margins);
-        QFETCH(QMarginsF, lying);
-        const PpdFacts facts = readPpd(ppd);
-        const QString read = !facts.turn              ? ""
-            : *facts.turn == LandscapeTurn::Clockwise ? "clockwise"
-                                                      : "counter-clockwise";
-        QCOMPARE(read, turn);
-        QCOMPARE(facts.hardwareMargins.value_or(QMarginsF()), margins);
-        QCOMPARE(landscapeEdges(QMarginsF(1, 2, 3, 4), facts.turn.value_or(LandscapeTurn::Clockwise)), lying);
-        // IPP's landscape (4) is the PPD's Plus90; reverse-landscape (5) its Minus90.
-        QCOMPARE(turnOfIppOrientation(4), std::optional(LandscapeTurn::CounterClockwise));
-        QCOMPARE(turnOfIppOrientation(5), std::optional(LandscapeTurn::Clockwise));
-        QCOMPARE(turnOfIppOrientation(3), std::nullopt);
-        const CustomSizes custom{{98.4, 146}, {215.9, 355.6}, {}};
-        QVERIFY(custom.take({100, 200}) && custom.take({98, 355.9}) && !custom.take({229, 324})
-                && !custom.take({90, 200}));
-    }
-
     // Only a whole document is sent: cut anywhere, it is not whole.
     void wholeDocument_data()
     {
@@ -316,42 +108,6 @@ private slots:
         QCOMPARE(result.outcome, Outcome::PrinterFailed);
         QVERIFY2(result.reason.contains("could not write the whole envelope document"), qPrintable(result.reason));
         QCOMPARE(envelope.target.files.size(), 1);
-    }
-
-    // Events run before every line; what they change (here before the second
-    // line) is read afresh, and a value turned invalid keeps its last valid
-    // one. A job is never left half-printed: it is dropped, and that is told.
-    void editsWhilePrinting_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<QString>("calls"); // the positions and the end
-        const QStringList none;
-        const QString returnLines = QStringLiteral("y 0.5|x 0.2|x 0.2|x 0.2|");
-        QTest::newRow("X moves the remaining lines") << none << "returnX=3"
-                                                     << "y 0.5|x 0.2|x 3|x 3|y 4|x 4|end send";
-        QTest::newRow("X turned invalid keeps its value") << none << "returnX=x" << returnLines + "y 4|x 4|end send";
-        QTest::newRow("to-address Y read as its block starts") << none << "toY=6" << returnLines + "y 6|x 4|end send";
-        QTest::newRow("to-address filled in, its X never valid")
-            << QStringList{"toText=", "toX=x"} << "toText=D" << returnLines + "y 4|end discard";
-    }
-    void editsWhilePrinting()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(QString, edit);
-        QFETCH(QString, calls);
-        Run run;
-        run.set(before);
-        run.fields["returnText"] = "A\r\nB\r\nC";
-        int events = 0;
-        run.onEvents = [&] {
-            if (++events == 2)
-                run.set({edit});
-        };
-        const EnvelopeResult result = run.print();
-        QCOMPARE(run.printer.calls.filter(QRegularExpression("^([xy]|end) ")).join(u'|'), calls);
-        QCOMPARE(result.succeeded(), calls.endsWith("end send"));
-        QCOMPARE(result.reason.isEmpty(), result.succeeded());
     }
 
     // Each line at its offsets from the printable corner, on the paper

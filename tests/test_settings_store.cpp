@@ -19,14 +19,6 @@ namespace {
 const QString kApp = QString::fromLatin1(kSettingsApplication);
 const QString kSection = QString::fromLatin1(kSettingsSection);
 
-// The permission bits of a file or folder.
-int modeOf(const QString &path)
-{
-    struct stat info = {};
-    ::stat(QFile::encodeName(path).constData(), &info);
-    return int(info.st_mode & 07777);
-}
-
 } // namespace
 
 class TestSettingsStore : public QObject
