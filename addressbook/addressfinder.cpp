@@ -4,6 +4,8 @@
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/addressmatch.h"
 
+#include <algorithm>
+
 AddressFinder::AddressFinder(const AddressListModel &list, QObject *parent) : QObject(parent), m_list(list)
 {
     // Ticks change no text; everything else may.
@@ -17,26 +19,41 @@ AddressFinder::AddressFinder(const AddressListModel &list, QObject *parent) : QO
 void AddressFinder::foldEntries()
 {
     m_folded.clear();
-    m_folded.reserve(size_t(m_list.count()));
-    for (int row = 0; row < m_list.count(); ++row)
-        m_folded.push_back(foldedForFind(m_list.text(row)));
+    m_starts.clear();
+    m_starts.reserve(size_t(m_list.count()));
+    for (int row = 0; row < m_list.count(); ++row) {
+        m_starts.push_back(m_folded.size());
+        // The line break keeps a match from running from one entry into the next.
+        m_folded += foldedForFind(m_list.text(row));
+        m_folded += u'\n';
+    }
     m_stale = false;
+}
+
+int AddressFinder::rowAt(qsizetype position) const
+{
+    return int(std::upper_bound(m_starts.begin(), m_starts.end(), position) - m_starts.begin()) - 1;
 }
 
 int AddressFinder::find(const QString &text, int from, bool backward)
 {
     const QString needle = foldedForFind(text);
-    if (needle.isEmpty() || m_list.count() == 0)
+    if (needle.isEmpty() || needle.contains(u'\n') || m_list.count() == 0)
         return -1;
     if (m_stale)
         foldEntries();
-    const int rows = int(m_folded.size());
+    const int rows = int(m_starts.size());
     if (from < 0 || from >= rows)
         from = backward ? 0 : rows - 1;
-    const int step = backward ? rows - 1 : 1;
-    for (int i = 1, row = (from + step) % rows; i <= rows; ++i, row = (row + step) % rows) {
-        if (m_folded[size_t(row)].contains(needle))
-            return row;
+    if (!backward) {
+        const qsizetype next = from + 1 < rows ? m_starts[size_t(from + 1)] : m_folded.size();
+        qsizetype at = m_folded.indexOf(needle, next);
+        if (at < 0)
+            at = m_folded.indexOf(needle);
+        return at < 0 ? -1 : rowAt(at);
     }
-    return -1;
+    qsizetype at = from > 0 ? m_folded.lastIndexOf(needle, m_starts[size_t(from)] - 1) : -1;
+    if (at < 0)
+        at = m_folded.lastIndexOf(needle);
+    return at < 0 ? -1 : rowAt(at);
 }

@@ -9,9 +9,9 @@
 class AddressListModel;
 
 // Finds the entries that contain a text in any of their lines, ignoring
-// case and accents. The entries' folded texts are kept between searches,
-// and made again after the list changes, so that each Find Next is one pass
-// over them.
+// case and accents. The entries' folded texts are kept between searches as
+// one text, made again after the list changes, so that each Find Next is
+// one search through it.
 class AddressFinder final : public QObject
 {
     Q_OBJECT
@@ -28,6 +28,9 @@ private:
     void foldEntries();
 
     const AddressListModel &m_list;
-    std::vector<QString> m_folded;
+    int rowAt(qsizetype position) const;
+
+    QString m_folded;                // every entry folded, each ending in a line break
+    std::vector<qsizetype> m_starts; // where each entry starts in m_folded
     bool m_stale = true;
 };

@@ -5,13 +5,10 @@
 
 namespace {
 
+// A character other than ASCII as Find compares it: none for a mark,
+// otherwise one or more.
 void appendFolded(QString &out, QChar c)
 {
-    // Most addresses are ASCII: those characters skip Unicode's tables.
-    if (c.unicode() < 0x80) {
-        out += (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + 32) : c;
-        return;
-    }
     if (c.decompositionTag() == QChar::Canonical) {
         for (const QChar part : c.decomposition()) {
             if (!part.isMark())
@@ -29,8 +26,25 @@ QString foldedForFind(QStringView text)
 {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text)
-        appendFolded(out, c);
+    // Most addresses are ASCII: runs of it are copied, lowered, in one go.
+    qsizetype runStart = 0;
+    const auto flush = [&](qsizetype end) {
+        const qsizetype at = out.size();
+        out.resize(at + end - runStart);
+        QChar *to = out.data() + at;
+        for (qsizetype i = runStart; i < end; ++i) {
+            const char16_t u = text[i].unicode();
+            to[i - runStart] = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80)
+            continue;
+        flush(i);
+        appendFolded(out, text[i]);
+        runStart = i + 1;
+    }
+    flush(text.size());
     return out;
 }
 
