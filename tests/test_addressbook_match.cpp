@@ -27,6 +27,7 @@ private slots:
         QTest::newRow("next after the current") << book << "SpringField" << 1 << false << 2;
         QTest::newRow("round past the end") << book << "springfield" << 2 << false << 1;
         QTest::newRow("backward round past the start") << book << "springfield" << 1 << true << 2;
+        QTest::newRow("backward passes over the current") << book << "B" << 1 << true << 3;
         QTest::newRow("backward from none: the last") << book << "e" << -1 << true << 3;
         QTest::newRow("accents in the entry") << book << "eglise" << 3 << false << 0;
         QTest::newRow("accents in the text") << book << "N\u00dcRN" << -1 << false << 3;
