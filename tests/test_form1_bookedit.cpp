@@ -172,6 +172,15 @@ private slots:
         Window::press(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
         QCOMPARE(form.TextToAddress->text(), kBook[0]);
         QCOMPARE(window.book().count(), 5);
+        // With a book step to redo, Ctrl+Y in the box is still the box's.
+        form.List1->setFocus();
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.book().count(), 4);
+        form.TextToAddress->setFocus();
+        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        Window::press(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(form.TextToAddress->text(), kBook[0]);
+        QCOMPARE(window.book().count(), 4);
     }
 
     // Ctrl+F, Return and F3 go forward, Shift+F3 back, round the list,
