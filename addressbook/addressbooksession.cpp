@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QScopedValueRollback>
 
 #include <optional>
 #include <utility>
@@ -292,6 +293,7 @@ void AddressBookSession::takeInDiskIfChanged()
 {
     if (!BookFiles::sameFile(m_basePath, m_path) || !m_files.changedOnDisk(m_path))
         return;
+    const QScopedValueRollback takingIn(m_takingIn, true);
     // No events run here: the lock may be held, and a nested save would wait for it.
     const BookRead read = m_files.read(m_path, AddressListModel::kCapacity);
     if (read.status == BookRead::Unreadable)

@@ -81,6 +81,8 @@ public:
     // The last save failed, and none has succeeded since: the file lacks
     // what the list holds.
     bool lastSaveFailed() const { return m_lastSaveFailed; }
+    // The list is taking in what another copy saved.
+    bool takingIn() const { return m_takingIn; }
 
     // Takes in what another copy saved, keeping ticks and unsaved changes.
     // Runs by itself when the file changes; waits while a load runs.
@@ -112,6 +114,7 @@ private:
     bool m_saveDeferred = false;
     bool m_completeAfterDeferredSave = false;
     bool m_refreshDeferred = false;
+    bool m_takingIn = false;
 
     QFileSystemWatcher m_watcher;
     QTimer m_settle;

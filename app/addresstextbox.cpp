@@ -49,6 +49,24 @@ void AddressTextBox::setText(const QString &text)
     emit changed();
 }
 
+void AddressTextBox::replaceText(const QString &text)
+{
+    const QString shown = withLfLineBreaks(text);
+    if (shown.size() > kPiece || filling()) {
+        setText(text);
+        return;
+    }
+    m_assigning = true;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(shown);
+    cursor.endEditBlock();
+    m_assigning = false;
+    m_text = text;
+    emit changed();
+}
+
 void AddressTextBox::showNextPiece()
 {
     const qsizetype lineEnd = m_toShow.indexOf(u'\n', std::min(m_toShow.size(), m_shownUpTo + kPiece));

@@ -25,6 +25,9 @@ public:
     QString text() const { return m_text; }
     // Runs the change reaction, as an edit does.
     void setText(const QString &text);
+    // setText() as one step of the box's own undo, so that Ctrl+Z there
+    // brings back what the box held (a long text clears the undo instead).
+    void replaceText(const QString &text);
     // Whether the assigned text is still coming on screen.
     bool filling() const { return m_filling.isActive(); }
 

@@ -5,6 +5,7 @@
 #include "addressbook/booktexts.h"
 #include "app/accessiblenames.h"
 #include "app/addresstextbox.h"
+#include "app/bookeditflow.h"
 #include "app/contactdrops.h"
 #include "app/contactimportflow.h"
 #include "app/manualflow.h"
@@ -28,9 +29,9 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     : QMainWindow(parent),
       m_services(services),
       m_store(services.settings, [this] {
-          tellUser(BookMessage::Warning,
-                   tr("Quillon cannot save your settings: the settings store cannot be written.\n"
-                      "You can go on working, but what you type now will not come back at the next start."));
+          m_messages.tell(BookMessage::Warning,
+                          tr("Quillon cannot save your settings: the settings store cannot be written.\n"
+                             "You can go on working, but what you type now will not come back at the next start."));
       })
 {
     setupUi(this, m_services.pages);
@@ -42,6 +43,9 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     nameForScreenReaders(*this);
     connect(new ContactDrops(this), &ContactDrops::dropped, this, &Form1::importContacts);
     m_manual = new ManualFlow(this, ManualM, m_services.shell, m_services.messages);
+    new BookEditFlow(
+        {this, MOptions, List1, m_book, m_history, m_messages, [this](const QString &entry) { printEntry(entry); }},
+        this);
 }
 
 Form1::~Form1()
@@ -100,7 +104,7 @@ void Form1::connectMenus()
 
 void Form1::Form_Load()
 {
-    m_loading = true;
+    m_messages.setHolding(true);
     // Each assignment runs its field's change reaction, which stores the
     // value again and applies the display fonts.
     for (const SettingKey &key : kSettingKeys)
@@ -110,31 +114,10 @@ void Form1::Form_Load()
 
     const QString problem = m_services.settings.openingProblem();
     if (!problem.isEmpty())
-        tellUser(BookMessage::Warning, problem);
-    m_loading = false;
+        m_messages.tell(BookMessage::Warning, problem);
+    m_messages.setHolding(false);
     if (m_shown)
-        showHeldMessages();
-}
-
-void Form1::tellUser(BookMessage::Kind kind, const QString &text)
-{
-    if (m_loading || !m_heldMessages.isEmpty()) {
-        m_heldMessages.append({kind, text});
-        return;
-    }
-    if (kind == BookMessage::Warning)
-        m_services.messages.warning(text);
-    else
-        m_services.messages.information(text);
-}
-
-void Form1::showHeldMessages()
-{
-    if (m_loading)
-        return;
-    const QList<BookMessage> held = std::exchange(m_heldMessages, {});
-    for (const BookMessage &message : held)
-        tellUser(message.kind, message.text);
+        m_messages.showHeld();
 }
 
 void Form1::fillDelimiterLists()
@@ -168,7 +151,7 @@ void Form1::showEvent(QShowEvent *event)
     Form_Resize();
     // Once the window is on its way to the screen: the boxes come up over it.
     if (!std::exchange(m_shown, true))
-        QTimer::singleShot(0, this, &Form1::showHeldMessages);
+        QTimer::singleShot(0, this, [this] { m_messages.showHeld(); });
 }
 
 void Form1::closeEvent(QCloseEvent *event)

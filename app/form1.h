@@ -2,9 +2,11 @@
 #pragma once
 
 #include "addressbook/addressbooksession.h"
+#include "addressbook/bookhistory.h"
 #include "app/addresslistview.h"
 #include "app/form1services.h"
 #include "app/form1ui.h"
+#include "app/usermessages.h"
 #include "printing/printersetups.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -16,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class AddressListModel;
 class ContactImportFlow;
@@ -164,10 +167,6 @@ private:
     bool endProgram();
     // Whether the program may end: nothing unsaved, or the user lets it go.
     bool mayEnd();
-    // A message box now, or once the window is on screen, so that a box of
-    // the start-up never stands alone.
-    void tellUser(BookMessage::Kind kind, const QString &text);
-    void showHeldMessages();
 
     // --- Settings (form1_settings.cpp) ---
     // Each persisted field stores its text under its setting at every
@@ -182,20 +181,18 @@ private:
     // --- Address book (form1_addressbook.cpp) ---
     enum class Frame1Mode { Save, Import };
     void openFrame1(Frame1Mode mode);
-    // Shows what an address book command has to say.
-    void tell(const BookResult &result);
 
     Form1Services m_services;
+    UserMessages m_messages{m_services.messages};
     SettingsStore m_store;
     bool m_ending = false;
     bool m_leaveUnsaved = false; // the user chose to end without the book saved
-    bool m_loading = false;
     bool m_shown = false;
-    QList<BookMessage> m_heldMessages;
 
     // After m_services, which it is made from.
     AddressBookSession m_book{BookPlaces::probe(m_services.programDir, m_services.dataDir),
                               [this] { m_services.events.processEvents(); }, [this] { return ending(); }};
+    BookHistory m_history{m_book};
     Frame1Mode m_frame1Mode = Frame1Mode::Save;
 
     // --- Contacts (form1_contacts.cpp) ---
@@ -208,8 +205,10 @@ private:
     ManualFlow *m_manual; // the maker's web pages and the manual, F1
 
     // --- Printing (form1_printing.cpp) ---
-    // One envelope from the fields as they stand now, one job.
-    EnvelopeResult printCurrentEnvelope();
+    // One envelope from the fields as they stand now (with `entry` as its
+    // to-address when given), one job; printEntry() tells how it went.
+    EnvelopeResult printCurrentEnvelope(const std::optional<QString> &entry = {});
+    void printEntry(const std::optional<QString> &entry);
     // One batch of envelopes at a time (Print All, the PDF), with its
     // progress window: Print All and the PDF item wait meanwhile.
     PrintAllResult runBatch(const QString &title, const std::function<PrintAllResult(PrintProgress &)> &work);

@@ -17,30 +17,25 @@
 int Form1::addToAddressBook(const QStringList &entries)
 {
     const BookResult added = m_book.add(entries);
-    tell(added);
+    m_messages.tell(added);
     return added.added;
 }
 
 void Form1::ImportingFile()
 {
-    tell(m_book.load());
+    m_messages.tell(m_book.load());
 }
 
 BookResult::Status Form1::SaveFile()
 {
     const BookResult saved = m_book.save();
-    tell(saved);
+    m_messages.tell(saved);
     return saved.status;
-}
-
-void Form1::tell(const BookResult &result)
-{
-    for (const BookMessage &message : result.messages)
-        tellUser(message.kind, message.text);
 }
 
 void Form1::CommandKeepToAddress_Click()
 {
+    const auto step = m_history.step(BookHistory::Command::SaveAddress);
     // A refused address changed nothing, so there is nothing to save.
     if (addToAddressBook({TextToAddress->text()}) > 0)
         SaveFile();
@@ -53,7 +48,7 @@ void Form1::List1_Click()
         return;
     const QModelIndex current = List1->currentIndex();
     if (current.isValid())
-        TextToAddress->setText(addressBook()->text(current.row()));
+        TextToAddress->replaceText(addressBook()->text(current.row()));
 }
 
 void Form1::CommandSelectAll_Click()
@@ -64,6 +59,7 @@ void Form1::CommandSelectAll_Click()
 
 void Form1::CommandClearData_Click()
 {
+    const auto step = m_history.step(BookHistory::Command::ClearSelected);
     if (m_services.messages.askYesNo(tr("Are you sure you want to clear the select addresses?")))
         addressBook()->removeTicked();
     // Rewritten whatever the answer.
@@ -78,7 +74,7 @@ void Form1::CommandClear_Click()
 
 void Form1::SaveMenu_Click()
 {
-    tell(m_book.saveConfirmed());
+    m_messages.tell(m_book.saveConfirmed());
 }
 
 void Form1::SaveMenuAs_Click()
@@ -107,9 +103,10 @@ void Form1::Command1_Click()
     if (m_frame1Mode == Frame1Mode::Save && m_book.wouldReplaceAnotherFile(name)
         && !m_services.messages.askYesNo(BookTexts::replaceOtherFile(name)))
         return;
+    const auto step = m_history.step(BookHistory::Command::ImportFile);
     const BookResult done = m_frame1Mode == Frame1Mode::Save ? m_book.saveAs(name) : m_book.importFile(name);
     Frame1->hide();
-    tell(done);
+    m_messages.tell(done);
 }
 
 void Form1::Command2_Click()

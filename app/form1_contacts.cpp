@@ -62,6 +62,7 @@ void Form1::importNextContacts()
 
 void Form1::addReviewedContacts(const ReviewOutcome &review)
 {
+    const auto step = m_history.step(BookHistory::Command::AddContacts);
     const int added = addToAddressBook(review.entries);
     // One save for them all, as the importer does.
     if (added > 0)

@@ -39,6 +39,7 @@ void Form1::CommandImport_Click()
         return;
     // All the addresses go in at once, after the parse: an import or a
     // command that ran meanwhile sees the list without them, never half.
+    const auto step = m_history.step(BookHistory::Command::ImportAddresses);
     addToAddressBook(parsed.addresses);
     SaveFile();
 }

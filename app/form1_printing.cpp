@@ -41,23 +41,28 @@ EnvelopeFields withToAddress(EnvelopeFields fields, const QString &entry)
 
 void Form1::CommandPrint_Click()
 {
+    printEntry({});
+}
+
+void Form1::printEntry(const std::optional<QString> &entry)
+{
     if (m_printingEnvelope)
         return;
     m_acceptedPaperProblem.clear();
     m_toldNotice.clear();
-    const EnvelopeResult result = printCurrentEnvelope();
+    const EnvelopeResult result = printCurrentEnvelope(entry);
     if (!result.succeeded() && !result.reason.isEmpty() && !ending())
         m_services.messages.warning(result.message());
     tellNotice(result.notice);
 }
 
-EnvelopeResult Form1::printCurrentEnvelope()
+EnvelopeResult Form1::printCurrentEnvelope(const std::optional<QString> &entry)
 {
     if (ending() || m_printingEnvelope)
         return {EnvelopeResult::Outcome::Stopped, {}};
     const BusyCommand busy(CommandPrint);
     m_printingEnvelope = true;
-    EnvelopeFields fields = envelopeFields();
+    EnvelopeFields fields = entry ? withToAddress(envelopeFields(), *entry) : envelopeFields();
     fields.printAnyway = [this](const QString &problem) { return printAnyway(problem); };
     const EnvelopeResult result = printEnvelope(
         fields, m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
@@ -114,14 +119,14 @@ void Form1::CommandPrintAll_Click()
         return printAsOneDocument(progress, m_services.printer, kind);
     });
     tellNotice(result.notice);
-    if (!result.failed() || ending())
+    if (ending() || !(result.failed() || offerUntick(result, kind)))
         return;
     const QString text = printAllFailureText(result, kind);
     if (!offerUntick(result, kind)) {
         m_services.messages.warning(text);
         return;
     }
-    // Print All then goes on from the envelope that failed.
+    // Print All then goes on from the envelope that failed, or where it stopped.
     if (m_services.messages.warnAndAsk(text)) {
         for (const QPersistentModelIndex &entry : result.done)
             if (entry.isValid())

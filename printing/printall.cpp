@@ -81,7 +81,7 @@ QString firstLineOf(const QString &entry)
 
 bool offerUntick(const PrintAllResult &result, BatchKind kind)
 {
-    return kind == BatchKind::JobEach && result.failed() && !result.done.isEmpty();
+    return kind == BatchKind::JobEach && (result.failed() || result.stopped) && !result.done.isEmpty();
 }
 
 QString printAllFailureText(const PrintAllResult &result, BatchKind kind, const QString &file)
@@ -106,6 +106,14 @@ QString printAllFailureText(const PrintAllResult &result, BatchKind kind, const 
                                            "Print All sent nothing: the envelope for \"%1\" could not be made.\n\n%2")
             .arg(entry, why);
     }
+    if (!result.failed())
+        //: %1 of %2 is how many envelopes went out before the user stopped the run.
+        return QCoreApplication::translate("PrintAll",
+                                           "Print All was stopped after %1 of %2 envelopes.\n"
+                                           "Untick the addresses already printed, so that the next Print All goes on "
+                                           "from where it stopped?")
+            .arg(result.done.size())
+            .arg(result.total);
     if (result.done.isEmpty())
         return QCoreApplication::translate("PrintAll",
                                            "Print All printed nothing: the envelope for \"%1\" failed.\n\n%2")

@@ -68,10 +68,11 @@ enum class BatchKind { JobEach, OneJob, Pdf };
 
 // How a failed batch is told: how many envelopes were printed, which entry
 // failed (its first line) and why; for a PDF, that `file` was not written.
+// For Print All stopped by the user with envelopes printed, how many were.
 QString printAllFailureText(const PrintAllResult &result, BatchKind kind, const QString &file = {});
 // Whether that text ends by asking to untick the entries already printed,
-// so that the next run goes on from the one that failed: when envelopes
-// went out one job each, and some did.
+// so that the next run goes on from the one that failed or where it was
+// stopped: when envelopes went out one job each, and some did.
 bool offerUntick(const PrintAllResult &result, BatchKind kind);
 
 // An entry as the user knows it: its first line that is not blank.

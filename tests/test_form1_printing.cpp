@@ -253,8 +253,11 @@ private slots:
             << false << "refuse" << true << two << 2 << third << QList<int>{0, 1, 2};
         QTest::newRow("refused at the third, No keeps the ticks")
             << false << "refuse" << false << two << 2 << third << all;
-        QTest::newRow("stopped while the second prints: it goes out, no pause after")
-            << false << "stop" << true << two << 1 << "" << all;
+        QTest::newRow("stopped while the second prints: it goes out, no pause after, Yes unticks the printed")
+            << false << "stop" << true << two << 1
+            << "Print All was stopped after 2 of 5 envelopes.\nUntick the addresses already printed, so that the "
+               "next Print All goes on from where it stopped?"
+            << QList<int>{0, 1, 2};
         QTest::newRow("one job") << true << "" << true << QStringList{"Entry4+Entry3+Entry2+Entry1+Entry0"} << 0 << ""
                                  << all;
         QTest::newRow("one job stopped at its last envelope: nothing sent")

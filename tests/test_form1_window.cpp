@@ -117,7 +117,7 @@ private slots:
     {
         // The icon is compiled into the program, in its three sizes.
         QCOMPARE(m_form->windowIcon().availableSizes().size(), 3);
-        compareMenu(m_form->menuBar()->actions(), {"File", "Options", "Help"});
+        compareMenu(m_form->menuBar()->actions(), {"File", "Edit", "Options", "Help"});
         compareMenu(m_form->MFile->actions(),
                     {"Help", "Save Ctrl+S", "Save Addresses As", "Import Addresses", "Import Contacts...",
                      "Export Contacts...", "Save Envelopes as PDF...", "Custom Programming", "Suggestions", "Sample 1",
@@ -125,6 +125,9 @@ private slots:
         compareMenu(m_form->MOptions->actions(),
                     {"Font Settings", "Restore Default Settings", "Envelope...", "Envelope Preview"});
         compareMenu(m_form->MHelp->actions(), {"About", "Help", "Quillon Manual F1"});
+        compareMenu(m_form->findChild<QMenu *>("MEdit")->actions(),
+                    {"Undo Ctrl+Z", "Redo Ctrl+Shift+Z", "Find in Addresses... Ctrl+F", "Find Next F3",
+                     "Find Previous Shift+F3", "Edit Address... F2", "Remove Address Del", "Find Duplicates..."});
 
         m_form->TextToAddress->setText(QStringLiteral("To"));
         m_form->TextToAddress->setFocus();

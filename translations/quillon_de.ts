@@ -193,6 +193,66 @@
     </message>
 </context>
 <context>
+    <name>BookEditFlow</name>
+    <message>
+        <source>An address cannot be empty. The entry was not changed.</source>
+        <translation>Eine Adresse darf nicht leer sein. Der Eintrag wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Addresses...</source>
+        <translation>In Adressen &amp;suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>R&amp;ückwärts suchen</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Address...</source>
+        <translation>Adresse &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Address</source>
+        <translation>Adresse &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Find Du&amp;plicates...</source>
+        <translation>&amp;Doppelte Adressen suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print This Envelope</source>
+        <translation>Diesen Umschlag &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>The address book holds no duplicate addresses.</source>
+        <translation>Das Adressbuch enthält keine doppelten Adressen.</translation>
+    </message>
+</context>
+<context>
     <name>BookFiles</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -217,6 +277,50 @@
     <message>
         <source>it is read-only</source>
         <translation>es ist schreibgeschützt</translation>
+    </message>
+</context>
+<context>
+    <name>BookHistory</name>
+    <message>
+        <source>Save Address</source>
+        <translation>Adresse merken</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Import Addresses</source>
+        <translation>Adressen importieren</translation>
+    </message>
+    <message>
+        <source>Import Addresses from File</source>
+        <translation>Adressen aus Datei importieren</translation>
+    </message>
+    <message>
+        <source>Add Contacts</source>
+        <translation>Kontakte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation>Adresse bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove Address</source>
+        <translation>Adresse entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Duplicates</source>
+        <translation>Doppelte entfernen</translation>
+    </message>
+    <message>
+        <source>%1 (1 address)</source>
+        <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
+        <translation>%1 (1 Adresse)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 addresses)</source>
+        <translation>%1 (%2 Adressen)</translation>
     </message>
 </context>
 <context>
@@ -723,6 +827,37 @@ Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und ve
     </message>
 </context>
 <context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Doppelte Adressen suchen</translation>
+    </message>
+    <message>
+        <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
+        <translation>Diese Adressen sind gleich, wenn Groß- und Kleinschreibung, Leerzeichen, Satzzeichen und Zeilenumbrüche nicht zählen. OK entfernt die angekreuzten.</translation>
+    </message>
+    <message>
+        <source>Duplicate addresses</source>
+        <translation>Doppelte Adressen</translation>
+    </message>
+    <message>
+        <source>%1 copies</source>
+        <extracomment>%1 is how many entries hold the same address.</extracomment>
+        <translation>%1 Exemplare</translation>
+    </message>
+</context>
+<context>
+    <name>EditAddressDialog</name>
+    <message>
+        <source>Edit Address</source>
+        <translation>Adresse bearbeiten</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
     <name>Envelope</name>
     <message>
         <source>%1 Nothing was printed.</source>
@@ -1185,6 +1320,17 @@ Einige konnten nicht umbenannt werden; Quillon lässt sie unverändert und speic
     </message>
 </context>
 <context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in addresses</source>
+        <translation>In Adressen suchen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Quillon cannot save your settings: the settings store cannot be written.
@@ -1619,6 +1765,13 @@ Untick the addresses already printed, so that the next Print All goes on from &q
 
 Davor gedruckte Umschläge: %3 von %4.
 Die Kreuze bei den schon gedruckten Adressen entfernen, damit der nächste Sammeldruck bei „%1“ weitermacht?</translation>
+    </message>
+    <message>
+        <source>Print All was stopped after %1 of %2 envelopes.
+Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
+        <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
+        <translation>„Alle drucken“ wurde nach %1 von %2 Umschlägen angehalten.
+Die Kreuze der schon gedruckten Adressen entfernen, damit das nächste „Alle drucken“ dort weitermacht, wo es angehalten wurde?</translation>
     </message>
 </context>
 <context>
