@@ -524,7 +524,19 @@ private slots:
         QFETCH(QString, inputSlot);
         const QString queue = "quillon-m604";
         const QString output = QDir(m_vendorOutput).filePath(queue + ".out");
-        const auto restore = qScopeGuard([&] { run("lpoptions", {"-x", queue}); });
+        // lpoptions writes the user's default printer too: the file is put back as it was.
+        QFile lpoptions(QDir::home().filePath(".cups/lpoptions"));
+        const std::optional<QByteArray> before =
+            lpoptions.open(QIODevice::ReadOnly) ? std::optional(lpoptions.readAll()) : std::nullopt;
+        lpoptions.close();
+        const auto restore = qScopeGuard([&] {
+            if (!before) {
+                lpoptions.remove();
+            } else if (!lpoptions.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                       || lpoptions.write(*before) != before->size()) {
+                qWarning("Could not put %s back", qPrintable(lpoptions.fileName()));
+            }
+        });
         run("lpoptions", {"-p", queue, "-o", option});
         QFile::remove(output);
         Window window;
