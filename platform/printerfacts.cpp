@@ -146,7 +146,7 @@ QByteArray mediaCol(const std::optional<ListedMedia> &media, QByteArrayView tray
     return '{' + members.join(' ') + '}';
 }
 
-JobOptions jobOptions(const JobOptions &queues, QByteArrayView mediaCol)
+JobOptions jobOptions(const JobOptions &queues, QByteArrayView mediaCol, QByteArrayView mediaName)
 {
     // What each member of the collection takes the place of: the IPP
     // attribute, and the PPD options the scheduler would take before it.
@@ -172,6 +172,8 @@ JobOptions jobOptions(const JobOptions &queues, QByteArrayView mediaCol)
     }
     if (!mediaCol.isEmpty())
         options.append({"media-col", mediaCol.toByteArray()});
+    if (!mediaName.isEmpty() && mediaCol.contains("media-size="))
+        options.append({"media", mediaName.toByteArray()});
     return options;
 }
 

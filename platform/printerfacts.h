@@ -70,9 +70,9 @@ using JobOptions = QList<std::pair<QByteArray, QByteArray>>;
 // The options a job goes out with, as lp would send them: the queue's own
 // (the user's lpoptions for it among them), less those that would override
 // what the envelope set-up asks for in `mediaCol` (its size, tray or paper
-// type), then `mediaCol` itself. With nothing asked for, the user's own
-// options decide.
-JobOptions jobOptions(const JobOptions &queues, QByteArrayView mediaCol);
+// type), then `mediaCol` itself, and the size's PWG name as "media" when
+// `mediaName` is given. With nothing asked for, the user's own options decide.
+JobOptions jobOptions(const JobOptions &queues, QByteArrayView mediaCol, QByteArrayView mediaName = {});
 
 // A job as the print server reports it while it is followed.
 struct JobReport

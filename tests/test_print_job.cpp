@@ -65,6 +65,9 @@ private slots:
         QTest::newRow("a tray: the user's tray goes, the size stays")
             << QByteArray("{media-source=envelope-feeder}")
             << QByteArrayList{"media", "mediatype", "PageSize", "copies", "media-col"};
+        QTest::newRow("a size named: the name goes too")
+            << QByteArray("{media-size={x-dimension=1 y-dimension=2}}")
+            << QByteArrayList{"InputSlot", "mediatype", "copies", "media-source", "media-col", "media"};
         QTest::newRow("a type, any case of its PPD name")
             << QByteArray("{media-type=envelope}")
             << QByteArrayList{"media", "InputSlot", "PageSize", "copies", "media-source", "media-col"};
@@ -79,12 +82,15 @@ private slots:
                                {"PageSize", "A4"},
                                {"copies", "1"},
                                {"media-source", "tray-2"}};
-        const JobOptions options = jobOptions(users, mediaCol);
+        const bool named = QByteArray(QTest::currentDataTag()).contains("named");
+        const JobOptions options = jobOptions(users, mediaCol, named ? "iso_dl_110x220mm" : "");
         QByteArrayList names;
         for (const auto &option : options)
             names << option.first;
         QCOMPARE(names, kept);
-        if (!mediaCol.isEmpty())
+        if (named)
+            QCOMPARE(options.last().second, "iso_dl_110x220mm");
+        else if (!mediaCol.isEmpty())
             QCOMPARE(options.last().second, mediaCol);
     }
 

@@ -60,7 +60,7 @@ QString unanswered(CupsReach reach, const QString &queue, const QString &error)
 // the size, tray and paper type together, none of them for the
 // printer's own paper and its own choice of tray and type.
 PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::Orientation orientation,
-                  QByteArray &media)
+                  QByteArray &media, QByteArray &mediaName)
 {
     PageAnswer answer;
     QPageSize size;
@@ -92,6 +92,7 @@ PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::O
         }
     }
     media = mediaCol(asked, paper.tray.toUtf8(), paper.paperType.toUtf8());
+    mediaName = asked ? asked->name.toUtf8() : QByteArray();
     // The margins are the unprintable edges as the page lies, so that
     // offsets count from its printable corner.
     const QMarginsF edges = orientation == QPageLayout::Landscape
@@ -152,7 +153,8 @@ PrinterStatus CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Or
             QCoreApplication::translate("CupsDefaultPrinter", "Quillon has not heard from the print service yet."));
     }
     QByteArray media;
-    answer = pageOf(*printer, paper, orientation, media);
+    QByteArray name;
+    answer = pageOf(*printer, paper, orientation, media, name);
     return {};
 }
 
@@ -207,9 +209,11 @@ PrinterStatus CupsDefaultPrinter::jobPage(const Paper &paper, QPageLayout::Orien
                                         "The printer \"%1\" is not accepting jobs.\n"
                                         "Let it accept jobs in the system's printer settings and try again.")
                 .arg(printer.queue));
-    QByteArray mediaCol;
-    answer = pageOf(printer, paper, orientation, mediaCol);
-    m_job.options = jobOptions(printer.options, mediaCol);
+    QByteArray mediaCol, mediaName;
+    answer = pageOf(printer, paper, orientation, mediaCol, mediaName);
+    // A PPD queue's scheduler puts the queue's default media on a job that
+    // names none, and takes it before the collection's size.
+    m_job.options = jobOptions(printer.options, mediaCol, printer.hasPpd ? mediaName : QByteArray());
     m_job.queue = printer.queue;
     m_job.paused = printer.paused;
     return {};

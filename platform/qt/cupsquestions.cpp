@@ -265,6 +265,7 @@ CupsReach readFacts(const Connection &connection, const cups_dest_t &dest, CupsP
     const std::optional<QByteArray> ppd = ppdOf(connection, printer.queue, silent);
     if (silent)
         return CupsReach::Silent;
+    printer.hasPpd = ppd.has_value();
     if (ppd) {
         const PpdFacts facts = readPpd(*ppd);
         printer.turn = facts.turn.value_or(LandscapeTurn::Clockwise);

@@ -56,7 +56,8 @@ struct CupsPrinter
     QList<PrinterChoice> trays;
     QList<PrinterChoice> paperTypes;
     std::shared_ptr<const CupsMedia> media;
-    JobOptions options; // the queue's and the user's own options for its jobs, as lp sends them
+    bool hasPpd = false; // a queue with a driver's description
+    JobOptions options;  // the queue's and the user's own options for its jobs, as lp sends them
 };
 
 struct CupsAnswer

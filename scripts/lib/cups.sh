@@ -133,6 +133,9 @@ EOF
         lpadmin -p "$queue" -E -v "file://$dir/$queue.out" -o printer-error-policy=abort-job -m "$model" \
             2>>"$dir/log/lpadmin.err" || echo "No test queue $queue: the model $model is not installed." >&2
     done
+    # A default paper an administrator set (an "Option media" of the queue),
+    # which the scheduler puts on every job that names no media.
+    lpadmin -p quillon-fs1000 -o media-default=iso_a4_210x297mm 2>>"$dir/log/lpadmin.err" || true
     export QUILLON_TEST_CUPS_SPOOL="$dir/spool" QUILLON_TEST_CUPS_QUEUE="$TEST_CUPS_QUEUE" \
            QUILLON_TEST_CUPS_VENDOR_OUTPUT="$dir" QUILLON_TEST_CUPS_FAILING_QUEUE="$TEST_CUPS_FAILING_QUEUE" \
            QUILLON_TEST_CUPS_EDGES_QUEUE="$TEST_CUPS_EDGES_QUEUE" QUILLON_TEST_CUPS_EDGES_OUTPUT="$dir/edges.pdf"
