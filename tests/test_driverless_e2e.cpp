@@ -10,6 +10,7 @@
 #include "app/envelopepreview.h"
 #include "app/envelopesetupdialog.h"
 #include "app/form1.h"
+#include "e2e_window.h"
 #include "fakes/cupsjobs.h"
 #include "fakes/testservices.h"
 #include "platform/qt/cupsprinttarget.h"
@@ -30,38 +31,6 @@
 using namespace pages;
 
 namespace {
-
-struct Window
-{
-    Window()
-    {
-        form.Form_Load();
-        form.TextReturn->setText("Alpha\r\nBravo");
-        form.TextToAddress->setText("Charlie\r\nDelta");
-        for (const auto &[box, text] : {std::pair{form.TextReturnPrintFonttype, kFace},
-                                        {form.TextReturnPrintFontSize, "12"},
-                                        {form.TextReturnOffX, "1.5"},
-                                        {form.TextReturnOffY, ".5"},
-                                        {form.TextToAddressPrintFontType, kFace},
-                                        {form.TextToAddressPrintFontSize, "16"},
-                                        {form.TextAddressToOffX, "9"},
-                                        {form.TextAddressToOffY, "5"}})
-            box->setText(text);
-    }
-    int lastJob() const
-    {
-        const int newest = newestJob(m_server);
-        return newest > m_before ? newest : 0;
-    }
-
-    QByteArray m_server = qgetenv("CUPS_SERVER");
-    int m_before = newestJob(m_server);
-    TestServices services;
-    CupsDefaultPrinter target;
-    QtPrinter printer{target};
-    Form1 form{Form1Services{services.settings, services.messages, services.shell, services.events, services.clock,
-                             services.app, printer, services.programDir.path(), services.dataDir.path(), &target}};
-};
 
 // The newest job the printer itself received: its media-col's size (in
 // hundredths of a millimetre), tray and paper type.
