@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window the printing e2e tests print from.
+// The window the printing e2e tests print from, and the jobs it sends.
 
 #include "app/addresstextbox.h"
 #include "app/envelopesetupdialog.h"
@@ -13,6 +13,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+
+#include <cups/cups.h>
 
 // The window over the fakes, but with the real printer, and the envelope
 // of misplacedEnvelope() filled in.
@@ -57,3 +59,20 @@ struct Window
     Form1 form{Form1Services{services.settings, services.messages, services.shell, services.events, services.clock,
                              services.app, printer, services.programDir.path(), services.dataDir.path(), &target}};
 };
+
+// A job's attribute as the server recorded it; empty when it has none.
+inline QString jobAttribute(int job, const char *name)
+{
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
+                 qPrintable(QStringLiteral("ipp://localhost/jobs/%1").arg(job)));
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    QString value;
+    if (attribute && ippGetValueTag(attribute) == IPP_TAG_ENUM)
+        value = QString::number(ippGetInteger(attribute, 0));
+    else if (attribute)
+        value = QString::fromUtf8(ippGetString(attribute, 0, nullptr));
+    ippDelete(response);
+    return value;
+}

@@ -38,23 +38,6 @@ using namespace pages;
 
 namespace {
 
-// A job's attribute as the server recorded it; empty when it has none.
-QString jobAttribute(int job, const char *name)
-{
-    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
-                 qPrintable(QStringLiteral("ipp://localhost/jobs/%1").arg(job)));
-    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    ipp_attribute_t *attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
-    QString value;
-    if (attribute && ippGetValueTag(attribute) == IPP_TAG_ENUM)
-        value = QString::number(ippGetInteger(attribute, 0));
-    else if (attribute)
-        value = QString::fromUtf8(ippGetString(attribute, 0, nullptr));
-    ippDelete(response);
-    return value;
-}
-
 // Where the driver's PostScript draws the first glyph of each line, in
 // points from the media's top-left corner, and the media it asks for.
 struct DriverPage

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The envelope routine against a recording printer; then through QtPrinter into
 // PDF files (read back with poppler) and into the preview, side by side.
+#include "fakes/pdffiletarget.h"
 #include "fakes/recordingprinter.h"
 #include "platform/printerfacts.h"
-#include "fakes/pdffiletarget.h"
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
 #include "printing/feeddirection.h"

@@ -345,10 +345,12 @@ CupsAnswer askPrintServer(const QString &queue, bool withQueues, const std::shar
                     "landscape-orientation-requested-preferred", "media-default"});
     };
     Ipp attributes = askAttributes();
-    // A printer found on the network has no queue until one is made for it.
-    if (!attributes && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND
-        && makeQueueForNetworkPrinter(connection.http(), name, deadline))
+    // A printer found on the network has no queue until one is made for it;
+    // asked again either way, so that a printer that is gone is told as such.
+    if (!attributes && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+        makeQueueForNetworkPrinter(connection.http(), name, deadline);
         attributes = askAttributes();
+    }
     if (!attributes) {
         answer.reach = connection.failure(CupsReach::NoSuchPrinter);
         answer.error = QString::fromUtf8(cupsLastErrorString());
