@@ -4,24 +4,14 @@
 // its jobs, and the documents the drivers make, read back with ghostscript
 // and poppler. Without that server, the tests that need it are skipped.
 #include "addressbook/addresslistmodel.h"
-#include "app/addresstextbox.h"
 #include "app/envelopepreview.h"
-#include "app/envelopesetupdialog.h"
-#include "app/form1.h"
 #include "e2e_window.h"
-#include "fakes/cupsjobs.h"
-#include "fakes/testservices.h"
-#include "platform/qt/cupsprinttarget.h"
-#include "platform/qt/qtprinter.h"
-#include "test_printing_pages.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
@@ -29,7 +19,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cups/cups.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
