@@ -166,12 +166,13 @@ private slots:
         QTest::addColumn<QString>("paperType");
         QTest::addColumn<QSize>("media"); // reaching the printer, hundredths of a millimetre
         QTest::addColumn<QStringList>("trays");
+        QTest::addColumn<double>("edge"); // its media-col-database margin, on every side, millimetres
         const QSize dl(11000, 22000), no10(10477, 24130);
         const QStringList pageWide{"side", "main", "auto"};
         const auto row = [](const char *tag, const char *key, const char *way, const char *size, const char *tray,
                             const char *paperType, QSize media, const QStringList &trays) {
             QTest::newRow(tag) << QString(key) << QString(way) << QString(size) << QString(tray) << QString(paperType)
-                               << media << trays;
+                               << media << trays << (QString(key) == "ENVY" ? 2.96 : 4.23);
         };
         row("PageWide P57750, queue, DL, side tray, envelope", "PAGEWIDE", "QUEUE", "DL", "side", "envelope", dl,
             pageWide);
@@ -188,6 +189,7 @@ private slots:
         QFETCH(QString, paperType);
         QFETCH(QSize, media);
         QFETCH(QStringList, trays);
+        QFETCH(double, edge);
         const QString destination = printerVariable(key, qPrintable(way)), uri = printerVariable(key, "URI"),
                       spool = printerVariable(key, "SPOOL");
         if (destination.isEmpty() || uri.isEmpty() || printerVariable(key, "QUEUE").isEmpty()
@@ -243,6 +245,10 @@ private slots:
         const auto [from, to] = inkBlocks(page, turn, 7 * kPointsPerCentimetre);
         const PreviewPrinter &preview = window.form.envelopePreview->layout();
         QTRY_VERIFY(preview.lines().size() >= 4);
+        const QMarginsF edges(preview.printable().left(), preview.printable().top(),
+                              preview.page().right() - preview.printable().right(),
+                              preview.page().bottom() - preview.printable().bottom());
+        QCOMPARE(edges * kMillimetresPerInch / kPointsPerInch, QMarginsF(edge, edge, edge, edge));
         const double worst = std::max(worstEdge(from, previewInk(preview, {"Alpha", "Bravo"}, 12)),
                                       worstEdge(to, previewInk(preview, {"Charlie", "Delta"}, 16)));
         qInfo("%s: %s, %d x %d px, received %.1f x %.1f mm, tray %s, type %s; worst distance from the Preview %.2f mm",
