@@ -187,7 +187,7 @@ start_test_ipp() {
 stop_test_ipp() {
     local pid
     for pid in "${TEST_IPP_PIDS[@]}" $TEST_IPP_AVAHI_PID $TEST_IPP_DBUS_PID; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        { kill "$pid" && wait "$pid"; } 2>/dev/null || true
     done
     TEST_IPP_PIDS=()
     TEST_IPP_AVAHI_PID=
