@@ -5,6 +5,7 @@
 #include "app/addresslistview.h"
 #include "app/form1services.h"
 #include "app/form1ui.h"
+#include "app/jobtroubleflow.h"
 #include "printing/printersetups.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -229,6 +230,7 @@ private:
     void Sleep1(int seconds);
     QPointer<PrintProgress> m_progress; // while a batch runs
     QString m_pdfPath;                  // the PDF saved last
+    JobTroubleFlow m_jobTrouble{m_services.pages, m_services.messages, [this] { return ending(); }};
     // --- Envelope set-up and preview (form1_envelope.cpp) ---
     // The fields printing reads, read when used.
     EnvelopeFields envelopeFields() const;

@@ -62,6 +62,7 @@ EnvelopeResult Form1::printCurrentEnvelope()
     const EnvelopeResult result = printEnvelope(
         fields, m_services.printer, [this] { m_services.events.processEvents(); }, [this] { return ending(); });
     m_printingEnvelope = false;
+    m_jobTrouble.sent(result.job, TextToAddress->text());
     return result;
 }
 
@@ -105,7 +106,7 @@ void Form1::CommandPrintAll_Click()
                 TextToAddress->setText(entry);
                 const EnvelopeResult printed = printCurrentEnvelope();
                 tellNotice(printed.notice);
-                return printed;
+                return m_jobTrouble.pauseAfter(printed, [this] { Sleep1(2); });
             }));
         // The printer holds the batch's document: no other envelope meanwhile.
         const BusyCommand print(CommandPrint);
@@ -175,7 +176,7 @@ PrintAllSteps Form1::batchSteps(PrintProgress &progress, BatchKind kind,
             progress.showEnvelope(tr(status).arg(at.number).arg(at.total), firstLineOf(at.entry), at.number, at.total);
         },
         std::move(envelope),
-        kind == BatchKind::JobEach ? std::function<void()>([this] { Sleep1(2); }) : std::function<void()>(),
+        {}, // Print All's pause after each job is the envelope's own (JobTroubleFlow)
     };
 }
 

@@ -18,6 +18,7 @@ struct PrinterStatus
     // What the user should know although nothing went wrong (the printer
     // is paused, say); empty when there is nothing to tell.
     QString notice;
+    int job = 0; // the print server's id of the job that went out; 0: none
 
     bool ok() const { return error.isEmpty(); }
     static PrinterStatus failure(const QString &error) { return PrinterStatus{error, {}}; }
@@ -85,6 +86,17 @@ struct PageMarks
     QList<Label> labels;
 };
 
+// A job the print server took, then stopped, held or aborted: what
+// happened, in words for the user, and the printer's own reason.
+struct JobTrouble
+{
+    int job = 0;
+    QString queue;
+    QString what;   // "The printer stopped it", ...
+    QString reason; // the printer's or the server's own words; empty when it gave none
+    QString advice; // what the user can do
+};
+
 // Where a document's page comes from: the printer's paper or the paper
 // asked for, and the edges the printer cannot print on.
 class PageSource
@@ -101,6 +113,9 @@ public:
     // an answer differs from what was known.
     virtual void refresh(const Paper &) {}
     virtual void setChangeHandler(std::function<void()>) {}
+    // The handler runs, on the window's thread, when a job handed over
+    // meets trouble at the print server soon after (it is followed a while).
+    virtual void setJobTroubleHandler(std::function<void(const JobTrouble &)>) {}
 };
 
 // The page `pages` gives, in points, and what it says of the paper; without

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/printerfacts.h"
 
+#include "printing/units.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
+
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +30,35 @@ std::optional<QByteArray> valueOf(QByteArrayView line, QByteArrayView keyword)
     if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
         value = value.sliced(1, value.size() - 2).trimmed();
     return value;
+}
+
+// IPP's job-state values (RFC 8011, 5.3.7) and a stopped printer-state.
+enum IppJobState {
+    kJobPending = 3,
+    kJobHeld = 4,
+    kJobProcessing = 5,
+    kJobStopped = 6,
+    kJobCanceled = 7,
+    kJobAborted = 8,
+    kJobCompleted = 9
+};
+constexpr int kPrinterStoppedState = 5;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("JobTrouble", text);
+}
+
+// IPP keywords (RFC 8011, 5.1.4) and names as CUPS writes them: anything
+// else could end the collection's text early.
+bool isKeyword(QByteArrayView value)
+{
+    if (value.isEmpty() || value.size() > 255)
+        return false;
+    return std::all_of(value.begin(), value.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_'
+            || c == '.';
+    });
 }
 
 } // namespace
@@ -80,4 +114,120 @@ bool CustomSizes::take(const QSizeF &mm) const
 {
     return mm.width() >= smallest.width() - kToleranceMM && mm.height() >= smallest.height() - kToleranceMM
         && mm.width() <= largest.width() + kToleranceMM && mm.height() <= largest.height() + kToleranceMM;
+}
+
+QMarginsF ListedMedia::edges() const
+{
+    if (!margins)
+        return {};
+    return QMarginsF(*margins) * kPointsPerHundredthMm;
+}
+
+QByteArray mediaCol(const std::optional<ListedMedia> &media, QByteArrayView tray, QByteArrayView paperType)
+{
+    QByteArrayList members;
+    if (media && !media->size.isEmpty()) {
+        members << "media-size={x-dimension=" + QByteArray::number(media->size.width())
+                + " y-dimension=" + QByteArray::number(media->size.height()) + '}';
+        if (const auto &m = media->margins) {
+            // In the order cupsAddDestMediaOptions writes them.
+            members << "media-bottom-margin=" + QByteArray::number(m->bottom())
+                    << "media-left-margin=" + QByteArray::number(m->left())
+                    << "media-right-margin=" + QByteArray::number(m->right())
+                    << "media-top-margin=" + QByteArray::number(m->top());
+        }
+    }
+    if (isKeyword(tray))
+        members << "media-source=" + tray.toByteArray();
+    if (isKeyword(paperType))
+        members << "media-type=" + paperType.toByteArray();
+    if (members.isEmpty())
+        return {};
+    return '{' + members.join(' ') + '}';
+}
+
+JobOptions jobOptions(const JobOptions &queues, QByteArrayView mediaCol)
+{
+    // What each member of the collection takes the place of: the IPP
+    // attribute, and the PPD options the scheduler would take before it.
+    static const std::pair<QByteArrayView, QList<QByteArrayView>> replaced[] = {
+        {"media-size=", {"media", "media-col", "PageSize", "PageRegion"}},
+        {"media-source=", {"media-source", "InputSlot"}},
+        {"media-type=", {"media-type", "MediaType"}},
+    };
+    QList<QByteArrayView> dropped;
+    for (const auto &[member, names] : replaced) {
+        if (mediaCol.contains(member))
+            dropped << names;
+    }
+    if (!mediaCol.isEmpty())
+        dropped << "media-col";
+    JobOptions options;
+    for (const auto &option : queues) {
+        const bool replacedHere = std::any_of(dropped.cbegin(), dropped.cend(), [&](QByteArrayView name) {
+            return option.first.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (!replacedHere)
+            options << option;
+    }
+    if (!mediaCol.isEmpty())
+        options.append({"media-col", mediaCol.toByteArray()});
+    return options;
+}
+
+JobFate judgeJob(const JobReport &report, JobTrouble *trouble)
+{
+    const auto troubled = [&](QString what, QString advice) {
+        if (trouble) {
+            trouble->what = std::move(what);
+            trouble->advice = std::move(advice);
+            // The job's own message says most about it; the printer's
+            // is next best; a bare reason keyword last.
+            trouble->reason = !report.jobMessage.trimmed().isEmpty() ? report.jobMessage.trimmed()
+                : !report.printerMessage.trimmed().isEmpty()         ? report.printerMessage.trimmed()
+                                                                     : report.reasons.value(0);
+            if (trouble->reason == u"none" || trouble->reason == u"job-printing")
+                trouble->reason.clear();
+        }
+        return JobFate::Trouble;
+    };
+    switch (report.state) {
+    case kJobCompleted:
+    case kJobCanceled: // by the user, who knows
+        return JobFate::Done;
+    case kJobAborted:
+        return troubled(tr("The print service gave the envelope up."),
+                        tr("Check the printer and its settings, then print the envelope again."));
+    case kJobStopped:
+        return troubled(tr("The printer stopped while printing the envelope."),
+                        tr("Check the printer, then restart the job, or cancel it, in the system's printer settings."));
+    case kJobHeld:
+        return troubled(tr("The print service holds the envelope and will not print it on its own."),
+                        tr("Check the envelope's size, tray and paper type in the envelope set-up, and that the "
+                           "printer takes them; then cancel the held job and print again."));
+    case kJobPending:
+        if (report.printerState == kPrinterStoppedState && !report.printerWasPaused)
+            return troubled(tr("The printer stopped, and the envelope waits in its queue."),
+                            tr("Check the printer, then resume it in the system's printer settings: the envelope "
+                               "prints then."));
+        return JobFate::Going;
+    case kJobProcessing:
+    default: return JobFate::Going;
+    }
+}
+
+QString jobTroubleReason(const JobTrouble &trouble)
+{
+    QString text = trouble.what;
+    if (!trouble.reason.isEmpty())
+        text += u'\n' + tr("The printer \"%1\" says: %2").arg(trouble.queue, trouble.reason);
+    return text + u'\n' + trouble.advice;
+}
+
+QString jobTroubleText(const JobTrouble &trouble, const QString &envelope)
+{
+    const QString which = envelope.isEmpty()
+        ? tr("An envelope sent to the printer \"%1\" has not printed.").arg(trouble.queue)
+        : tr("The envelope for \"%1\" has not printed on the printer \"%2\".").arg(envelope, trouble.queue);
+    return which + u'\n' + jobTroubleReason(trouble);
 }

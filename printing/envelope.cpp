@@ -134,6 +134,7 @@ EnvelopeResult sendDocument(Printer &printer, EnvelopeResult drawn)
     if (!status.ok())
         return {EnvelopeResult::Outcome::PrinterFailed, status.error};
     drawn.notice = status.notice;
+    drawn.job = status.job;
     return drawn;
 }
 

@@ -58,6 +58,7 @@ struct EnvelopeResult
     Outcome outcome;
     QString reason;      // what kept the envelope from the printer, with BadField and PrinterFailed
     QString notice = {}; // for the user although the job went out (the printer is paused, say)
+    int job = 0;         // the print server's id of the job that went out; 0: none, or not known
 
     bool succeeded() const { return outcome == Outcome::Printed || outcome == Outcome::NothingToPrint; }
     // For the user of one envelope: the reason, and that nothing was printed.

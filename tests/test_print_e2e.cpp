@@ -35,6 +35,21 @@ struct DriverPage
     QList<QPointF> lineStarts; // each line's first glyph origin, in drawing order
 };
 
+// The choice the driver's PostScript makes for a PPD option
+// ("%%BeginFeature: *InputSlot EnvelopeFeeder"); empty when it makes none.
+QString driverFeature(const QString &postscript, const QString &option)
+{
+    QFile file(postscript);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray marker = "%%BeginFeature: *" + option.toUtf8() + ' ';
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(marker))
+            return QString::fromUtf8(line.mid(marker.size())).trimmed();
+    }
+    return {};
+}
+
 DriverPage readDriverOutput(const QString &postscript, const QString &folder)
 {
     DriverPage page;
@@ -110,22 +125,20 @@ private slots:
     void printableCorner_data()
     {
         QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("media");   // asked of the job
+        QTest::addColumn<QSizeF>("media");    // the filters' output, portrait
         QTest::addColumn<QSizeF>("page");     // sent, landscape
         QTest::addColumn<QMarginsF>("edges"); // the PPD's, portrait: left, top, right, bottom
         // A4 "12 48 571 806" of 595 x 842; DL "6 30 297 603" of 312 x 624; No. 10 "6 30 282 663" of 297 x 684.
-        QTest::newRow("printer paper") << "Printer paper"
-                                       << "" << QSizeF(842, 595) << QMarginsF(12, 36, 24, 48);
-        QTest::newRow("DL") << "DL"
-                            << "iso_dl_110x220mm" << QSizeF(623.6, 311.8) << QMarginsF(6, 21, 15, 30);
-        QTest::newRow("No. 10") << "No10"
-                                << "na_number-10_4.125x9.5in" << QSizeF(684, 297) << QMarginsF(6, 21, 15, 30);
+        QTest::newRow("printer paper") << "Printer paper" << QSizeF(595, 842) << QSizeF(842, 595)
+                                       << QMarginsF(12, 36, 24, 48);
+        QTest::newRow("DL") << "DL" << QSizeF(312, 624) << QSizeF(623.6, 311.8) << QMarginsF(6, 21, 15, 30);
+        QTest::newRow("No. 10") << "No10" << QSizeF(297, 684) << QSizeF(684, 297) << QMarginsF(6, 21, 15, 30);
     }
     void printableCorner()
     {
         NEED_SERVER();
         QFETCH(QString, size);
-        QFETCH(QString, media);
+        QFETCH(QSizeF, media);
         QFETCH(QSizeF, page);
         QFETCH(QMarginsF, edges);
         const QString output = qEnvironmentVariable("QUILLON_TEST_CUPS_EDGES_OUTPUT");
@@ -141,13 +154,15 @@ private slots:
         QVERIFY2(window.services.messages.shown.isEmpty(), qPrintable(window.services.messages.texts().join(u'\n')));
         const int job = window.lastJob();
         QTRY_COMPARE_WITH_TIMEOUT(jobAttribute(job, "job-state"), QString::number(IPP_JSTATE_COMPLETED), 30000);
-        QCOMPARE(jobAttribute(job, "media"), media);
         const QSizeF sent = pageSizeOf(QDir(m_spool).filePath(QStringLiteral("d%1-001").arg(job, 5, 10, QChar(u'0'))));
         QVERIFY2(qAbs(sent.width() - page.width()) < 1 && qAbs(sent.height() - page.height()) < 1,
                  qPrintable(QStringLiteral("%1 x %2").arg(sent.width()).arg(sent.height())));
         // The media lies portrait: the page's top along its right edge, the
         // page's left along its top. Each word as the envelope is read.
-        const double mediaWidth = pageSizeOf(output).width();
+        const QSizeF onMedia = pageSizeOf(output);
+        QVERIFY2(qAbs(onMedia.width() - media.width()) < 1 && qAbs(onMedia.height() - media.height()) < 1,
+                 qPrintable(QStringLiteral("%1 x %2").arg(onMedia.width()).arg(onMedia.height())));
+        const double mediaWidth = onMedia.width();
         QList<Word> words;
         for (const Word &word : wordsOf(output))
             words.append({word.text, word.y, mediaWidth - word.right});
@@ -207,40 +222,86 @@ private slots:
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("size");
         QTest::addColumn<bool>("turned180");
-        QTest::addColumn<bool>("clockwise");   // *LandscapeOrientation: none (clockwise) or Plus90
-        QTest::addColumn<QRectF>("imageable"); // the PPD's ImageableArea: left, bottom, right, top
-        QTest::addColumn<QSizeF>("media");     // its PaperDimension, portrait
-        QTest::addColumn<QString>("asked");    // the media the job asks for
+        QTest::addColumn<bool>("clockwise");    // *LandscapeOrientation: none (clockwise) or Plus90
+        QTest::addColumn<QRectF>("imageable");  // the PPD's ImageableArea: left, bottom, right, top
+        QTest::addColumn<QSizeF>("media");      // its PaperDimension, portrait
+        QTest::addColumn<QString>("tray");      // asked for; empty: the printer's choice
+        QTest::addColumn<QString>("paperType"); // asked for; empty: the printer's choice
+        QTest::addColumn<QString>("inputSlot"); // what the driver selects; empty: not looked at
+        QTest::addColumn<QString>("mediaType");
         const auto area = [](double left, double bottom, double right, double top) {
             return QRectF(QPointF(left, bottom), QPointF(right, top));
         };
         const QSizeF dl(312, 624), no10(297, 684), custom(100 * 72 / 25.4, 200 * 72 / 25.4);
         QTest::newRow("HP Business Inkjet 2250, DL: counter-clockwise, unequal edges")
             << "quillon-hp2250"
-            << "DL" << false << false << area(9.36, 33.12, 302.16, 621) << dl << "iso_dl_110x220mm";
+            << "DL" << false << false << area(9.36, 33.12, 302.16, 621) << dl << ""
+            << ""
+            << ""
+            << "";
         QTest::newRow("HP Business Inkjet 2250, custom 100 x 200 mm: its hardware margins")
             << "quillon-hp2250"
-            << "Custom" << false << false << area(18, 33.12, custom.width() - 18, custom.height() - 3) << custom
-            << "custom_100x200mm_100x200mm";
+            << "Custom" << false << false << area(18, 33.12, custom.width() - 18, custom.height() - 3) << custom << ""
+            << ""
+            << ""
+            << "";
         QTest::newRow("HP LaserJet 4250, printer paper: Letter")
             << "quillon-hp4250"
-            << "Printer paper" << false << false << area(12, 12.12, 599.88, 780) << QSizeF(612, 792) << "";
+            << "Printer paper" << false << false << area(12, 12.12, 599.88, 780) << QSizeF(612, 792) << ""
+            << ""
+            << ""
+            << "";
         QTest::newRow("HP LaserJet 4250, C5")
             << "quillon-hp4250"
-            << "C5" << false << false << area(12, 12.12, 447, 636.96) << QSizeF(459, 649) << "iso_c5_162x229mm";
+            << "C5" << false << false << area(12, 12.12, 447, 636.96) << QSizeF(459, 649) << ""
+            << ""
+            << ""
+            << "";
         QTest::newRow("Kyocera FS-1000, No. 10: clockwise")
             << "quillon-fs1000"
-            << "No10" << false << true << area(12, 8, 273, 668) << no10 << "na_number-10_4.125x9.5in";
+            << "No10" << false << true << area(12, 8, 273, 668) << no10 << ""
+            << ""
+            << ""
+            << "";
         QTest::newRow("Kyocera FS-1000, DL turned 180 degrees")
             << "quillon-fs1000"
-            << "DL" << true << true << area(12, 10, 288, 604) << dl << "iso_dl_110x220mm";
-        QTest::newRow("Kyocera FS-2100DN, DL")
-            << "quillon-fs2100dn"
-            << "DL" << false << true << area(12, 10, 300, 614) << dl << "iso_dl_110x220mm";
+            << "DL" << true << true << area(12, 10, 288, 604) << dl << ""
+            << ""
+            << ""
+            << "";
+        QTest::newRow("Kyocera FS-2100DN, DL") << "quillon-fs2100dn"
+                                               << "DL" << false << true << area(12, 10, 300, 614) << dl << ""
+                                               << ""
+                                               << ""
+                                               << "";
         QTest::newRow("Brother HL-5250DN, No. 10")
             << "quillon-hl5250dn"
-            << "No10" << false << true << area(12, 12.12, 284.88, 672) << no10 << "na_number-10_4.125x9.5in";
+            << "No10" << false << true << area(12, 12.12, 284.88, 672) << no10 << ""
+            << ""
+            << ""
+            << "";
+
+        // The tray and the paper type reach the driver, as the PPD names them.
+        QTest::newRow("HP LaserJet M604, DL, envelope feeder, envelope paper")
+            << "quillon-m604"
+            << "DL" << false << false << area(12, 12, 300, 612) << dl << "envelope-feeder"
+            << "envelope"
+            << "EnvelopeFeeder"
+            << "Envelope";
+        QTest::newRow("HP LaserJet M604, No. 10, the printer's choice")
+            << "quillon-m604"
+            << "No10" << false << false << area(12, 12, 285, 672) << no10 << ""
+            << ""
+            << "Auto"
+            << "Unspecified";
+        QTest::newRow("Lexmark C734, DL, manual envelope feed, envelope paper")
+            << "quillon-c734"
+            << "DL" << false << true << area(12, 12, 310, 612) << dl << "manual-env"
+            << "envelope"
+            << "ManualEnv"
+            << "Envelope";
     }
+
     void vendorPrinters()
     {
         NEED_SERVER();
@@ -250,7 +311,10 @@ private slots:
         QFETCH(bool, clockwise);
         QFETCH(QRectF, imageable);
         QFETCH(QSizeF, media);
-        QFETCH(QString, asked);
+        QFETCH(QString, tray);
+        QFETCH(QString, paperType);
+        QFETCH(QString, inputSlot);
+        QFETCH(QString, mediaType);
         const QString output = QDir(m_vendorOutput).filePath(queue + ".out");
         cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, qPrintable(queue), nullptr);
         cupsFreeDests(dest ? 1 : 0, dest);
@@ -264,13 +328,19 @@ private slots:
         window.form.envelopeSetup->widthMM->setText("100");
         window.form.envelopeSetup->heightMM->setText("200");
         window.form.envelopeSetup->turned->setChecked(turned180);
+        window.form.envelopeSetup->assign(Setting::EnvelopeTray, tray);
+        window.form.envelopeSetup->assign(Setting::EnvelopePaperType, paperType);
 
         QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
 
         QVERIFY2(window.services.messages.shown.isEmpty(), qPrintable(window.services.messages.texts().join(u'\n')));
         const int job = window.lastJob();
         QTRY_COMPARE_WITH_TIMEOUT(jobAttribute(job, "job-state"), QString::number(IPP_JSTATE_COMPLETED), 60000);
-        QCOMPARE(jobAttribute(job, "media"), asked);
+        // What the driver made of the job, not the job's attributes.
+        if (!inputSlot.isEmpty()) {
+            QCOMPARE(driverFeature(output, "InputSlot"), inputSlot);
+            QCOMPARE(driverFeature(output, "MediaType"), mediaType);
+        }
         QTemporaryDir folder;
         const DriverPage driver = readDriverOutput(output, folder.path());
         QVERIFY2(qAbs(driver.media.width() - media.width()) < 1 && qAbs(driver.media.height() - media.height()) < 1,
@@ -319,10 +389,11 @@ private slots:
 
     // A size the printer lacks (C4 on the HP LaserJet 4250) is said before
     // anything is sent, in the set-up too; the user prints anyway or stops.
-    // The tray and the paper type go with the job.
+    // The size, the tray and the paper type reach the driver.
     void sizeThePrinterLacks()
     {
         NEED_SERVER();
+        QFile::remove(QDir(m_vendorOutput).filePath("quillon-hp4250.out"));
         Window window;
         window.choose(window.form.envelopeSetup->printer, "quillon-hp4250");
         window.choose(window.form.envelopeSetup->size, "C4");
@@ -337,11 +408,130 @@ private slots:
         QCOMPARE(window.services.messages.shown.size(), 2);
         QVERIFY(window.services.messages.texts()[0].contains("lists no paper of 229 × 324 mm"));
         QVERIFY(window.lastJob() > 0);
-        QCOMPARE(jobAttribute(window.lastJob(), "media"), "iso_c4_229x324mm");
-        QCOMPARE(jobAttribute(window.lastJob(), "media-source"), "envelope-feeder");
-        QCOMPARE(jobAttribute(window.lastJob(), "media-type"), "envelope");
+        // The driver's own output selects the size, the tray and the type.
+        const QString output = QDir(m_vendorOutput).filePath("quillon-hp4250.out");
+        QTRY_COMPARE_WITH_TIMEOUT(jobAttribute(window.lastJob(), "job-state"), QString::number(IPP_JSTATE_COMPLETED),
+                                  60000);
+        QCOMPARE(driverFeature(output, "InputSlot"), "EnvelopeFeeder");
+        QCOMPARE(driverFeature(output, "MediaType"), "Envelope");
+        // Printed anyway: on the queue's own paper, as the user was told.
+        QTemporaryDir folder;
+        const QSizeF media = readDriverOutput(output, folder.path()).media;
+        QVERIFY2(qAbs(media.width() - 612) < 1 && qAbs(media.height() - 792) < 1,
+                 qPrintable(QStringLiteral("%1 x %2").arg(media.width()).arg(media.height())));
         window.form.EnvelopeM->trigger();
         QTRY_VERIFY(window.form.envelopeSetup->paperProblem->isVisible());
+    }
+
+    // The user's own options for a queue (lpoptions), as lp takes them: the
+    // printer's paper and the printer's choice of tray follow them, in the
+    // Preview too; what the set-up asks for wins over them.
+    void usersOwnOptions_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("tray");
+        QTest::addColumn<QSizeF>("media");      // the driver's, portrait
+        QTest::addColumn<QString>("inputSlot"); // the driver's
+        QTest::newRow("A4 on a Letter queue: the printer's paper is A4") << "media=iso_a4_210x297mm"
+                                                                         << "Printer paper"
+                                                                         << "" << QSizeF(595, 842) << "Auto";
+        QTest::newRow("the user's tray, under the printer's choice") << "InputSlot=Tray2"
+                                                                     << "DL"
+                                                                     << "" << QSizeF(312, 624) << "Tray2";
+        QTest::newRow("the set-up's tray wins") << "InputSlot=Tray2"
+                                                << "DL"
+                                                << "envelope-feeder" << QSizeF(312, 624) << "EnvelopeFeeder";
+    }
+    void usersOwnOptions()
+    {
+        NEED_SERVER();
+        QFETCH(QString, option);
+        QFETCH(QString, size);
+        QFETCH(QString, tray);
+        QFETCH(QSizeF, media);
+        QFETCH(QString, inputSlot);
+        const QString queue = "quillon-m604";
+        const QString output = QDir(m_vendorOutput).filePath(queue + ".out");
+        // lpoptions writes the user's default printer too: the file is put back as it was.
+        QFile lpoptions(QDir::home().filePath(".cups/lpoptions"));
+        const std::optional<QByteArray> before =
+            lpoptions.open(QIODevice::ReadOnly) ? std::optional(lpoptions.readAll()) : std::nullopt;
+        lpoptions.close();
+        const auto restore = qScopeGuard([&] {
+            if (!before) {
+                lpoptions.remove();
+            } else if (!lpoptions.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                       || lpoptions.write(*before) != before->size()) {
+                qWarning("Could not put %s back", qPrintable(lpoptions.fileName()));
+            }
+        });
+        run("lpoptions", {"-p", queue, "-o", option});
+        QFile::remove(output);
+        Window window;
+        window.choose(window.form.envelopeSetup->printer, queue);
+        window.choose(window.form.envelopeSetup->size, size);
+        window.form.envelopeSetup->assign(Setting::EnvelopeTray, tray);
+
+        window.form.EnvelopePreviewM->trigger();
+        const PreviewPrinter &preview = window.form.envelopePreview->layout();
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(preview.page().width() - media.height()) < 1
+                                     && qAbs(preview.page().height() - media.width()) < 1,
+                                 10000);
+        QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
+
+        QVERIFY2(window.services.messages.shown.isEmpty(), qPrintable(window.services.messages.texts().join(u'\n')));
+        QTRY_COMPARE_WITH_TIMEOUT(jobAttribute(window.lastJob(), "job-state"), QString::number(IPP_JSTATE_COMPLETED),
+                                  60000);
+        QCOMPARE(driverFeature(output, "InputSlot"), inputSlot);
+        QTemporaryDir folder;
+        const QSizeF driver = readDriverOutput(output, folder.path()).media;
+        QVERIFY2(qAbs(driver.width() - media.width()) < 1 && qAbs(driver.height() - media.height()) < 1,
+                 qPrintable(QStringLiteral("%1 x %2").arg(driver.width()).arg(driver.height())));
+    }
+
+    // A job the print server takes and then stops is told in words, with
+    // the envelope named; in Print All that envelope is the run's failure.
+    void printersAnswer_data()
+    {
+        QTest::addColumn<bool>("printAll");
+        QTest::newRow("one envelope") << false;
+        QTest::newRow("Print All, one job each") << true;
+    }
+    void printersAnswer()
+    {
+        NEED_SERVER();
+        QFETCH(bool, printAll);
+        const QString queue = qEnvironmentVariable("QUILLON_TEST_CUPS_FAILING_QUEUE");
+        Window window;
+        window.choose(window.form.envelopeSetup->printer, queue);
+        // Print All's pause after each envelope takes real time here, for the
+        // printer's answer to come.
+        qsizetype pauses = 0;
+        window.services.events.onProcess = [&] {
+            if (window.services.events.waits.size() > pauses) {
+                pauses = window.services.events.waits.size();
+                QTest::qWait(2500);
+            }
+        };
+        if (printAll) {
+            window.form.addToAddressBook({"A1\r\n", "B2\r\n"});
+            window.form.addressBook()->tickAll();
+            window.form.envelopeSetup->oneJob->setChecked(false);
+            QTest::mouseClick(window.form.CommandPrintAll, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(window.form.CommandPrint, Qt::LeftButton);
+        }
+
+        QTRY_COMPARE_WITH_TIMEOUT(window.services.messages.shown.size(), 1, 20000);
+        const QString text = window.services.messages.texts()[0];
+        const QString start = printAll ? "Print All printed nothing: the envelope for \"B2\" failed."
+                                       : "The envelope for \"Charlie\" has not printed on the printer \"" + queue;
+        QVERIFY2(text.startsWith(start) && text.contains("stopped while printing"), qPrintable(text));
+        QCOMPARE(window.services.messages.shown[0].kind, FakeMessageBox::Shown::Warning);
+        // Nothing more is told of it afterwards.
+        QTest::qWait(1500);
+        QCOMPARE(window.services.messages.shown.size(), 1);
     }
 
     // The Preview follows the server's default printer, and a change of

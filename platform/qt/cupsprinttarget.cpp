@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/cupsprinttarget.h"
 
+#include "platform/logging.h"
 #include "platform/qt/backgroundquestion.h"
 #include "platform/qt/cupsquestions.h"
+#include "printing/units.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTimer>
 
 namespace {
@@ -22,6 +23,9 @@ QString printerName(const QString &queue)
 // What keeps a job from the printer, for the user; empty when nothing does.
 QString unanswered(CupsReach reach, const QString &queue, const QString &error)
 {
+    // The server's own words go to the log where the user's message leaves them out.
+    if (reach != CupsReach::Answered && reach != CupsReach::Failed && !error.isEmpty())
+        qCWarning(lcCups) << "print server, printer" << printerName(queue) << ":" << error;
     switch (reach) {
     case CupsReach::Answered: return {};
     case CupsReach::Unreachable:
@@ -52,14 +56,16 @@ QString unanswered(CupsReach reach, const QString &queue, const QString &error)
     return {};
 }
 
-// The page of `paper` on `printer`, and the media the job asks for.
+// The page of `paper` on `printer`, and the media-col the job asks for:
+// the size, tray and paper type together, none of them for the
+// printer's own paper and its own choice of tray and type.
 PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::Orientation orientation,
                   QByteArray &media)
 {
     PageAnswer answer;
     QPageSize size;
     QMarginsF portrait;
-    media.clear();
+    std::optional<ListedMedia> asked;
     if (!paper.size) {
         // The printer's own paper, as its queue's default names it.
         size = printer.defaultPaperMM.isEmpty()
@@ -68,13 +74,14 @@ PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::O
         portrait = printer.defaultEdges;
     } else {
         size = *paper.size;
-        media = paper.media.toUtf8();
         const QSizeF mm = size.size(QPageSize::Millimeter);
+        asked = ListedMedia{paper.media, QSize(qRound(mm.width() * 100), qRound(mm.height() * 100)), std::nullopt};
         if (const auto listed = printer.media ? printer.media->bySize(mm) : std::nullopt) {
-            media = listed->first.toUtf8();
-            portrait = listed->second;
+            asked = listed;
+            portrait = listed->edges();
         } else if (printer.custom && printer.custom->take(mm)) {
             portrait = printer.custom->edges;
+            asked->margins = (portrait / kPointsPerHundredthMm).toMargins();
         } else {
             answer.paperProblem =
                 QCoreApplication::translate("CupsDefaultPrinter",
@@ -84,6 +91,7 @@ PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::O
                     .arg(printer.queue, QString::number(mm.width(), 'f', 0), QString::number(mm.height(), 'f', 0));
         }
     }
+    media = mediaCol(asked, paper.tray.toUtf8(), paper.paperType.toUtf8());
     // The margins are the unprintable edges as the page lies, so that
     // offsets count from its printable corner.
     const QMarginsF edges = orientation == QPageLayout::Landscape
@@ -95,7 +103,10 @@ PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::O
 
 } // namespace
 
-CupsDefaultPrinter::CupsDefaultPrinter() : m_context(std::make_unique<QObject>()) {}
+CupsDefaultPrinter::CupsDefaultPrinter()
+    : m_context(std::make_unique<QObject>()),
+      m_questions(std::make_unique<BackgroundQuestions>(QStringLiteral("quillon-cups"), kJobTime + kSlack))
+{}
 
 CupsDefaultPrinter::~CupsDefaultPrinter() = default;
 
@@ -164,7 +175,7 @@ void CupsDefaultPrinter::refresh(const Paper &paper)
         return;
     m_refreshing = true;
     const QString queue = paper.printer;
-    askInBackground<CupsAnswer>(
+    m_questions->askInBackground<CupsAnswer>(
         m_context.get(), [queue, printer = known(queue)] { return askPrintServer(queue, true, printer, kAnswerTime); },
         [this, queue](CupsAnswer answer) {
             m_refreshing = false;
@@ -178,7 +189,7 @@ PrinterStatus CupsDefaultPrinter::jobPage(const Paper &paper, QPageLayout::Orien
     // Asked afresh for every envelope: the printer may have stopped
     // accepting jobs, or the default changed, since the last one.
     const QString queue = paper.printer;
-    const std::optional<CupsAnswer> reply = askAndWait<CupsAnswer>(
+    const std::optional<CupsAnswer> reply = m_questions->askAndWait<CupsAnswer>(
         [queue, printer = known(queue)] { return askPrintServer(queue, false, printer, kAnswerTime); },
         kAnswerTime + kSlack);
     if (!reply)
@@ -196,31 +207,20 @@ PrinterStatus CupsDefaultPrinter::jobPage(const Paper &paper, QPageLayout::Orien
                                         "The printer \"%1\" is not accepting jobs.\n"
                                         "Let it accept jobs in the system's printer settings and try again.")
                 .arg(printer.queue));
-    answer = pageOf(printer, paper, orientation, m_job.media);
+    QByteArray mediaCol;
+    answer = pageOf(printer, paper, orientation, mediaCol);
+    m_job.options = jobOptions(printer.options, mediaCol);
     m_job.queue = printer.queue;
-    m_job.tray = paper.tray.toUtf8();
-    m_job.paperType = paper.paperType.toUtf8();
     m_job.paused = printer.paused;
     return {};
 }
 
-PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &title)
+PrinterStatus CupsDefaultPrinter::submit(const QByteArray &pdf, const QString &title)
 {
-    QFile file(pdfFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return PrinterStatus::failure(
-            QCoreApplication::translate("CupsDefaultPrinter", "Quillon cannot read the envelope's document (%1).")
-                .arg(file.errorString()));
-    const QByteArray pdf = file.readAll();
-    QList<std::pair<QByteArray, QByteArray>> options;
-    for (const auto &[option, value] : {std::pair{QByteArray("media"), m_job.media},
-                                        {QByteArray("media-source"), m_job.tray},
-                                        {QByteArray("media-type"), m_job.paperType}}) {
-        if (!value.isEmpty())
-            options.append({option, value});
-    }
-    const std::optional<CupsJobAnswer> reply = askAndWait<CupsJobAnswer>(
-        [queue = m_job.queue, pdf, title, options] { return sendJob(queue, pdf, title, options, kJobTime); },
+    const std::optional<CupsJobAnswer> reply = m_questions->askAndWait<CupsJobAnswer>(
+        [queue = m_job.queue, pdf, title, options = m_job.options] {
+            return sendJob(queue, pdf, title, options, kJobTime);
+        },
         kJobTime + kSlack);
     if (!reply || reply->reach == CupsReach::Silent)
         return PrinterStatus::failure(
@@ -231,6 +231,9 @@ PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &
     if (reply->reach != CupsReach::Answered)
         return PrinterStatus::failure(unanswered(reply->reach, m_job.queue, reply->error));
     PrinterStatus status;
+    status.job = reply->job;
+    if (reply->job > 0)
+        follow(reply->job, m_job.queue, m_job.paused, QDeadlineTimer(kFollowTime));
     if (m_job.paused)
         status.notice = QCoreApplication::translate(
                             "CupsDefaultPrinter",
@@ -238,4 +241,28 @@ PrinterStatus CupsDefaultPrinter::submit(const QString &pdfFile, const QString &
                             "printer is resumed.")
                             .arg(m_job.queue);
     return status;
+}
+
+void CupsDefaultPrinter::follow(int job, const QString &queue, bool paused, QDeadlineTimer until)
+{
+    m_questions->askInBackground<CupsJobReport>(
+        m_context.get(), [queue, job] { return askJobState(queue, job, kAnswerTime); },
+        [this, job, queue, paused, until](CupsJobReport answer) {
+            if (answer.reach == CupsReach::Answered) {
+                answer.report.printerWasPaused = paused;
+                JobTrouble trouble{job, queue, {}, {}, {}};
+                const JobFate fate = judgeJob(answer.report, &trouble);
+                if (fate == JobFate::Done)
+                    return;
+                if (fate == JobFate::Trouble) {
+                    qCWarning(lcCups) << "job" << job << "on" << queue << ":" << trouble.what << trouble.reason;
+                    if (m_jobTrouble)
+                        m_jobTrouble(trouble);
+                    return;
+                }
+            }
+            if (!until.hasExpired())
+                QTimer::singleShot(kFollowStep, m_context.get(),
+                                   [this, job, queue, paused, until] { follow(job, queue, paused, until); });
+        });
 }

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/cupsquestions.h"
 #include "platform/qt/cupsdestinations.h"
-#include "printing/units.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "platform/logging.h"
+
 #include <QUrl>
 
 #include <cerrno>
-#include <cstring>
 #include <cups/cups.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -25,9 +22,9 @@ constexpr double kWaitStep = 0.2; // seconds
 constexpr int kPrinterStopped = 5;
 
 // A connection to the print server that gives up at its deadline. The
-// libcups calls that take a connection of their own (cupsGetNamedDest,
-// for one) wait on the server for a minute and more: only calls that take
-// this connection are made.
+// libcups calls that make a connection of their own (cupsGetNamedDest with
+// CUPS_HTTP_DEFAULT, for one) wait on the server for a minute and more:
+// every call is given this connection.
 class Connection
 {
 public:
@@ -83,12 +80,16 @@ struct IppDelete
 };
 using Ipp = std::unique_ptr<ipp_t, IppDelete>;
 
+// The queue's path on the server, percent-encoded one way for its URI and
+// its resources alike.
+QByteArray printerPath(const QString &queue)
+{
+    return "/printers/" + QUrl::toPercentEncoding(queue);
+}
+
 QByteArray printerUri(const QString &queue)
 {
-    char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
-                     queue.toUtf8().constData());
-    return uri;
+    return "ipp://localhost:" + QByteArray::number(ippPort()) + printerPath(queue);
 }
 
 Ipp ask(const Connection &connection, ipp_op_t operation, const QString &queue,
@@ -119,9 +120,10 @@ int number(ipp_t *response, const char *name, int otherwise)
     return attribute ? ippGetInteger(attribute, 0) : otherwise;
 }
 
-QMarginsF edgesOf(const cups_size_t &size)
+ListedMedia listed(const cups_size_t &size)
 {
-    return QMarginsF(size.left, size.top, size.right, size.bottom) * kPointsPerHundredthMm;
+    return {QString::fromUtf8(size.media), QSize(size.width, size.length),
+            QMargins(size.left, size.top, size.right, size.bottom)};
 }
 
 // The printer's media list: its destination and the information CUPS
@@ -129,18 +131,21 @@ QMarginsF edgesOf(const cups_size_t &size)
 class CupsMediaList final : public CupsMedia
 {
 public:
-    CupsMediaList(const QString &queue, const QByteArray &uri, const QByteArray &mediaDefault) : m_name(queue.toUtf8())
+    // `dest` as cupsGetNamedDest gave it: the user's own options merged.
+    CupsMediaList(const cups_dest_t &dest, const QByteArray &mediaDefault)
     {
-        m_dest.name = m_name.data();
-        m_dest.num_options = cupsAddOption("printer-uri-supported", uri.constData(), 0, &m_dest.options);
-        // cupsGetDestMediaDefault takes the destination's "media" option,
-        // and Letter where it has none, whatever the queue's default is.
-        if (!mediaDefault.isEmpty())
-            m_dest.num_options = cupsAddOption("media", mediaDefault.constData(), m_dest.num_options, &m_dest.options);
+        cupsCopyDest(const_cast<cups_dest_t *>(&dest), 0, &m_dest);
+        // cupsGetDestMediaDefault takes the destination's "media" option
+        // (the user's, when set), and Letter where it has none, whatever
+        // the queue's default is.
+        if (m_dest && !cupsGetOption("media", m_dest->num_options, m_dest->options) && !mediaDefault.isEmpty())
+            m_dest->num_options =
+                cupsAddOption("media", mediaDefault.constData(), m_dest->num_options, &m_dest->options);
     }
     ~CupsMediaList() override
     {
-        cupsFreeOptions(m_dest.num_options, m_dest.options);
+        if (m_dest)
+            cupsFreeDests(1, m_dest);
         if (m_info)
             cupsFreeDestInfo(m_info);
     }
@@ -149,35 +154,34 @@ public:
 
     bool copyInfo(http_t *http)
     {
-        m_info = cupsCopyDestInfo(http, &m_dest);
+        m_info = m_dest ? cupsCopyDestInfo(http, m_dest) : nullptr;
         return m_info != nullptr;
     }
 
-    std::optional<std::pair<QString, QMarginsF>> bySize(const QSizeF &mm) const override
+    std::optional<ListedMedia> bySize(const QSizeF &mm) const override
     {
         cups_size_t size{};
-        if (!cupsGetDestMediaBySize(CUPS_HTTP_DEFAULT, const_cast<cups_dest_t *>(&m_dest), m_info,
-                                    qRound(mm.width() * 100), qRound(mm.height() * 100), CUPS_MEDIA_FLAGS_DEFAULT,
-                                    &size))
+        if (!cupsGetDestMediaBySize(CUPS_HTTP_DEFAULT, m_dest, m_info, qRound(mm.width() * 100),
+                                    qRound(mm.height() * 100), CUPS_MEDIA_FLAGS_DEFAULT, &size))
             return std::nullopt;
-        return std::pair{QString::fromUtf8(size.media), edgesOf(size)};
+        return listed(size);
     }
 
     void readDefaultPaper(http_t *http, CupsPrinter &printer)
     {
         cups_size_t size{};
-        if (!cupsGetDestMediaDefault(http, &m_dest, m_info, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+        if (!cupsGetDestMediaDefault(http, m_dest, m_info, CUPS_MEDIA_FLAGS_DEFAULT, &size))
             return;
         printer.defaultPaperName = QString::fromUtf8(size.media);
         printer.defaultPaperMM = QSizeF(size.width, size.length) / 100.0;
-        printer.defaultEdges = edgesOf(size);
+        printer.defaultEdges = listed(size).edges();
     }
 
     // The range of custom sizes, from the "custom_min_..." and
     // "custom_max_..." names of the supported media.
     std::optional<CustomSizes> customSizes(http_t *http)
     {
-        ipp_attribute_t *media = cupsFindDestSupported(http, &m_dest, m_info, "media");
+        ipp_attribute_t *media = cupsFindDestSupported(http, m_dest, m_info, "media");
         std::optional<QSizeF> smallest, largest;
         for (int i = 0; media && i < ippGetCount(media); ++i) {
             const char *name = ippGetString(media, i, nullptr);
@@ -198,13 +202,13 @@ public:
     QList<PrinterChoice> choices(http_t *http, const char *option)
     {
         QList<PrinterChoice> choices;
-        ipp_attribute_t *supported = cupsFindDestSupported(http, &m_dest, m_info, option);
+        ipp_attribute_t *supported = cupsFindDestSupported(http, m_dest, m_info, option);
         for (int i = 0; supported && i < ippGetCount(supported); ++i) {
             const char *value = ippGetString(supported, i, nullptr);
             if (!value)
                 continue;
             const QString keyword = QString::fromUtf8(value);
-            QString label = QString::fromUtf8(cupsLocalizeDestValue(http, &m_dest, m_info, option, value));
+            QString label = QString::fromUtf8(cupsLocalizeDestValue(http, m_dest, m_info, option, value));
             if (label.isEmpty() || label == keyword) {
                 // The keyword as words: "envelope-feeder" as "Envelope feeder".
                 label = QString(keyword).replace(u'-', u' ');
@@ -216,8 +220,7 @@ public:
     }
 
 private:
-    QByteArray m_name;
-    cups_dest_t m_dest{};
+    cups_dest_t *m_dest = nullptr;
     cups_dinfo_t *m_info = nullptr;
 };
 
@@ -227,7 +230,7 @@ std::optional<QByteArray> ppdOf(const Connection &connection, const QString &que
     const int fd = memfd_create("quillon-ppd", MFD_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    const QByteArray resource = "/printers/" + QUrl::toPercentEncoding(queue) + ".ppd";
+    const QByteArray resource = printerPath(queue) + ".ppd";
     const http_status_t status = cupsGetFd(connection.http(), resource.constData(), fd);
     silent = connection.silent();
     std::optional<QByteArray> ppd;
@@ -243,11 +246,10 @@ std::optional<QByteArray> ppdOf(const Connection &connection, const QString &que
 
 // Everything the set-up and the page need about the printer: asked again
 // only when its set-up has changed.
-CupsReach readFacts(const Connection &connection, CupsPrinter &printer, ipp_t *attributes)
+CupsReach readFacts(const Connection &connection, const cups_dest_t &dest, CupsPrinter &printer, ipp_t *attributes)
 {
     http_t *http = connection.http();
-    auto media = std::make_shared<CupsMediaList>(printer.queue, printerUri(printer.queue),
-                                                 text(attributes, "media-default").toUtf8());
+    auto media = std::make_shared<CupsMediaList>(dest, text(attributes, "media-default").toUtf8());
     if (!media->copyInfo(http))
         return connection.failure(CupsReach::NoSuchPrinter);
     media->readDefaultPaper(http, printer);
@@ -277,29 +279,23 @@ CupsReach readFacts(const Connection &connection, CupsPrinter &printer, ipp_t *a
     return CupsReach::Answered;
 }
 
-// The default printer the user has chosen for themselves, as every CUPS
-// client takes it before the server's: the LPDEST or PRINTER variable, or
-// a "Default" line in the user's, then the system's, lpoptions file.
-QString usersDefault()
+struct DestDelete
 {
-    for (const char *variable : {"LPDEST", "PRINTER"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty() && name != u"lp")
-            return name.section(u'/', 0, 0);
+    void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
+};
+using Dest = std::unique_ptr<cups_dest_t, DestDelete>;
+
+// The destination's options that are the queue's and the user's own, for
+// its jobs; the printer's state, which changes with every job, left out.
+JobOptions queueOptions(const cups_dest_t &dest)
+{
+    JobOptions options;
+    for (int i = 0; i < dest.num_options; ++i) {
+        const QByteArray name = dest.options[i].name;
+        if (!name.startsWith("printer-") && !name.startsWith("marker-") && name != "device-uri")
+            options.append({name, QByteArray(dest.options[i].value)});
     }
-    const QString serverRoot = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
-    for (const QString &path :
-         {QDir::homePath() + QStringLiteral("/.cups/lpoptions"), serverRoot + QStringLiteral("/lpoptions")}) {
-        QFile file(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> words = line.simplified().split(' ');
-            if (words.size() >= 2 && words[0].compare("Default", Qt::CaseInsensitive) == 0)
-                return QString::fromUtf8(words[1]).section(u'/', 0, 0);
-        }
-    }
-    return {};
+    return options;
 }
 
 } // namespace
@@ -312,16 +308,21 @@ CupsAnswer askPrintServer(const QString &queue, bool withQueues, const std::shar
     if (!connection.http())
         return answer; // Unreachable
 
-    QString name = queue.isEmpty() ? usersDefault() : queue;
-    if (name.isEmpty()) {
-        const Ipp response = ask(connection, IPP_OP_CUPS_GET_DEFAULT, {}, {"printer-name"});
-        name = response ? text(response.get(), "printer-name") : QString();
-        if (name.isEmpty()) {
-            answer.reach = response ? CupsReach::NoDefault : connection.failure(CupsReach::NoDefault);
-            answer.error = QString::fromUtf8(cupsLastErrorString());
-            return answer;
-        }
+    // The destination as lp sees it: the user's own default printer (the
+    // LPDEST or PRINTER variable, lpoptions) before the server's, and the
+    // user's own options for it merged in.
+    const Dest dest(
+        cupsGetNamedDest(connection.http(), queue.isEmpty() ? nullptr : queue.toUtf8().constData(), nullptr));
+    if (!dest) {
+        // libcups says no more than that it found none.
+        const CupsReach missing = queue.isEmpty() ? CupsReach::NoDefault : CupsReach::NoSuchPrinter;
+        answer.reach = connection.failure(missing);
+        if (answer.reach == CupsReach::Failed)
+            answer.reach = missing;
+        answer.error = QString::fromUtf8(cupsLastErrorString());
+        return answer;
     }
+    const QString name = QString::fromUtf8(dest->name);
     if (withQueues) {
         const Ipp response = ask(connection, IPP_OP_CUPS_GET_PRINTERS, {}, {"printer-name"});
         if (!response && connection.silent()) {
@@ -359,14 +360,20 @@ CupsAnswer askPrintServer(const QString &queue, bool withQueues, const std::shar
     auto printer = std::make_shared<CupsPrinter>();
     // The default paper is in the key too: a server may change it without
     // counting that as a change of the printer's set-up.
-    const QString changeKey = QString::number(number(attributes.get(), "printer-config-change-time", 0)) + u'|'
+    // So is what the user set for the queue: lpoptions are no part of it.
+    const JobOptions options = queueOptions(*dest);
+    QString changeKey = QString::number(number(attributes.get(), "printer-config-change-time", 0)) + u'|'
         + text(attributes.get(), "media-default");
+    for (const auto &[option, value] : options)
+        changeKey += u'|' + QString::fromUtf8(option + '=' + value);
     if (known && known->queue == name && known->changeKey == changeKey) {
         *printer = *known;
     } else {
         printer->queue = name;
         printer->changeKey = changeKey;
-        if (const CupsReach reach = readFacts(connection, *printer, attributes.get()); reach != CupsReach::Answered) {
+        printer->options = options;
+        if (const CupsReach reach = readFacts(connection, *dest, *printer, attributes.get());
+            reach != CupsReach::Answered) {
             answer.reach = reach;
             answer.error = QString::fromUtf8(cupsLastErrorString());
             return answer;
@@ -380,8 +387,8 @@ CupsAnswer askPrintServer(const QString &queue, bool withQueues, const std::shar
     return answer;
 }
 
-CupsJobAnswer sendJob(const QString &queue, const QByteArray &pdf, const QString &title,
-                      const QList<std::pair<QByteArray, QByteArray>> &options, std::chrono::milliseconds deadline)
+CupsJobAnswer sendJob(const QString &queue, const QByteArray &pdf, const QString &title, const JobOptions &options,
+                      std::chrono::milliseconds deadline)
 {
     CupsJobAnswer answer;
     const Connection connection(deadline);
@@ -403,12 +410,13 @@ CupsJobAnswer sendJob(const QString &queue, const QByteArray &pdf, const QString
     cupsEncodeOptions2(request, count, jobOptions, IPP_TAG_OPERATION);
     cupsEncodeOptions2(request, count, jobOptions, IPP_TAG_JOB);
     cupsFreeOptions(count, jobOptions);
-    const QByteArray resource = "/printers/" + QUrl::toPercentEncoding(queue);
+    const QByteArray resource = printerPath(queue);
     // The document from memory, as libcups sends a file's.
     const int document = memfd_create("quillon-envelope", MFD_CLOEXEC);
     if (document < 0 || write(document, pdf.constData(), size_t(pdf.size())) != ssize_t(pdf.size())
         || lseek(document, 0, SEEK_SET) != 0) {
-        answer.error = QString::fromLocal8Bit(strerror(errno));
+        // Not strerror: its buffer is shared with every other thread.
+        answer.error = qt_error_string(errno);
         if (document >= 0)
             close(document);
         ippDelete(request);
@@ -424,5 +432,41 @@ CupsJobAnswer sendJob(const QString &queue, const QByteArray &pdf, const QString
     }
     answer.reach = CupsReach::Answered;
     answer.job = number(response.get(), "job-id", 0);
+    return answer;
+}
+
+CupsJobReport askJobState(const QString &queue, int job, std::chrono::milliseconds deadline)
+{
+    CupsJobReport answer;
+    const Connection connection(deadline);
+    if (!connection.http())
+        return answer; // Unreachable
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queue).constData());
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char *const wanted[] = {"job-state", "job-state-reasons", "job-printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(wanted)), nullptr,
+                  wanted);
+    const Ipp response(cupsDoRequest(connection.http(), request, "/"));
+    if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        answer.reach = connection.failure();
+        qCWarning(lcCups) << "job" << job << "on" << queue << "not answered:" << cupsLastErrorString();
+        return answer;
+    }
+    JobReport &report = answer.report;
+    report.state = number(response.get(), "job-state", 0);
+    report.jobMessage = text(response.get(), "job-printer-state-message");
+    if (ipp_attribute_t *reasons = ippFindAttribute(response.get(), "job-state-reasons", IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < ippGetCount(reasons); ++i)
+            report.reasons << QString::fromUtf8(ippGetString(reasons, i, nullptr));
+    }
+    const Ipp printer =
+        ask(connection, IPP_OP_GET_PRINTER_ATTRIBUTES, queue, {"printer-state", "printer-state-message"});
+    if (printer) {
+        report.printerState = number(printer.get(), "printer-state", 0);
+        report.printerMessage = text(printer.get(), "printer-state-message");
+    }
+    answer.reach = CupsReach::Answered;
     return answer;
 }

@@ -37,9 +37,8 @@ class CupsMedia
 {
 public:
     virtual ~CupsMedia() = default;
-    // The listed media of the portrait size `mm`: its PWG name and its
-    // unprintable edges in points (left, top, right, bottom).
-    virtual std::optional<std::pair<QString, QMarginsF>> bySize(const QSizeF &mm) const = 0;
+    // The listed media of the portrait size `mm`, with its unprintable edges.
+    virtual std::optional<ListedMedia> bySize(const QSizeF &mm) const = 0;
 };
 
 // What the print server says about one printer.
@@ -57,6 +56,7 @@ struct CupsPrinter
     QList<PrinterChoice> trays;
     QList<PrinterChoice> paperTypes;
     std::shared_ptr<const CupsMedia> media;
+    JobOptions options; // the queue's and the user's own options for its jobs, as lp sends them
 };
 
 struct CupsAnswer
@@ -81,5 +81,14 @@ struct CupsJobAnswer
 };
 
 // Hands a PDF document to `queue` as one job with the given job options.
-CupsJobAnswer sendJob(const QString &queue, const QByteArray &pdf, const QString &title,
-                      const QList<std::pair<QByteArray, QByteArray>> &options, std::chrono::milliseconds deadline);
+CupsJobAnswer sendJob(const QString &queue, const QByteArray &pdf, const QString &title, const JobOptions &options,
+                      std::chrono::milliseconds deadline);
+
+struct CupsJobReport
+{
+    CupsReach reach = CupsReach::Unreachable;
+    JobReport report;
+};
+
+// Asks how job `job` on `queue` is going, and how its printer is.
+CupsJobReport askJobState(const QString &queue, int job, std::chrono::milliseconds deadline);

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 PdfSaveTarget::PdfSaveTarget(PageSource *pages, const QString &path) : m_pages(pages), m_path(path) {}
@@ -17,7 +16,7 @@ PrinterStatus PdfSaveTarget::pageLayout(const Paper &paper, QPageLayout::Orienta
     return {};
 }
 
-PrinterStatus PdfSaveTarget::submit(const QString &pdfFile, const QString &)
+PrinterStatus PdfSaveTarget::submit(const QByteArray &pdf, const QString &)
 {
     const QString shown = QDir::toNativeSeparators(m_path);
     // A device or a pipe chosen by mistake is not replaced by a file (a
@@ -25,15 +24,7 @@ PrinterStatus PdfSaveTarget::submit(const QString &pdfFile, const QString &)
     if (const QFileInfo info(m_path); info.exists() && !info.isFile())
         return PrinterStatus::failure(
             QCoreApplication::translate("PdfSaveTarget", "\"%1\" is not a file that Quillon can replace.").arg(shown));
-    QFile document(pdfFile);
-    QByteArray bytes;
-    if (document.open(QIODevice::ReadOnly))
-        bytes = document.readAll();
-    if (bytes.isEmpty() || bytes.size() != document.size())
-        return PrinterStatus::failure(
-            QCoreApplication::translate("PdfSaveTarget", "Quillon could not read back the document it made (%1).")
-                .arg(document.errorString()));
-    if (const IoResult written = replaceFile(m_path, bytes); !written.ok)
+    if (const IoResult written = replaceFile(m_path, pdf); !written.ok)
         return PrinterStatus::failure(
             QCoreApplication::translate("PdfSaveTarget", "Quillon could not write \"%1\": %2.")
                 .arg(shown, written.error));

@@ -15,7 +15,7 @@ public:
     PdfSaveTarget(PageSource *pages, const QString &path);
 
     PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
-    PrinterStatus submit(const QString &pdfFile, const QString &title) override;
+    PrinterStatus submit(const QByteArray &pdf, const QString &title) override;
 
 private:
     PageSource *m_pages;

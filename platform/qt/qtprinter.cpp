@@ -3,20 +3,17 @@
 
 #include "printing/units.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryDir>
 
 #include <utility>
 
 namespace {
 // Where a PDF's end lies: its last bytes hold "startxref", the table's
 // offset and "%%EOF".
-constexpr qint64 kPdfTail = 1024;
+constexpr qsizetype kPdfTail = 1024;
 // The print job's name in the printer's queue.
 QString jobTitle()
 {
@@ -72,17 +69,13 @@ PrinterStatus QtPrinter::openDocument(Canvas &canvas)
             return status;
     }
 
-    if (!m_folder || !m_folder->isValid())
-        m_folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon-XXXXXX"));
-    if (!m_folder->isValid())
-        return PrinterStatus::failure(
-            QCoreApplication::translate("QtPrinter", "Quillon cannot make a temporary folder for the envelope (%1).")
-                .arg(m_folder->errorString()));
-    m_file = m_folder->filePath(QStringLiteral("envelope.pdf"));
-
+    // In memory: the document goes to the print server from there, with no
+    // file to make, read back and remove.
+    m_document = std::make_unique<QBuffer>();
+    m_document->open(QIODevice::WriteOnly);
     // A PDF writer, not a QPrinter: a QPrinter asks the print server for
     // its default printer as it is made, on this thread, however long that takes.
-    m_device = std::make_unique<QPdfWriter>(m_file);
+    m_device = std::make_unique<QPdfWriter>(m_document.get());
     m_device->setResolution(kPaperDpi);
     m_device->setTitle(jobTitle());
     m_device->setCreator(QStringLiteral("Quillon"));
@@ -92,10 +85,9 @@ PrinterStatus QtPrinter::openDocument(Canvas &canvas)
     if (!m_device->setPageLayout(m_page) || !m_painter->begin(m_device.get())) {
         m_painter.reset();
         m_device.reset();
-        QFile::remove(m_file);
+        m_document.reset();
         return PrinterStatus::failure(
-            QCoreApplication::translate("QtPrinter", "Quillon cannot write the envelope's document (%1).")
-                .arg(QDir::toNativeSeparators(m_file)));
+            QCoreApplication::translate("QtPrinter", "Quillon cannot start the envelope's document."));
     }
     if (paper().turned) {
         // Turned about the printable area's centre: the origin lies at the
@@ -113,18 +105,15 @@ PrinterStatus QtPrinter::endDoc(DocumentEnd end)
         return {};
     documentClosed();
     const bool written = m_painter->end();
-    // The painter's end may report success for a file the disk had no room
-    // for: only a whole document goes out.
+    // The painter's end may report success for a document it could not
+    // finish (no memory left for it): only a whole document goes out.
     m_device.reset();
     PrinterStatus status;
     if (end == DocumentEnd::Send) {
-        status = written && isWholePdf(m_file)
-            ? m_target.submit(m_file, jobTitle())
-            : PrinterStatus::failure(
-                QCoreApplication::translate("QtPrinter",
-                                            "Quillon could not write the whole envelope document to %1 (is the disk "
-                                            "full?).")
-                    .arg(QDir::toNativeSeparators(QFileInfo(m_file).absolutePath())));
+        const QByteArray &pdf = m_document->data();
+        status = written && isWholePdf(pdf) ? m_target.submit(pdf, jobTitle())
+                                            : PrinterStatus::failure(QCoreApplication::translate(
+                                                "QtPrinter", "Quillon could not make the whole envelope document."));
     }
     closeDocument();
     return status;
@@ -136,29 +125,24 @@ void QtPrinter::closeDocument()
         m_painter->end();
     m_painter.reset();
     m_device.reset();
+    m_document.reset();
     documentClosed();
-    if (!m_file.isEmpty())
-        QFile::remove(m_file);
-    m_file.clear();
 }
 
-bool isWholePdf(const QString &path)
+bool isWholePdf(QByteArrayView pdf)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    if (size <= 0 || !file.seek(std::max<qint64>(0, size - kPdfTail)))
-        return false;
-    const QByteArray tail = file.read(kPdfTail).trimmed();
+    const QByteArrayView tail = pdf.last(std::min<qsizetype>(pdf.size(), kPdfTail)).trimmed();
     if (!tail.endsWith("%%EOF"))
         return false;
     const qsizetype at = tail.lastIndexOf("startxref");
     if (at < 0)
         return false;
-    bool ok = false;
-    const qint64 table = tail.mid(at + 9, tail.size() - at - 9 - 5).trimmed().toLongLong(&ok);
-    if (!ok || table <= 0 || table >= size || !file.seek(table))
+    const qsizetype digits = tail.size() - at - 9 - 5;
+    if (digits <= 0)
         return false;
-    return file.read(4) == "xref";
+    bool ok = false;
+    const qint64 table = tail.sliced(at + 9, digits).trimmed().toLongLong(&ok);
+    if (!ok || table <= 0 || table >= pdf.size())
+        return false;
+    return pdf.sliced(table).startsWith("xref");
 }

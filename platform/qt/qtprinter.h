@@ -10,9 +10,9 @@
 #include <optional>
 #include <utility>
 
+class QBuffer;
 class QPainter;
 class QPdfWriter;
-class QTemporaryDir;
 
 // Where QtPrinter's finished documents go, and the page they are laid out
 // on (asked for before each document opens).
@@ -27,17 +27,17 @@ public:
     }
     // Hands a finished PDF document over as one job, asking for the paper
     // (media, tray, paper type) its page was last asked for.
-    virtual PrinterStatus submit(const QString &pdfFile, const QString &title) = 0;
+    virtual PrinterStatus submit(const QByteArray &pdf, const QString &title) = 0;
 };
 
-// True when the PDF file is whole: it ends with its end-of-file marker,
+// True when the PDF document is whole: it ends with its end-of-file marker,
 // after a cross-reference table that lies within it. A document cut short
-// (by a full disk, say) is not.
-bool isWholePdf(const QString &path);
+// is not.
+bool isWholePdf(QByteArrayView pdf);
 
-// The Printer on paper: each document is drawn into a PDF file of its own
-// and handed to the target only when it is ended, so that a dropped
-// document never reaches the printer and a refused one is known.
+// The Printer on paper: each document is drawn into a PDF document of its
+// own, in memory, and handed to the target only when it is ended, so that a
+// dropped document never reaches the printer and a refused one is known.
 class QtPrinter final : public PaintedPrinter
 {
 public:
@@ -60,8 +60,7 @@ private:
     QPageLayout m_page;
     QString m_paperProblem;
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    QString m_file;
+    std::unique_ptr<QBuffer> m_document;
     std::unique_ptr<QPdfWriter> m_device;
     std::unique_ptr<QPainter> m_painter;
 };

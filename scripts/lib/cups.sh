@@ -6,6 +6,7 @@
 TEST_CUPS_PID=
 TEST_CUPS_QUEUE=quillon-test
 TEST_CUPS_EDGES_QUEUE=quillon-edges
+TEST_CUPS_FAILING_QUEUE=quillon-fails
 # Queues made from Debian's own vendor printer descriptions (PPDs), by
 # model name: "queue model". Each writes what its driver makes (PostScript)
 # to <queue>.out in the server's folder, one job at a time.
@@ -15,6 +16,8 @@ TEST_CUPS_VENDOR_QUEUES=(
     "quillon-fs1000 openprinting-ppds:0/ppd/openprinting/Kyocera/en/Kyocera_FS-1000_en.ppd"
     "quillon-fs2100dn openprinting-ppds:0/ppd/openprinting/Kyocera/en/Kyocera_FS-2100DN.ppd"
     "quillon-hl5250dn openprinting-ppds:0/ppd/openprinting/Brother/BR5250_2_GPL.ppd"
+    "quillon-m604 postscript-hp:0/ppd/hplip/HP/hp-laserjet_m604_m605_m606-ps.ppd"
+    "quillon-c734 openprinting-ppds:0/ppd/openprinting/Lexmark/Lexmark_C734.ppd"
 )
 
 # start_test_cups <run_dir>: starts cupsd on a socket inside <run_dir>/cups,
@@ -29,7 +32,8 @@ TEST_CUPS_VENDOR_QUEUES=(
 # QUILLON_TEST_CUPS_EDGES_OUTPUT, one job at a time. The vendor queues of
 # TEST_CUPS_VENDOR_QUEUES whose model is installed are made too, writing
 # into the folder QUILLON_TEST_CUPS_VENDOR_OUTPUT; a missing model is said
-# and skipped.
+# and skipped. QUILLON_TEST_CUPS_FAILING_QUEUE names a queue whose jobs CUPS
+# takes and then stops.
 start_test_cups() {
     local dir=$1/cups
     # CUPS runs its filters as an unprivileged user, who must reach the spool.
@@ -118,6 +122,11 @@ EOF
         stop_test_cups
         return 1
     fi
+    # A queue whose jobs CUPS takes and then stops: its device cannot be
+    # written (a queue without a driver would count them completed).
+    lpadmin -p "$TEST_CUPS_FAILING_QUEUE" -E -v "file:///nonexistent/$TEST_CUPS_FAILING_QUEUE.out" \
+        -o printer-error-policy=abort-job -P "$QUILLON_ROOT/tests/data/unequal-edges.ppd" 2>>"$dir/log/lpadmin.err" \
+        || echo "No failing test queue $TEST_CUPS_FAILING_QUEUE." >&2
     local entry queue model
     for entry in "${TEST_CUPS_VENDOR_QUEUES[@]}"; do
         read -r queue model <<<"$entry"
@@ -125,7 +134,7 @@ EOF
             2>>"$dir/log/lpadmin.err" || echo "No test queue $queue: the model $model is not installed." >&2
     done
     export QUILLON_TEST_CUPS_SPOOL="$dir/spool" QUILLON_TEST_CUPS_QUEUE="$TEST_CUPS_QUEUE" \
-           QUILLON_TEST_CUPS_VENDOR_OUTPUT="$dir" \
+           QUILLON_TEST_CUPS_VENDOR_OUTPUT="$dir" QUILLON_TEST_CUPS_FAILING_QUEUE="$TEST_CUPS_FAILING_QUEUE" \
            QUILLON_TEST_CUPS_EDGES_QUEUE="$TEST_CUPS_EDGES_QUEUE" QUILLON_TEST_CUPS_EDGES_OUTPUT="$dir/edges.pdf"
 }
 

@@ -30,11 +30,11 @@ public:
         return {};
     }
 
-    PrinterStatus submit(const QString &pdfFile, const QString &) override
+    PrinterStatus submit(const QByteArray &pdf, const QString &) override
     {
         const QString kept = QDir(m_folder).filePath(QStringLiteral("envelope-%1.pdf").arg(files.size() + 1));
-        QFile::remove(kept);
-        if (!QFile::copy(pdfFile, kept))
+        QFile file(kept);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(pdf) != pdf.size() || !file.flush())
             return PrinterStatus::failure(QStringLiteral("Cannot keep the envelope as %1.").arg(kept));
         files << kept;
         return {};

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/jobtroubleflow.h"
+
+#include "platform/messagebox.h"
+#include "platform/printerfacts.h"
+#include "printing/printall.h"
+
+#include <QScopeGuard>
+
+JobTroubleFlow::JobTroubleFlow(PageSource *pages, MessageBox &messages, std::function<bool()> ending)
+    : m_pages(pages),
+      m_messages(messages),
+      m_ending(std::move(ending))
+{
+    if (m_pages)
+        m_pages->setJobTroubleHandler([this](const JobTrouble &trouble) { troubled(trouble); });
+}
+
+JobTroubleFlow::~JobTroubleFlow()
+{
+    // The print server's answers may come after the window.
+    if (m_pages)
+        m_pages->setJobTroubleHandler({});
+}
+
+void JobTroubleFlow::sent(int job, const QString &entry)
+{
+    if (job > 0)
+        m_envelopes.insert(job, firstLineOf(entry));
+}
+
+EnvelopeResult JobTroubleFlow::pauseAfter(EnvelopeResult printed, const std::function<void()> &pause)
+{
+    if (printed.outcome != EnvelopeResult::Outcome::Printed)
+        return printed;
+    m_awaited = printed.job;
+    m_awaitedTrouble.reset();
+    const auto done = qScopeGuard([this] { m_awaited = 0; });
+    pause();
+    if (!m_awaitedTrouble)
+        return printed;
+    return {EnvelopeResult::Outcome::PrinterFailed, jobTroubleReason(*m_awaitedTrouble)};
+}
+
+void JobTroubleFlow::troubled(const JobTrouble &trouble)
+{
+    if (trouble.job == m_awaited) {
+        m_awaitedTrouble = trouble;
+        return;
+    }
+    const QString envelope = m_envelopes.take(trouble.job);
+    if (m_ending())
+        return;
+    m_messages.warning(jobTroubleText(trouble, envelope));
+}
