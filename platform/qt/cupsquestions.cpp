@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/cupsquestions.h"
+#include "platform/qt/cupsdestinations.h"
 
 #include "platform/logging.h"
 
@@ -337,12 +338,23 @@ CupsAnswer askPrintServer(const QString &queue, bool withQueues, const std::shar
                 attributeName && !qstrcmp(attributeName, "printer-name"))
                 answer.queues << QString::fromUtf8(ippGetString(attribute, 0, nullptr));
         }
+        for (const QString &found : destinationNames(connection.http()))
+            if (!answer.queues.contains(found))
+                answer.queues << found;
     }
 
-    const Ipp attributes =
-        ask(connection, IPP_OP_GET_PRINTER_ATTRIBUTES, name,
-            {"printer-state", "printer-is-accepting-jobs", "printer-config-change-time",
-             "landscape-orientation-requested-preferred", "media-default", "printer-make-and-model"});
+    const auto askAttributes = [&] {
+        return ask(connection, IPP_OP_GET_PRINTER_ATTRIBUTES, name,
+                   {"printer-state", "printer-is-accepting-jobs", "printer-config-change-time",
+                    "landscape-orientation-requested-preferred", "media-default", "printer-make-and-model"});
+    };
+    Ipp attributes = askAttributes();
+    // A printer found on the network has no queue until one is made for it;
+    // asked again either way, so that a printer that is gone is told as such.
+    if (!attributes && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+        makeQueueForNetworkPrinter(connection.http(), name, deadline);
+        attributes = askAttributes();
+    }
     if (!attributes) {
         answer.reach = connection.failure(CupsReach::NoSuchPrinter);
         answer.error = QString::fromUtf8(cupsLastErrorString());
