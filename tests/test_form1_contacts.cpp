@@ -62,7 +62,7 @@ private slots:
         QTest::addColumn<QString>("told");
         QTest::newRow("Return adds") << int(Qt::Key_Return)
                                      << QStringList{"Jane Roe\r\nRoe & Partners\r\nUnter den Linden 5\r\n10117 "
-                                                    "Berlin\r\nGermany\r\n",
+                                                    "BERLIN\r\nGERMANY\r\n",
                                                     "Kept\r\n"}
                                      << "Added to the address book: 1\nSkipped: 1\nAlready in the address book: "
                                         "0\nNot ticked: 1";
@@ -98,7 +98,7 @@ private slots:
     // Another address of the chosen contact; what the book has starts unticked.
     void chooseAnotherAddress()
     {
-        m_form->addToAddressBook({"Jane Roe\r\nRoe & Partners\r\nUnter den Linden 5\r\n10117 Berlin\r\nGermany\r\n"});
+        m_form->addToAddressBook({"Jane Roe\r\nRoe & Partners\r\nUnter den Linden 5\r\n10117 BERLIN\r\nGERMANY\r\n"});
         m_form->importContacts({fixture("google.vcf")});
         auto *review = m_form->findChild<ContactReviewDialog *>();
         QVERIFY(review);
@@ -107,17 +107,16 @@ private slots:
         review->address->setFocus();
         press(review->address, Qt::Key_Up);
         QVERIFY(review->model()->isTicked(0));
-        QVERIFY(review->model()->entry(0).contains("4012 Oak Hollow Dr, Apt 3\r\nRaleigh, NC 27613-3502\r\n"));
+        QVERIFY(review->model()->entry(0).contains("4012 Oak Hollow Dr, Apt 3\r\nRALEIGH NC 27613-3502\r\n"));
         review->reject();
     }
 
-    // What cannot be read says why (and where), opens nothing and adds
-    // nothing; the next file of a drop still comes.
+    // What cannot be read says why, opens nothing and adds nothing; the
+    // next file of a drop still comes.
     void unreadable_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("told");
-        QTest::newRow("broken") << QByteArray("BEGIN:VCARD\nFN:A\nBEGIN:VCARD\n") << "Reading stopped at line 3";
         QTest::newRow("no contacts") << QByteArray("\r\n\r\n") << "holds no contacts";
         QTest::newRow("missing") << QByteArray() << "could not be read";
     }
@@ -153,7 +152,7 @@ private slots:
             press(mapping->columns[0], Qt::Key_Return);
             QTRY_VERIFY(m_form->findChild<ContactReviewDialog *>());
             auto *review = m_form->findChild<ContactReviewDialog *>();
-            QCOMPARE(review->model()->entry(0), "Erika Mustermann\r\nHeidestraße 17\r\nKöln 51147\r\n");
+            QCOMPARE(review->model()->entry(0), "Erika Mustermann\r\nHeidestraße 17\r\nKÖLN 51147\r\n");
             review->reject();
             QTRY_VERIFY(!m_form->findChild<ContactReviewDialog *>());
         }
