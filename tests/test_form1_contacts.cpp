@@ -159,6 +159,58 @@ private slots:
         QVERIFY(m_fakes->settings.value("contactcolumns")->contains("postalcode\tPLZ"));
     }
 
+    // Files other programs write half right: Yahoo's columns, partly known,
+    // open the mapping filled with what was known; a hundred thousand
+    // columns lay out a few hundred and say so; a cut-off card is listed
+    // under Skipped with its line, after the good ones, with no message.
+    void hardFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("shownColumns");
+        QTest::addColumn<QString>("skippedLine");
+        QTest::newRow("Yahoo: name and postal code unknown")
+            << QByteArray("First,Middle,Last,Work Address,Work City,Work ZIP\nAnn,B.,Lee,1 Elm St,Town,12345\n")
+            << "x.csv" << 6 << "";
+        QByteArray wide = "c0";
+        for (int i = 1; i < 5000; ++i)
+            wide += ",c" + QByteArray::number(i);
+        QTest::newRow("five thousand unknown columns") << wide + "\n" + wide + "\n"
+                                                       << "x.csv" << ColumnMappingDialog::kShownColumns << "";
+        QTest::newRow("a card cut off at the end")
+            << QByteArray("BEGIN:VCARD\nFN:A\nADR:;;S;T;;1;\nEND:VCARD\nBEGIN:VCARD\nFN:B\n") << "x.vcf" << 0
+            << "line 5: ";
+    }
+    void hardFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(int, shownColumns);
+        QFETCH(QString, skippedLine);
+        const QString path = QDir(m_fakes->dataDir.path()).filePath(name);
+        writeAll(path, bytes);
+        m_form->importContacts({path});
+        if (shownColumns > 0) {
+            auto *mapping = m_form->findChild<ColumnMappingDialog *>();
+            QVERIFY(mapping);
+            QCOMPARE(mapping->columns.size(), shownColumns);
+            QCOMPARE(bool(mapping->findChild<QLabel *>("moreColumns")),
+                     shownColumns == ColumnMappingDialog::kShownColumns);
+            if (shownColumns == 6) {
+                QCOMPARE(mapping->columns[3]->currentText(), "Street");
+                QCOMPARE(mapping->columns[5]->currentText(), "(not used)");
+            }
+            mapping->reject();
+        } else {
+            auto *review = m_form->findChild<ContactReviewDialog *>();
+            QVERIFY(review);
+            QCOMPARE(review->model()->count(), 1);
+            QVERIFY(review->skipped->item(0)->text().startsWith(skippedLine));
+            review->reject();
+        }
+        QVERIFY(m_fakes->messages.shown.isEmpty());
+    }
+
     // Cancel in the column mapping stops there; nothing is kept.
     void mappingCancelled()
     {
