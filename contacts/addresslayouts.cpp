@@ -3,6 +3,7 @@
 
 #include "contacts/countrynames.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -176,7 +177,13 @@ QString postalCodeMisfit(const PostalAddress &address, QStringView home)
     const AddressFormat &format = addressFormat(code);
     if (std::strcmp(format.code, "ZZ") == 0 || *format.zip == 0)
         return {};
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(QString::fromUtf16(format.zip)),
-                                     QRegularExpression::CaseInsensitiveOption);
-    return pattern.match(postalCode).hasMatch() ? QString() : code;
+    // Compiled once per country: a review may ask for ten thousand contacts.
+    static QHash<const AddressFormat *, QRegularExpression> patterns;
+    auto pattern = patterns.constFind(&format);
+    if (pattern == patterns.constEnd())
+        pattern =
+            patterns.insert(&format,
+                            QRegularExpression(QRegularExpression::anchoredPattern(QString::fromUtf16(format.zip)),
+                                               QRegularExpression::CaseInsensitiveOption));
+    return pattern->match(postalCode).hasMatch() ? QString() : code;
 }
