@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/columnmappingdialog.h"
 
+#include "contacts/contacttexts.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -44,14 +47,18 @@ ColumnMappingDialog::ColumnMappingDialog(const CsvTable &table, const QList<Cont
     auto *form = new QFormLayout;
     const QStringList header = table.records.value(0);
     const QStringList example = table.records.value(1);
-    for (int column = 0; column < header.size(); ++column) {
+    m_fields = preset;
+    m_fields.resize(header.size(), ContactField::Ignored);
+    const int shown = int(std::min<qsizetype>(header.size(), kShownColumns));
+    for (int column = 0; column < shown; ++column) {
         auto *box = new QComboBox;
         for (const ContactField field : kContactFields)
             box->addItem(fieldName(field), int(field));
         box->setCurrentIndex(std::max(0, box->findData(int(preset.value(column)))));
-        const QString name =
-            header[column].simplified().isEmpty() ? tr("Column %1").arg(column + 1) : header[column].simplified();
-        const QString value = example.value(column).simplified();
+        const QString name = header[column].simplified().isEmpty()
+            ? tr("Column %1").arg(column + 1)
+            : ContactTexts::shownLine(QStringView(header[column]).left(kShownHeader).toString().simplified());
+        const QString value = QStringView(example.value(column)).left(kShownHeader).toString().simplified();
         box->setAccessibleName(name);
         box->setAccessibleDescription(value.isEmpty() ? QString() : tr("First contact: %1").arg(value));
         auto *label = new QLabel(
@@ -76,6 +83,15 @@ ColumnMappingDialog::ColumnMappingDialog(const CsvTable &table, const QList<Cont
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
+    if (shown < header.size()) {
+        auto *more = new QLabel(tr("Only the first %1 of the %2 columns are shown; the others are read as they were "
+                                   "recognised, or not at all.")
+                                    .arg(QLocale().toString(shown), QLocale().toString(header.size())),
+                                this);
+        more->setObjectName(QStringLiteral("moreColumns"));
+        more->setWordWrap(true);
+        layout->addWidget(more);
+    }
     layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
     if (!columns.isEmpty())
@@ -85,8 +101,8 @@ ColumnMappingDialog::ColumnMappingDialog(const CsvTable &table, const QList<Cont
 
 QList<ContactField> ColumnMappingDialog::fields() const
 {
-    QList<ContactField> chosen;
-    for (const QComboBox *box : columns)
-        chosen << ContactField(box->currentData().toInt());
+    QList<ContactField> chosen = m_fields;
+    for (qsizetype column = 0; column < columns.size(); ++column)
+        chosen[column] = ContactField(columns[column]->currentData().toInt());
     return chosen;
 }

@@ -21,4 +21,12 @@ public:
     QList<ContactField> fields() const;
 
     QList<QComboBox *> columns;
+
+    // One list per column is laid out for these many at most: a file with
+    // a hundred thousand columns would take minutes and gigabytes.
+    static constexpr int kShownColumns = 200;
+    static constexpr qsizetype kShownHeader = 200;
+
+private:
+    QList<ContactField> m_fields; // the preset, for the columns not shown
 };

@@ -6,12 +6,14 @@
 #include "platform/eventpump.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
 class MessageBox;
+class QProgressDialog;
 class QWidget;
 
 // One contacts file, from its name to the entries the user ticked: read
@@ -50,8 +52,13 @@ private:
     void reviewRead();
     void finish();
     void later(void (ContactImportFlow::*step)());
+    // Closed before any message or dialog about the file.
+    void closeProgress();
+
+    static constexpr qint64 kShowProgressAfterMs = 500;
 
     Context m_context;
+    QPointer<QProgressDialog> m_progress;
     QString m_path;
     QString m_name;
     ContactsRead m_read; // a mapped CSV's contacts, on their way to the review

@@ -2,6 +2,7 @@
 #include "app/contactreviewdialog.h"
 
 #include "contacts/contactreviewmodel.h"
+#include "contacts/contacttexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,7 +50,7 @@ private:
 } // namespace
 
 ContactReviewDialog::ContactReviewDialog(ContactReviewModel *model, const QList<SkippedContact> &skippedContacts,
-                                         const QString &fileName, const QString &source, QWidget *parent)
+                                         int cut, const QString &fileName, const QString &source, QWidget *parent)
     : QDialog(parent),
       m_model(model),
       m_skipped(int(skippedContacts.size()))
@@ -65,6 +66,8 @@ ContactReviewDialog::ContactReviewDialog(ContactReviewModel *model, const QList<
     intro += u' ' + tr("Tick those to add to the address book (Space ticks or unticks the chosen one).");
     if (!source.isEmpty())
         intro += u' ' + tr("Its columns were read as a %1 export.").arg(source);
+    if (cut > 0)
+        intro += u' ' + ContactTexts::valuesCut(cut);
     auto *heading = new QLabel(intro, this);
     heading->setWordWrap(true);
 
@@ -92,7 +95,8 @@ ContactReviewDialog::ContactReviewDialog(ContactReviewModel *model, const QList<
     skipped = new QListWidget(this);
     skipped->setObjectName(QStringLiteral("skipped"));
     for (const SkippedContact &contact : skippedContacts)
-        skipped->addItem(tr("%1: %2", "a skipped contact, then why").arg(contact.name, contact.reason));
+        skipped->addItem(tr("%1: %2", "a skipped contact, then why")
+                             .arg(ContactTexts::shownLine(contact.name), ContactTexts::shownLine(contact.reason)));
     skipped->setAccessibleName(tr("Skipped contacts"));
     skipped->setAccessibleDescription(tr("Contacts that are not added, each with the reason"));
     auto *skippedLabel = new QLabel(tr("&Skipped (%1):").arg(locale.toString(m_skipped)), this);

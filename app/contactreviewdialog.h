@@ -22,8 +22,8 @@ class ContactReviewDialog final : public QDialog
 
 public:
     // Takes `model` as its child.
-    ContactReviewDialog(ContactReviewModel *model, const QList<SkippedContact> &skipped, const QString &fileName,
-                        const QString &source, QWidget *parent = nullptr);
+    ContactReviewDialog(ContactReviewModel *model, const QList<SkippedContact> &skipped, int cut,
+                        const QString &fileName, const QString &source, QWidget *parent = nullptr);
 
     ContactReviewModel *model() const { return m_model; }
 

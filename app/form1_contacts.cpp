@@ -91,7 +91,7 @@ void Form1::ExportContactsMenu_Click()
     if (path != chosen && (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         && !m_services.messages.askYesNo(ContactTexts::replaceQuestion(path)))
         return;
-    const IoResult written = writeContactFile(path, entries);
+    const IoResult written = writeContactFile(path, entries, QLocale::territoryToCode(QLocale().territory()));
     if (written.ok)
         m_services.messages.information(ContactTexts::exported(int(entries.size()), path));
     else

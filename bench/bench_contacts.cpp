@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand contacts (a vCard file of about 5 MB, as a phone or a mail
 // program exports them): read and shown in the review, then added to a
-// book near its 32,767-entry limit and saved.
+// book near its 32,767-entry limit and saved. Then three hostile files (a
+// CSV of 100,000 columns, a CSV with one 50 MB field, a vCard of 9 million
+// folded lines), each in a process of its own: the time until a window of
+// the import is there, and the process's peak memory.
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/bookcodec.h"
+#include "app/columnmappingdialog.h"
 #include "app/contactreviewdialog.h"
 #include "app/form1.h"
 #include "contacts/contactreviewmodel.h"
@@ -14,6 +18,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
+#include <QProcess>
+#include <QProgressDialog>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -92,6 +98,69 @@ QStringList nearlyFullBook(int count)
     return entries;
 }
 
+// The three hostile files, by name.
+QByteArray hostileFile(const QString &name)
+{
+    QByteArray out;
+    if (name == u"columns.csv") {
+        for (const char *prefix : {"c", "v"}) {
+            for (int i = 0; i < 100000; ++i)
+                out += (i ? "," : "") + QByteArray(prefix) + QByteArray::number(i);
+            out += "\r\n";
+        }
+    } else if (name == u"field.csv") {
+        out = "Name,Street,City,ZIP\r\nAnna,\"" + QByteArray(50 * 1024 * 1024, 'x') + "\",Town,12345\r\n";
+    } else {
+        out = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A";
+        for (int i = 0; i < 9000000; ++i)
+            out += "\r\n x";
+        out += "\r\nADR:;;1 Elm St;Town;;12345;\r\nEND:VCARD\r\n";
+    }
+    return out;
+}
+
+bool importWindowShown(QWidget *form)
+{
+    const auto shown = [](QWidget *w) { return w && w->isVisible(); };
+    return shown(form->findChild<QProgressDialog *>()) || shown(form->findChild<ColumnMappingDialog *>())
+        || shown(form->findChild<ContactReviewDialog *>());
+}
+
+// In this process alone: opens the file and prints when a window came and
+// the peak memory.
+int hostileRun(const QString &path)
+{
+    TestServices services;
+    QElapsedTimer timer;
+    qint64 firstWindow = -1;
+    std::unique_ptr<Form1> form;
+    services.events.onProcess = [&] {
+        QCoreApplication::processEvents();
+        if (firstWindow < 0 && form && importWindowShown(form.get()))
+            firstWindow = timer.elapsed();
+    };
+    form = services.start();
+    form->show();
+    QTest::qWaitForWindowExposed(form.get());
+    timer.start();
+    form->importContacts({path});
+    QTest::qWaitFor([&] { return importWindowShown(form.get()) || !services.messages.shown.isEmpty(); }, 120000);
+    if (firstWindow < 0)
+        firstWindow = timer.elapsed();
+    // VmHWM starts afresh with the program, unlike getrusage's figure,
+    // which a child inherits from the process that forked it.
+    QFile status(QStringLiteral("/proc/self/status"));
+    QByteArray peak = "0";
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                peak = line.sliced(6).trimmed().split(' ').value(0);
+        }
+    }
+    std::printf("%lld %s\n", qlonglong(firstWindow), peak.constData());
+    return 0;
+}
+
 double median(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
@@ -104,6 +173,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    if (argc == 3 && QByteArray(argv[1]) == "--hostile")
+        return hostileRun(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("contacts.vcf"));
     const QByteArray bytes = contactsFile();
@@ -158,5 +229,22 @@ int main(int argc, char *argv[])
                 median(reviews));
     std::printf("%-52s median %8.2f ms   (held: under 500 ms)\n", "added to the book and saved", median(adds));
     std::printf("review listed %d contacts; the book then held %d entries\n", shown, added);
+
+    for (const QString name : {u"columns.csv"_qs, u"field.csv"_qs, u"folded.vcf"_qs}) {
+        const QString hostile = dir.filePath(name);
+        const QByteArray content = hostileFile(name);
+        QFile file(hostile);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.flush())
+            return 1;
+        file.close();
+        QProcess run;
+        run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hostile"), hostile});
+        if (!run.waitForFinished(300000))
+            return 3;
+        const QList<QByteArray> figures = run.readAllStandardOutput().trimmed().split(' ');
+        std::printf("%-12s %6.1f MB: first window after %6s ms, peak memory %7.1f MB   (held: 2000 ms, %.0f MB)\n",
+                    qPrintable(name), double(content.size()) / 1048576.0, figures.value(0).constData(),
+                    figures.value(1).toDouble() / 1024.0, 4.0 * double(content.size()) / 1048576.0 + 100.0);
+    }
     return 0;
 }

@@ -1,174 +1,189 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/addresslayouts.h"
 
+#include "contacts/countrynames.h"
+
 #include <QHash>
-#include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-// How each country lays out the lines under the addressee, from the
-// Universal Postal Union's addressing pages for its member countries
-// ("Postal addressing systems", upu.int). %A stands for the street lines,
-// %C the town, %S the state, province or region, %Z the postcode; a line
-// break parts lines. Text between two parts is written only when both are
-// there. Parts a country's layout lacks are not written.
-struct Layout
-{
-    const char *code;
-    const char16_t *lines;
+constexpr AddressFormat kFormats[] = {
+#include "contacts/addressformats.inc"
 };
+constexpr char16_t kAnyCountry[] = u"%N%n%O%n%A%n%C %S %Z";
 
-constexpr Layout kLayouts[] = {
-    {"AR", u"%A\n%Z %C\n%S"},  {"AT", u"%A\n%Z %C"},      {"AU", u"%A\n%C %S %Z"},   {"BE", u"%A\n%Z %C"},
-    {"BR", u"%A\n%C-%S\n%Z"},  {"CA", u"%A\n%C %S  %Z"},  {"CH", u"%A\n%Z %C"},      {"CL", u"%A\n%Z %C\n%S"},
-    {"CN", u"%A\n%C\n%S, %Z"}, {"CO", u"%A\n%C, %S, %Z"}, {"CZ", u"%A\n%Z %C"},      {"DE", u"%A\n%Z %C"},
-    {"DK", u"%A\n%Z %C"},      {"EE", u"%A\n%Z %C %S"},   {"ES", u"%A\n%Z %C %S"},   {"FI", u"%A\n%Z %C"},
-    {"FR", u"%A\n%Z %C"},      {"GB", u"%A\n%C\n%Z"},     {"GR", u"%A\n%Z %C"},      {"HR", u"%A\n%Z %C"},
-    {"HU", u"%C\n%A\n%Z"},     {"ID", u"%A\n%C\n%S %Z"},  {"IE", u"%A\n%C\n%S\n%Z"}, {"IL", u"%A\n%C %Z"},
-    {"IN", u"%A\n%C %Z\n%S"},  {"IS", u"%A\n%Z %C"},      {"IT", u"%A\n%Z %C %S"},   {"JP", u"%A\n%C, %S %Z"},
-    {"KR", u"%A\n%C\n%S\n%Z"}, {"LT", u"%A\n%Z %C"},      {"LU", u"%A\n%Z %C"},      {"LV", u"%A\n%C, %Z"},
-    {"MX", u"%A\n%Z %C, %S"},  {"MY", u"%A\n%Z %C\n%S"},  {"NL", u"%A\n%Z  %C"},     {"NO", u"%A\n%Z %C"},
-    {"NZ", u"%A\n%C %Z"},      {"PH", u"%A\n%C\n%Z %S"},  {"PL", u"%A\n%Z %C"},      {"PT", u"%A\n%Z %C"},
-    {"RO", u"%A\n%Z %C %S"},   {"RU", u"%A\n%C\n%S\n%Z"}, {"SE", u"%A\n%Z %C"},      {"SG", u"%A\n%C %Z"},
-    {"SK", u"%A\n%Z %C"},      {"TH", u"%A\n%C\n%S %Z"},  {"TR", u"%A\n%Z %C/%S"},   {"TW", u"%A\n%C, %S %Z"},
-    {"UA", u"%A\n%C\n%S\n%Z"}, {"US", u"%A\n%C, %S %Z"},  {"ZA", u"%A\n%C\n%Z"},
-};
-// Where a country has none here: the town, its region and postcode on
-// the line under the street.
-constexpr const char16_t *kOtherLayout = u"%A\n%C %S %Z";
-
-// Short forms people write that are neither a code nor a name Qt knows.
-struct Alias
+struct Values
 {
-    const char16_t *name;
-    const char *code;
-};
-constexpr Alias kAliases[] = {
-    {u"USA", "US"},
-    {u"U.S.", "US"},
-    {u"United States of America", "US"},
-    {u"America", "US"},
-    {u"UK", "GB"},
-    {u"Great Britain", "GB"},
-    {u"Britain", "GB"},
-    {u"England", "GB"},
-    {u"Scotland", "GB"},
-    {u"Wales", "GB"},
-    {u"Northern Ireland", "GB"},
-    {u"Holland", "NL"},
-    {u"Czech Republic", "CZ"},
-    {u"Russian Federation", "RU"},
-    {u"Korea", "KR"},
-    {u"Republic of Korea", "KR"},
-    {u"PRC", "CN"},
-    {u"P.R. China", "CN"},
-    {u"Türkiye", "TR"},
-    {u"UAE", "AE"},
-    {u"BRD", "DE"},
-};
+    QString name;
+    QString organisation;
+    const PostalAddress &address;
+    QString region;
+    QStringView upper;
 
-// Letter case, full stops, a leading "the" and runs of spaces do not count.
-QString nameKey(QStringView name)
-{
-    QString key = name.toString().toLower().remove(u'.').simplified();
-    if (key.startsWith(QStringLiteral("the ")))
-        key.remove(0, 4);
-    return key;
-}
-
-const QHash<QString, QString> &countryNames()
-{
-    static const QHash<QString, QString> names = [] {
-        QHash<QString, QString> byName;
-        const auto add = [&byName](QStringView name, const QString &code) {
-            if (code.size() == 2 && !name.isEmpty())
-                byName.insert(nameKey(name), code);
-        };
-        for (const QLocale &locale :
-             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
-            add(locale.nativeTerritoryName(), QLocale::territoryToCode(locale.territory()));
-        for (int t = 1; t <= int(QLocale::LastTerritory); ++t) {
-            const QString code = QLocale::territoryToCode(QLocale::Territory(t));
-            add(code, code);
-            add(QLocale::territoryToString(QLocale::Territory(t)), code);
+    QString of(QChar token) const
+    {
+        QString value;
+        switch (token.unicode()) {
+        case u'N': value = name; break;
+        case u'O': value = organisation; break;
+        case u'A': value = address.street.join(QStringLiteral(", ")); break;
+        case u'C': value = address.locality; break;
+        case u'S': value = region; break;
+        case u'Z': value = address.postalCode; break;
+        default: return {};
         }
-        for (const Alias &alias : kAliases)
-            add(alias.name, QString::fromLatin1(alias.code));
-        return byName;
-    }();
-    return names;
-}
-
-QStringView layoutOf(QStringView code)
-{
-    const auto it = std::find_if(std::begin(kLayouts), std::end(kLayouts),
-                                 [code](const Layout &l) { return code == QLatin1String(l.code); });
-    return it == std::end(kLayouts) ? QStringView(kOtherLayout) : QStringView(it->lines);
-}
-
-QString partOf(const PostalAddress &address, QChar token)
-{
-    switch (token.unicode()) {
-    case u'C': return address.locality;
-    case u'S': return address.region;
-    case u'Z': return address.postalCode;
-    default: return {};
+        value = value.trimmed();
+        return upper.contains(token) ? value.toUpper() : value;
     }
-}
+};
 
-// One line of a layout: each part with the text before it, which is
-// written only after a part that was written.
-QString layoutLine(QStringView line, const PostalAddress &address)
+// One line of a format: each written field with the text before it, which
+// is written only after a field that was written; text before the first
+// field and after the last goes with that field.
+QString formatLine(QStringView line, const Values &values)
 {
     QString written;
+    QStringView pending; // the text since the last field
     qsizetype from = 0;
+    bool anyToken = false;
+    bool lastWritten = false;
     for (qsizetype at = line.indexOf(u'%'); at >= 0 && at + 1 < line.size(); at = line.indexOf(u'%', from)) {
-        const QString part = partOf(address, line[at + 1]).trimmed();
-        if (!part.isEmpty()) {
-            if (!written.isEmpty())
-                written += line.sliced(from, at - from);
-            written += part;
+        pending = line.sliced(from, at - from);
+        const QString value = values.of(line[at + 1]);
+        if (!value.isEmpty()) {
+            if (!written.isEmpty() || !anyToken)
+                written += pending;
+            written += value;
         }
+        anyToken = true;
+        lastWritten = !value.isEmpty();
         from = at + 2;
     }
-    return written;
+    if (!anyToken)
+        return line.toString(); // a line of fixed text ("ÅLAND")
+    if (lastWritten)
+        written += line.sliced(from);
+    return written.trimmed();
 }
 
 } // namespace
 
-QString countryCode(QStringView country)
+std::span<const AddressFormat> addressFormats()
 {
-    return countryNames().value(nameKey(country));
+    return kFormats;
+}
+
+const AddressFormat &addressFormat(QStringView code)
+{
+    const auto it =
+        std::lower_bound(std::begin(kFormats), std::end(kFormats), code, [](const AddressFormat &f, QStringView c) {
+            return QLatin1StringView(f.code).compare(c, Qt::CaseInsensitive) < 0;
+        });
+    if (it != std::end(kFormats) && QLatin1StringView(it->code).compare(code, Qt::CaseInsensitive) == 0)
+        return *it;
+    return kFormats[std::size(kFormats) - 1];
+}
+
+QString formatFor(QStringView code, bool latin)
+{
+    const AddressFormat &format = addressFormat(code);
+    // A country no one knows loses none of the parts it was given.
+    if (std::strcmp(format.code, "ZZ") == 0)
+        return QString::fromUtf16(kAnyCountry);
+    const QStringView lfmt(format.lfmt);
+    QString fmt = (latin && !lfmt.isEmpty() ? lfmt : QStringView(format.fmt)).toString();
+    if (!fmt.contains(u"%Z"))
+        fmt += QStringLiteral("%n%Z");
+    return fmt;
+}
+
+bool inLatinLetters(const QStringList &lines)
+{
+    // Digits and signs are in every script.
+    return std::all_of(lines.cbegin(), lines.cend(), [](const QString &line) {
+        return std::all_of(line.cbegin(), line.cend(),
+                           [](QChar c) { return !c.isLetter() || c.script() == QChar::Script_Latin; });
+    });
 }
 
 QStringList countriesWithLayouts()
 {
     QStringList codes;
-    for (const Layout &layout : kLayouts)
-        codes << QString::fromLatin1(layout.code);
+    for (const AddressFormat &format : kFormats) {
+        if (std::strcmp(format.code, "ZZ") != 0)
+            codes << QString::fromLatin1(format.code);
+    }
     return codes;
+}
+
+QString addressCountry(const PostalAddress &address, QStringView home)
+{
+    const QString country = address.country.trimmed();
+    if (!country.isEmpty())
+        return countryCode(country);
+    if (!address.countryCode.trimmed().isEmpty())
+        return countryCode(address.countryCode.trimmed());
+    return home.toString().toUpper();
+}
+
+QStringList envelopeLines(const QString &name, const QString &organisation, const PostalAddress &address,
+                          QStringView home)
+{
+    QStringList lines;
+    if (!address.hasParts()) {
+        lines << name.trimmed() << organisation.trimmed() << address.label;
+        lines.removeAll(QString());
+        return lines;
+    }
+    const QString code = addressCountry(address, home);
+    const AddressFormat &format = addressFormat(code);
+    const QString fmt = formatFor(code, inLatinLetters(address.street + QStringList{address.locality, address.region}));
+    const QString region = address.region.trimmed().compare(address.locality.trimmed(), Qt::CaseInsensitive) == 0
+        ? QString()
+        : address.region;
+    const Values values{name, organisation, address, region, QStringView(format.upper)};
+    for (const QStringView line : QStringView(fmt).split(u"%n")) {
+        if (line == u"%A") {
+            for (const QString &street : address.street)
+                lines << (values.upper.contains(u'A') ? street.toUpper() : street);
+        } else if (const QString written = formatLine(line, values); !written.isEmpty()) {
+            lines << written;
+        }
+    }
+    const QString country = address.country.trimmed();
+    const bool abroad = code.isEmpty() ? !country.isEmpty() : code.compare(home, Qt::CaseInsensitive) != 0;
+    if (abroad) {
+        const QString known = code.isEmpty() ? QString() : QString::fromUtf16(format.name);
+        lines << (known.isEmpty() ? country.toUpper() : known);
+    }
+    return lines;
 }
 
 QStringList addressLines(const PostalAddress &address, QStringView home)
 {
-    if (!address.hasParts())
-        return address.label;
-    const QString country = address.country.trimmed();
-    QString code = address.countryCode.toUpper();
-    if (code.isEmpty())
-        code = countryCode(country);
-    QStringList lines;
-    for (const QStringView line :
-         layoutOf(country.isEmpty() && code.isEmpty() ? home : QStringView(code)).split(u'\n')) {
-        if (line == u"%A")
-            lines += address.street;
-        else if (const QString written = layoutLine(line, address); !written.isEmpty())
-            lines << written;
-    }
-    const bool abroad = code.isEmpty() ? !country.isEmpty() : code.compare(home, Qt::CaseInsensitive) != 0;
-    if (abroad)
-        lines << (country.isEmpty() ? QLocale::territoryToString(QLocale::codeToTerritory(code)) : country);
-    return lines;
+    return envelopeLines({}, {}, address, home);
+}
+
+QString postalCodeMisfit(const PostalAddress &address, QStringView home)
+{
+    const QString postalCode = address.postalCode.trimmed();
+    const QString code = addressCountry(address, home);
+    if (postalCode.isEmpty() || code.isEmpty())
+        return {};
+    const AddressFormat &format = addressFormat(code);
+    if (std::strcmp(format.code, "ZZ") == 0 || *format.zip == 0)
+        return {};
+    // Compiled once per country: a review may ask for ten thousand contacts.
+    static QHash<const AddressFormat *, QRegularExpression> patterns;
+    auto pattern = patterns.constFind(&format);
+    if (pattern == patterns.constEnd())
+        pattern =
+            patterns.insert(&format,
+                            QRegularExpression(QRegularExpression::anchoredPattern(QString::fromUtf16(format.zip)),
+                                               QRegularExpression::CaseInsensitiveOption));
+    return pattern->match(postalCode).hasMatch() ? QString() : code;
 }

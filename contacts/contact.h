@@ -29,6 +29,9 @@ struct PostalAddress
     // The formatted label's lines, when the file has one.
     QStringList label;
     int preference = kNoPreference;
+    // Written by Quillon's export: the label holds the entry's lines as
+    // they were.
+    bool ownExport = false;
 
     // Whether the parts make an address: a street, a town or a postcode.
     bool hasParts() const;
@@ -54,17 +57,20 @@ struct SkippedContact
 };
 
 // What reading a contacts file gave.
+// No envelope needs a longer name, street or town; a file's longer value
+// is cut to it, so that no window has to lay out megabytes of one line.
+inline constexpr qsizetype kLongestValue = 10000;
+
 struct ContactsRead
 {
     QList<Contact> contacts; // each with at least one postal address
+    // Contacts left out, and the parts of a broken file that could not be
+    // read ("line 12"), each with why.
     QList<SkippedContact> skipped;
-    // The line where reading stopped on a broken file, 0 when it read to the
-    // end, and what was wrong there.
-    int stoppedAt = 0;
-    QString problem;
     bool cancelled = false;
+    // Values longer than kLongestValue, kept to their start.
+    int cut = 0;
 
-    bool broken() const { return stoppedAt > 0; }
     // Files the contact under contacts, or under skipped with the reason.
     void take(Contact contact, bool isGroup = false);
 };

@@ -6,23 +6,35 @@
 #include "contacts/addresslayouts.h"
 #include "contacts/contacttexts.h"
 
+namespace {
+
+// The label's lines without the name and organisation it starts with.
+QStringList labelBelow(const QStringList &label, const QString &name, const QString &organisation)
+{
+    QStringList lines = label;
+    for (const QString &repeated : {name, organisation}) {
+        if (!repeated.isEmpty() && !lines.isEmpty() && lines.first() == repeated)
+            lines.removeFirst();
+    }
+    return lines;
+}
+
+} // namespace
+
 QString contactEntry(const Contact &contact, int address, QStringView home)
 {
-    QStringList lines;
     const QString name = contact.name.trimmed().isEmpty() ? QString() : contact.name;
-    const QString organisation = contact.organisation.trimmed().isEmpty() ? QString() : contact.organisation;
-    lines << name << (organisation == name ? QString() : organisation);
+    const QString organisation =
+        contact.organisation.trimmed().isEmpty() || contact.organisation == name ? QString() : contact.organisation;
+    QStringList lines{name, organisation};
     if (address >= 0 && address < contact.addresses.size()) {
         const PostalAddress &chosen = contact.addresses[address];
-        QStringList addressPart = addressLines(chosen, home);
-        if (!chosen.hasParts()) {
-            // A label written for the whole envelope starts with the name.
-            for (const QString &repeated : {name, organisation}) {
-                if (!repeated.isEmpty() && !addressPart.isEmpty() && addressPart.first() == repeated)
-                    addressPart.removeFirst();
-            }
-        }
-        lines += addressPart;
+        if (chosen.ownExport && !chosen.label.isEmpty())
+            lines = chosen.label; // the entry as it was exported
+        else if (chosen.hasParts())
+            lines = envelopeLines(name, organisation, chosen, home);
+        else
+            lines += labelBelow(chosen.label, name, organisation);
     }
     QString entry;
     for (const QString &line : std::as_const(lines)) {

@@ -50,7 +50,8 @@ ContactFile readContactFile(const QString &path, const ProcessEvents &events)
     return file;
 }
 
-IoResult writeContactFile(const QString &path, const QStringList &entries)
+IoResult writeContactFile(const QString &path, const QStringList &entries, QStringView home)
 {
-    return replaceFile(path, contactFormatOf(path) == ContactFormat::Csv ? writeCsv(entries) : writeVCards(entries));
+    return replaceFile(
+        path, contactFormatOf(path) == ContactFormat::Csv ? writeCsv(entries, home) : writeVCards(entries, home));
 }

@@ -35,5 +35,5 @@ QString withContactSuffix(const QString &path, ContactFormat format);
 ContactFile readContactFile(const QString &path, const ProcessEvents &events = {});
 
 // Writes the entries in the format the name's ending says, replacing the
-// file as a whole (replaceFile()).
-IoResult writeContactFile(const QString &path, const QStringList &entries);
+// file as a whole (replaceFile()); `home` is the user's territory.
+IoResult writeContactFile(const QString &path, const QStringList &entries, QStringView home);

@@ -2,7 +2,9 @@
 #include "contacts/contactreviewmodel.h"
 
 #include "addressbook/bookcodec.h"
+#include "contacts/addresslayouts.h"
 #include "contacts/contactentry.h"
+#include "contacts/contacttexts.h"
 
 #include <utility>
 
@@ -25,6 +27,7 @@ void ContactReviewModel::place(size_t row, int address)
     Row &r = m_rows[row];
     r.address = address;
     r.entry = contactEntry(r.contact, address, m_home);
+    r.misfit = address >= 0 ? postalCodeMisfit(r.contact.addresses[address], m_home) : QString();
     const auto first = m_firstWith.constFind(r.entry);
     r.note = m_book.contains(r.entry)                            ? Note::InBook
         : first != m_firstWith.constEnd() && first.value() < row ? Note::EarlierInFile
@@ -41,18 +44,26 @@ QVariant ContactReviewModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const Row &row = m_rows[size_t(index.row())];
-    QStringList lines = row.entry.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QStringList lines;
+    for (const QStringView line : QStringView(row.entry).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        lines << ContactTexts::shownLine(line);
     QStringList notes;
     if (row.note == Note::InBook)
         notes << tr("already in the address book");
     else if (row.note == Note::EarlierInFile)
         notes << tr("the same as a contact above");
+    if (!row.misfit.isEmpty())
+        notes << ContactTexts::postalCodeMisfit(row.misfit);
     if (row.contact.addresses.size() > 1)
         notes << tr("address %1 of %2").arg(row.address + 1).arg(row.contact.addresses.size());
     switch (role) {
     case Qt::DisplayRole:
         return notes.isEmpty() ? lines.join(u'\n')
                                : lines.join(u'\n') + QStringLiteral("\n(%1)").arg(notes.join(u"; "));
+    case Qt::ToolTipRole:
+        // The whole of each line, which the list may have to cut at its edge.
+        return QStringLiteral("<p style='white-space:pre-wrap'>%1</p>")
+            .arg((lines + notes).join(u'\n').toHtmlEscaped());
     case Qt::CheckStateRole: return row.ticked ? Qt::Checked : Qt::Unchecked;
     case Qt::AccessibleTextRole: return (lines + notes).join(tr(", ", "between the lines of an address read out"));
     case Qt::AccessibleDescriptionRole: return row.ticked ? tr("Ticked") : tr("Not ticked");

@@ -69,6 +69,7 @@ private:
         int address = -1;
         QString entry;
         Note note = Note::None;
+        QString misfit; // the country whose postal codes this one's is unlike
         bool ticked = false;
     };
 

@@ -60,6 +60,29 @@ QString ContactTexts::quoteNeverCloses()
     return tr("a field in quotes starts here and its closing quote is missing");
 }
 
+QString ContactTexts::atLine(int line)
+{
+    return tr("line %1").arg(count(line));
+}
+
+QString ContactTexts::postalCodeMisfit(const QString &countryCode)
+{
+    return tr("the postal code does not look like one of %1")
+        .arg(QLocale::territoryToString(QLocale::codeToTerritory(countryCode)));
+}
+
+QString ContactTexts::valuesCut(int cut)
+{
+    return tr("%n value(s) longer than %1 characters were cut to that length.", "", cut).arg(count(int(kLongestValue)));
+}
+
+QString ContactTexts::shownLine(QStringView line)
+{
+    if (line.size() <= kShownLine)
+        return line.toString();
+    return tr("%1... (%2 more characters)").arg(line.first(kShownLine), count(int(line.size() - kShownLine)));
+}
+
 QString ContactTexts::kindOf(PostalAddress::Kind kind)
 {
     switch (kind) {
@@ -96,13 +119,6 @@ QString ContactTexts::notRead(const QString &path, const QString &error)
 {
     return tr("The contacts file %1 could not be read: %2.\nNothing was added to the address book.")
         .arg(shown(path), error);
-}
-
-QString ContactTexts::broken(const QString &path, int line, const QString &problem)
-{
-    return tr("The contacts file %1 could not be read to its end.\nReading stopped at line %2: %3.\nNothing was "
-              "added to the address book.")
-        .arg(shown(path), count(line), problem);
 }
 
 QString ContactTexts::noContacts(const QString &path)

@@ -25,6 +25,8 @@ public:
     static QString endWithoutBegin();
     static QString vCardNeverEnds(int startedAt);
     static QString quoteNeverCloses();
+    // The part of a file that could not be read, as the review lists it.
+    static QString atLine(int line);
 
     // An address's kind ("Home"), empty when it has none, and with its lines.
     static QString kindOf(PostalAddress::Kind kind);
@@ -35,8 +37,15 @@ public:
     static QString notRegularFile();
     static QString tooLarge(qint64 size, qint64 limit);
     static QString notRead(const QString &path, const QString &error);
-    static QString broken(const QString &path, int line, const QString &problem);
     static QString noContacts(const QString &path);
+
+    // The review's notes on a contact and on the file.
+    static QString postalCodeMisfit(const QString &countryCode);
+    static QString valuesCut(int cut);
+    // A line as a list shows it: at most kShownLine characters, and how
+    // many more there were.
+    static QString shownLine(QStringView line);
+    static constexpr qsizetype kShownLine = 1000;
 
     // After the review and after an export.
     static QString added(int added, const ReviewOutcome &review);

@@ -3,16 +3,21 @@
 
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/addresstext.h"
+#include "contacts/csvreader.h"
+#include "contacts/entryparts.h"
 #include "contacts/vcardvalue.h"
 
 namespace {
 
 constexpr qsizetype kFoldAt = 75;
 
-QList<QStringView> linesOf(const QString &entry)
+QStringList linesOf(const QString &entry)
 {
-    QList<QStringView> lines = splitAt(entry, kCrLf);
-    lines.removeIf([](QStringView line) { return line.isEmpty(); });
+    QStringList lines;
+    for (const QStringView line : splitAt(entry, kCrLf)) {
+        if (!line.isEmpty())
+            lines << line.toString();
+    }
     return lines;
 }
 
@@ -36,19 +41,17 @@ void appendFolded(QByteArray &out, const QString &line)
     out += "\r\n";
 }
 
-// A parameter value: RFC 6868's ^' and ^^ for what a quoted value cannot
-// hold, and the backslash escapes of the 4.0 standard's LABEL example.
-QString labelParameter(const QList<QStringView> &lines)
+// A parameter value in RFC 6868's escapes alone: ^n parts the lines, ^'
+// is a double quote, ^^ a caret.
+QString labelParameter(const QStringList &lines)
 {
     QString value;
-    for (const QStringView line : lines) {
+    for (const QString &line : lines) {
         if (!value.isEmpty())
-            value += QStringLiteral("\\n");
+            value += QStringLiteral("^n");
         for (const QChar c : line) {
-            if (c == u'\\')
-                value += QStringLiteral("\\\\");
-            else if (c == u'\r' || c == u'\n')
-                value += QStringLiteral("\\n");
+            if (c == u'\r' || c == u'\n')
+                value += QStringLiteral("^n");
             else if (c == u'"')
                 value += QStringLiteral("^'");
             else if (c == u'^')
@@ -60,9 +63,26 @@ QString labelParameter(const QList<QStringView> &lines)
     return value;
 }
 
-QString csvField(QStringView text)
+// ADR's value: post office box and extended address empty, the street
+// lines as a list, then town, region, postal code and country.
+QString adrValue(const PostalAddress &address)
 {
-    QString field = text.toString();
+    QStringList street;
+    for (const QString &line : address.street)
+        street << escapeValue(line);
+    return QStringList{QString(),
+                       QString(),
+                       street.join(u','),
+                       escapeValue(address.locality),
+                       escapeValue(address.region),
+                       escapeValue(address.postalCode),
+                       escapeValue(address.country)}
+        .join(u';');
+}
+
+QString csvField(const QString &text)
+{
+    QString field = markedOrFormula(text) ? u'\'' + text : text;
     field.replace(u'"', QStringLiteral("\"\""));
     return u'"' + field + u'"';
 }
@@ -75,32 +95,43 @@ bool writesBack(const QString &entry)
     return !inner.isEmpty() && !inner.contains(u'\r') && !inner.contains(u'\n');
 }
 
-QByteArray writeVCards(const QStringList &entries)
+QByteArray writeVCards(const QStringList &entries, QStringView home)
 {
     QByteArray out;
     for (const QString &entry : entries) {
-        const QList<QStringView> lines = linesOf(entry);
+        const QStringList lines = linesOf(entry);
         if (lines.isEmpty())
             continue;
+        const EntryParts parts = entryParts(lines, home);
         out += "BEGIN:VCARD\r\nVERSION:4.0\r\n";
-        appendFolded(out, QStringLiteral("FN:") + escapeValue(lines.first()));
-        appendFolded(out, QStringLiteral("ADR;LABEL=\"%1\":;;;;;;").arg(labelParameter(lines)));
+        out += QStringLiteral("PRODID:%1\r\n").arg(kProdId).toUtf8();
+        appendFolded(out, QStringLiteral("FN:") + escapeValue(parts.name));
+        if (!parts.organisation.isEmpty())
+            appendFolded(out, QStringLiteral("ORG:") + escapeValue(parts.organisation));
+        appendFolded(out, QStringLiteral("ADR;LABEL=\"%1\":%2").arg(labelParameter(lines), adrValue(parts.address)));
         out += "END:VCARD\r\n";
     }
     return out;
 }
 
-QByteArray writeCsv(const QStringList &entries)
+QByteArray writeCsv(const QStringList &entries, QStringView home)
 {
-    QString text = QStringLiteral("\uFEFFName,Address 1 - Formatted\r\n");
+    QString text = u'\uFEFF' + kCsvHeader.toString() + QStringLiteral("\r\n");
     for (const QString &entry : entries) {
-        const QList<QStringView> lines = linesOf(entry);
+        const QStringList lines = linesOf(entry);
         if (lines.isEmpty())
             continue;
-        QStringList whole;
-        for (const QStringView line : lines)
-            whole << line.toString();
-        text += csvField(lines.first()) + u',' + csvField(whole.join(u'\n')) + QStringLiteral("\r\n");
+        const EntryParts parts = entryParts(lines, home);
+        const PostalAddress &a = parts.address;
+        QStringList below = lines;
+        below.removeOne(parts.name);
+        below.removeOne(parts.organisation);
+        const QStringList cells{parts.name, parts.organisation, below.join(u'\n'), a.street.join(u'\n'),
+                                a.locality, a.region,           a.postalCode,      a.country};
+        QStringList fields;
+        for (const QString &cell : cells)
+            fields << csvField(cell);
+        text += fields.join(u',') + QStringLiteral("\r\n");
     }
     return text.toUtf8();
 }

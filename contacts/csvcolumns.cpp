@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts/csvcolumns.h"
 
+#include "contacts/contacttexts.h"
+#include "contacts/contactwriters.h"
+
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <map>
@@ -222,6 +226,8 @@ CsvColumns recogniseColumns(const QStringList &header)
     tryScheme("Thunderbird", found, recognised);
     if (columns.addresses.isEmpty())
         columns.addresses = addressColumns(header, plain, kPlainParts, &recognised);
+    if (header.join(u',') == kCsvHeader)
+        columns.source = QStringLiteral("Quillon");
 
     QList<std::pair<int, int>> parts; // (rank, column)
     for (int column = 0; column < header.size(); ++column) {
@@ -266,9 +272,48 @@ CsvColumns columnsFromFields(const QList<ContactField> &fields)
     return columns;
 }
 
+QList<ContactField> fieldsOf(const CsvColumns &columns, int count)
+{
+    QList<ContactField> fields(count, ContactField::Ignored);
+    const auto mark = [&fields](const QList<int> &at, ContactField field) {
+        for (const int column : at) {
+            if (column >= 0 && column < fields.size())
+                fields[column] = field;
+        }
+    };
+    mark({columns.fullName}, ContactField::Name);
+    mark(columns.nameParts, ContactField::Name);
+    mark(columns.organisation, ContactField::Organisation);
+    for (const CsvAddressColumns &address : columns.addresses) {
+        mark(address.street, ContactField::Street);
+        mark(address.city, ContactField::City);
+        mark(address.region, ContactField::Region);
+        mark(address.postalCode, ContactField::PostalCode);
+        mark(address.country, ContactField::Country);
+    }
+    return fields;
+}
+
+bool lacksNameOrPostalCode(const CsvColumns &columns, int count)
+{
+    QList<int> used = columns.nameParts + columns.organisation + QList<int>{columns.fullName};
+    bool postalCode = false;
+    for (const CsvAddressColumns &a : columns.addresses) {
+        used += a.street + a.city + a.region + a.postalCode + a.country + QList<int>{a.type, a.formatted};
+        postalCode = postalCode || !a.postalCode.isEmpty() || a.formatted >= 0;
+    }
+    const bool name = columns.fullName >= 0 || !columns.nameParts.isEmpty();
+    used.removeAll(-1);
+    return (!name || !postalCode) && QSet<int>(used.cbegin(), used.cend()).size() < count;
+}
+
 ContactsRead contactsFromCsv(const CsvTable &table, const CsvColumns &columns, const ReadProgress &progress)
 {
     ContactsRead read;
+    read.cut = table.cut;
+    // What was read before the broken part is offered all the same.
+    if (table.stoppedAt > 0)
+        read.skipped.append({ContactTexts::atLine(table.stoppedAt), table.problem});
     for (qsizetype i = 1; i < table.records.size(); ++i) {
         if (progress && i % 256 == 0 && !progress(i, table.records.size())) {
             read.cancelled = true;
@@ -284,8 +329,19 @@ ContactsRead contactsFromCsv(const CsvTable &table, const CsvColumns &columns, c
         if (contact.name.trimmed().isEmpty())
             contact.name = joined(record, columns.nameParts, u" ");
         contact.organisation = joined(record, columns.organisation, u", ");
-        for (const CsvAddressColumns &address : columns.addresses)
+        for (const CsvAddressColumns &address : columns.addresses) {
             contact.addresses << addressOf(record, address);
+            // Quillon's own export: the name, the organisation, then the
+            // entry's other lines.
+            if (columns.source == u"Quillon") {
+                PostalAddress &exported = contact.addresses.last();
+                exported.ownExport = true;
+                for (const QString &line : {contact.organisation, contact.name}) {
+                    if (!line.isEmpty())
+                        exported.label.prepend(line);
+                }
+            }
+        }
         read.take(std::move(contact));
     }
     return read;

@@ -50,6 +50,13 @@ struct CsvColumns
 CsvColumns recogniseColumns(const QStringList &header);
 // The columns as the user mapped them, one field per column.
 CsvColumns columnsFromFields(const QList<ContactField> &fields);
+// What each of `count` columns holds as recognised, for the user to mend;
+// Ignored where nothing was recognised.
+QList<ContactField> fieldsOf(const CsvColumns &columns, int count);
+// Whether the recognised columns lack a name or a postal code while some
+// of the `count` columns were left unread (Yahoo's "First", "Work ZIP"):
+// then the user is asked what they hold.
+bool lacksNameOrPostalCode(const CsvColumns &columns, int count);
 
 // One contact a record, the header row left out; records with nothing in
 // them are passed over.

@@ -89,6 +89,13 @@ private:
         }
     }
 
+    // Text beyond a field's bound is passed over, but the bound is known
+    // to have been passed.
+    static void append(QString &field, QStringView text)
+    {
+        field += text.first(std::min(text.size(), std::max<qsizetype>(0, kLongestValue + 1 - field.size())));
+    }
+
     bool readRecord(QStringList &record)
     {
         const QChar separator = m_table.separator;
@@ -100,7 +107,13 @@ private:
             const qsizetype from = m_at;
             while (m_at < m_text.size() && m_text[m_at] != separator && !isLineBreak(m_text[m_at]))
                 ++m_at;
-            field += m_text.sliced(from, m_at - from);
+            append(field, m_text.sliced(from, m_at - from));
+            if (field.size() > kLongestValue) {
+                field.truncate(kLongestValue);
+                ++m_table.cut;
+            }
+            if (field.startsWith(u'\'') && markedOrFormula(QStringView(field).sliced(1)))
+                field.remove(0, 1);
             record.append(std::move(field));
             if (m_at < m_text.size() && m_text[m_at] == separator) {
                 ++m_at;
@@ -125,10 +138,10 @@ private:
             }
             const QStringView piece = m_text.sliced(m_at, quote - m_at);
             countLines(piece);
-            field += piece;
+            append(field, piece);
             m_at = quote + 1;
             if (m_at < m_text.size() && m_text[m_at] == u'"') {
-                field += u'"';
+                append(field, u"\"");
                 ++m_at;
                 continue;
             }
@@ -143,6 +156,21 @@ private:
 };
 
 } // namespace
+
+bool looksLikeFormula(QStringView cell)
+{
+    return !cell.isEmpty()
+        && (cell[0] == u'=' || cell[0] == u'+' || cell[0] == u'-' || cell[0] == u'@' || cell[0] == u'\t'
+            || cell[0] == u'\r');
+}
+
+bool markedOrFormula(QStringView cell)
+{
+    qsizetype marks = 0;
+    while (marks < cell.size() && cell[marks] == u'\'')
+        ++marks;
+    return looksLikeFormula(cell.sliced(marks));
+}
 
 CsvTable readCsv(QStringView text, const ReadProgress &progress)
 {

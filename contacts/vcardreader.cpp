@@ -3,6 +3,7 @@
 
 #include "contacts/contactencoding.h"
 #include "contacts/contacttexts.h"
+#include "contacts/contactwriters.h"
 #include "contacts/vcardvalue.h"
 
 #include <QHash>
@@ -87,6 +88,7 @@ struct Property
 constexpr QStringView kWanted[] = {u"BEGIN",
                                    u"END",
                                    u"VERSION",
+                                   u"PRODID",
                                    u"FN",
                                    u"N",
                                    u"ORG",
@@ -94,6 +96,7 @@ constexpr QStringView kWanted[] = {u"BEGIN",
                                    u"LABEL",
                                    u"X-ABADR",
                                    u"KIND",
+                                   u"AGENT",
                                    u"X-ADDRESSBOOKSERVER-KIND"};
 
 bool wanted(QStringView line)
@@ -220,9 +223,10 @@ QStringList labelLines(const QString &text)
     return lines;
 }
 
-// A parameter value's own escapes (RFC 6868's ^n, ^^ and ^'), then the
-// backslash ones that the 4.0 standard's own LABEL example uses.
-QString unescapeParameter(QStringView value)
+// A parameter value's own escapes (RFC 6868's ^n, ^^ and ^'). Others'
+// labels may use the backslash ones too, as the 4.0 standard's own LABEL
+// example does.
+QString unescapeCaret(QStringView value)
 {
     QString text;
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -236,7 +240,7 @@ QString unescapeParameter(QStringView value)
         }
         text += value[i];
     }
-    return unescapeValue(text);
+    return text;
 }
 
 // A LABEL property's kind, or an address's, from its types.
@@ -309,12 +313,20 @@ class CardBuilder
 public:
     explicit CardBuilder(int line) { m_contact.line = line; }
 
+    int line() const { return m_contact.line; }
+    // Whether a card that starts now is this one's AGENT (vCard 2.1 writes
+    // it on the lines after an empty AGENT value).
+    bool expectsAgent() const { return m_agentFollows; }
+
     void add(const Property &p)
     {
         if (p.encoded(u"B") || p.encoded(u"BASE64"))
             return; // a photo or a key: nothing for an envelope
+        m_agentFollows = false;
         if (p.name == u"VERSION") {
             m_version4 = p.value.trimmed().startsWith(u'4');
+        } else if (p.name == u"PRODID") {
+            m_ownExport = p.value.trimmed() == kProdId;
         } else if (p.name == u"FN") {
             if (!unescapeValue(p.value).trimmed().isEmpty() && m_contact.name.isEmpty())
                 m_contact.name = unescapeValue(p.value);
@@ -329,6 +341,12 @@ public:
             m_labels.append({p.group, kindOf(p.types), preferenceOf(p), labelLines(unescapeValue(p.value))});
         } else if (p.name == u"X-ABADR") {
             m_countryCodes.insert(p.group, p.value.trimmed().toUpper());
+        } else if (p.name == u"AGENT") {
+            // 3.0 writes the agent's card as an escaped value.
+            const QString value = unescapeValue(p.value).trimmed();
+            m_agentFollows = value.isEmpty();
+            if (value.startsWith(u"BEGIN:VCARD", Qt::CaseInsensitive))
+                m_agents.append(readVCards(value).contacts);
         } else if (p.name == u"KIND" || p.name == u"X-ADDRESSBOOKSERVER-KIND") {
             m_group = p.value.trimmed().compare(u"group", Qt::CaseInsensitive) == 0;
         }
@@ -346,6 +364,8 @@ public:
         for (const LabelProperty &label : std::as_const(m_labels))
             attach(label);
         read.take(std::move(m_contact), m_group);
+        for (Contact &agent : m_agents)
+            read.take(std::move(agent));
     }
 
 private:
@@ -374,7 +394,8 @@ private:
         address.country = unescapeValue(part(6)).trimmed();
         const QString label = p.parameter(u"LABEL");
         if (!label.isEmpty())
-            address.label = labelLines(unescapeParameter(label));
+            address.label = labelLines(m_ownExport ? unescapeCaret(label) : unescapeValue(unescapeCaret(label)));
+        address.ownExport = m_ownExport;
         m_contact.addresses.append(address);
         m_groups.append(p.group);
     }
@@ -409,6 +430,9 @@ private:
     QHash<QString, QString> m_countryCodes; // Apple's X-ABADR, by group
     bool m_version4 = false;
     bool m_group = false;
+    bool m_ownExport = false;
+    bool m_agentFollows = false;
+    QList<Contact> m_agents; // cards given as an AGENT's value
 };
 
 } // namespace
@@ -417,13 +441,12 @@ ContactsRead readVCards(QStringView text, const ReadProgress &progress)
 {
     ContactsRead read;
     Lines lines(text);
-    std::optional<CardBuilder> card;
-    int cardLine = 0;
+    // The cards open at this line: an AGENT's card inside the one before.
+    std::vector<CardBuilder> cards;
     bool version21 = false;
-    const auto stop = [&read](int line, const QString &problem) {
-        read.stoppedAt = line;
-        read.problem = problem;
-        return read;
+    int outsideFrom = 0; // where a run of lines outside any card starts
+    const auto skip = [&read](int line, const QString &problem) {
+        read.skipped.append({ContactTexts::atLine(line), problem});
     };
     for (int count = 0; !lines.atEnd(); ++count) {
         if (progress && count % 512 == 0 && !progress(lines.position(), text.size())) {
@@ -433,59 +456,78 @@ ContactsRead readVCards(QStringView text, const ReadProgress &progress)
         const QStringView first = lines.next();
         const int number = lines.number();
         // Outside a card every line counts: it must start one.
-        const bool needed = !card || wanted(first);
+        const bool needed = cards.empty() || wanted(first);
         // Folded lines go on with a space or a tab, which 3.0 and 4.0 drop
         // and 2.1 keeps; a quoted-printable value goes on after a final "=".
         const bool quotedPrintable = first.endsWith(u'=') && quotedPrintableHead(first);
         QString logical;
         bool joined = false;
+        bool cut = first.size() > kLongestValue;
         QStringView last = first;
         while (!lines.atEnd()) {
             const QStringView following = lines.peek();
             const bool softBreak = quotedPrintable && last.endsWith(u'=');
             if (!softBreak && (following.isEmpty() || (following[0] != u' ' && following[0] != u'\t')))
                 break;
-            if (needed) {
+            if (needed && logical.size() <= kLongestValue) {
                 if (!std::exchange(joined, true))
-                    logical = first.toString();
+                    logical = first.first(std::min(first.size(), kLongestValue)).toString();
                 if (softBreak)
                     logical.chop(1), logical += following;
                 else
                     logical += version21 ? following : following.sliced(1);
+            } else if (needed) {
+                cut = true;
             }
             last = following;
             lines.next();
         }
-        const QStringView line = joined ? QStringView(logical) : first;
+        QStringView line = joined ? QStringView(logical) : first;
+        if (needed && (cut || line.size() > kLongestValue)) {
+            // A value no envelope needs whole, kept to its start.
+            line = line.first(std::min(line.size(), kLongestValue));
+            ++read.cut;
+        }
         if (!needed || line.trimmed().isEmpty())
             continue;
         const std::optional<Property> property = parseProperty(line);
         const bool frame = property && (property->name == u"BEGIN" || property->name == u"END")
             && property->value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
-        if (!frame && card) {
+        if (!frame && !cards.empty()) {
             // Lines a card does not need (an unnamed piece of a photo) pass.
             if (property && property->name == u"VERSION")
                 version21 = property->value.trimmed() == u"2.1";
             if (property)
-                card->add(*property);
+                cards.back().add(*property);
             continue;
         }
-        if (!frame)
-            return stop(number, ContactTexts::outsideVCard());
+        if (!frame) {
+            // One note for a run of lines that belong to no card.
+            if (outsideFrom == 0)
+                outsideFrom = number;
+            continue;
+        }
+        if (const int from = std::exchange(outsideFrom, 0); from > 0)
+            skip(from, ContactTexts::outsideVCard());
         if (property->name == u"BEGIN") {
-            if (card)
-                return stop(number, ContactTexts::vCardInsideVCard(cardLine));
-            card.emplace(number);
-            cardLine = number;
+            if (!cards.empty() && !cards.back().expectsAgent()) {
+                // The open card was cut off: what it read is not trusted.
+                skip(number, ContactTexts::vCardInsideVCard(cards.front().line()));
+                cards.clear();
+            }
+            cards.emplace_back(number);
             version21 = false;
+        } else if (cards.empty()) {
+            skip(number, ContactTexts::endWithoutBegin());
         } else {
-            if (!card)
-                return stop(number, ContactTexts::endWithoutBegin());
-            card->finishInto(read);
-            card.reset();
+            CardBuilder card = std::move(cards.back());
+            cards.pop_back();
+            card.finishInto(read);
         }
     }
-    if (card)
-        return stop(std::max(lines.number(), 1), ContactTexts::vCardNeverEnds(cardLine));
+    if (outsideFrom > 0)
+        skip(outsideFrom, ContactTexts::outsideVCard());
+    if (!cards.empty())
+        skip(cards.front().line(), ContactTexts::vCardNeverEnds(cards.front().line()));
     return read;
 }

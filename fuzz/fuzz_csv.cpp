@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (writesBack(entry))
             entries << entry;
     }
-    const CsvTable written = readCsv(decodeContactText(writeCsv(entries)));
+    const CsvTable written = readCsv(decodeContactText(writeCsv(entries, u"US")));
     const ContactsRead again = contactsFromCsv(written, recogniseColumns(written.records.value(0)));
     QStringList back;
     for (const Contact &contact : again.contacts)

@@ -4,7 +4,7 @@
 QUILLON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Debian packages the program needs to build and run.
-QUILLON_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libcups2-dev
+QUILLON_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libcups2-dev libicu-dev
                         qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                         xdg-utils fonts-dejavu-core fonts-dejavu-extra)
 
