@@ -14,26 +14,29 @@
 class BookChange final : public QUndoCommand
 {
 public:
-    BookChange(BookHistory &history, const QString &name, QStringList added, QStringList removed)
+    BookChange(BookHistory &history, const QString &name, QStringList added, QStringList removed,
+               QStringList removedTicked)
         : QUndoCommand(name),
           m_history(history),
           m_added(std::move(added)),
-          m_removed(std::move(removed))
+          m_removed(std::move(removed)),
+          m_removedTicked(std::move(removedTicked))
     {}
 
-    void undo() override { m_history.apply(m_removed, m_added); }
+    void undo() override { m_history.apply(m_removed, m_added, m_removedTicked); }
     void redo() override
     {
         // The first redo is the command itself, already done.
         if (!std::exchange(m_pushed, true))
             return;
-        m_history.apply(m_added, m_removed);
+        m_history.apply(m_added, m_removed, {});
     }
 
 private:
     BookHistory &m_history;
     QStringList m_added;
     QStringList m_removed;
+    QStringList m_removedTicked; // those of m_removed that were ticked
     bool m_pushed = false;
 };
 
@@ -59,6 +62,7 @@ void BookHistory::begin(Command command)
     m_command = command;
     m_added.clear();
     m_removed.clear();
+    m_removedTicked.clear();
 }
 
 void BookHistory::end()
@@ -66,7 +70,8 @@ void BookHistory::end()
     if (--m_depth > 0 || (m_added.isEmpty() && m_removed.isEmpty()))
         return;
     const QString text = name(m_command, std::max(m_added.size(), m_removed.size()));
-    m_stack.push(new BookChange(*this, text, std::exchange(m_added, {}), std::exchange(m_removed, {})));
+    m_stack.push(new BookChange(*this, text, std::exchange(m_added, {}), std::exchange(m_removed, {}),
+                                std::exchange(m_removedTicked, {})));
 }
 
 bool BookHistory::recording() const
@@ -78,17 +83,32 @@ void BookHistory::record(QStringList &into, int first, int last)
 {
     if (!recording())
         return;
-    for (int row = first; row <= last; ++row)
-        into.append(m_book.model()->text(row));
+    const AddressListModel &list = *m_book.model();
+    for (int row = first; row <= last; ++row) {
+        into.append(list.text(row));
+        // Brought back by an undo, a removed entry keeps its tick.
+        if (&into == &m_removed && list.isTicked(row))
+            m_removedTicked.append(list.text(row));
+    }
 }
 
-void BookHistory::apply(const QStringList &add, const QStringList &remove)
+void BookHistory::apply(const QStringList &add, const QStringList &remove, const QStringList &tick)
 {
     AddressListModel &list = *m_book.model();
     {
         const QScopedValueRollback applying(m_applying, true);
         list.removeAt(rowsOfTexts(list.texts(), remove));
         list.add(add);
+        if (!tick.isEmpty()) {
+            // Ticks go to entries not ticked yet: a ticked one stands for no text.
+            QStringList unticked = list.texts();
+            for (int row = 0; row < list.count(); ++row) {
+                if (list.isTicked(row))
+                    unticked[row] = QString();
+            }
+            for (int row : rowsOfTexts(unticked, tick))
+                list.setTicked(row, true);
+        }
     }
     m_applied = m_book.save();
 }

@@ -64,8 +64,9 @@ private:
     void end();
     bool recording() const;
     void record(QStringList &into, int first, int last);
-    // Takes out one entry for each of `remove`, adds `add`, and saves.
-    void apply(const QStringList &add, const QStringList &remove);
+    // Takes out one entry for each of `remove`, adds `add`, ticks an
+    // unticked entry for each of `tick`, and saves.
+    void apply(const QStringList &add, const QStringList &remove, const QStringList &tick);
 
     AddressBookSession &m_book;
     QUndoStack m_stack;
@@ -73,6 +74,7 @@ private:
     Command m_command = Command::SaveAddress;
     QStringList m_added;
     QStringList m_removed;
+    QStringList m_removedTicked;
     bool m_applying = false;
     BookResult m_applied;
 };

@@ -99,6 +99,8 @@ private slots:
         QFETCH(Change, change);
         QFETCH(QStringList, after);
         QFETCH(QString, name);
+        // Entries an undo brings back keep their ticks.
+        const QStringList ticked = command == int(Command::ClearSelected) ? QStringList{"Anne", "Cleo"} : QStringList{};
         Book book;
         const QStringList before = book.list();
         book.run(Command(command), change);
@@ -110,6 +112,12 @@ private slots:
             QCOMPARE(book.history.undo().status, BookResult::Done);
             QCOMPARE(book.list(), before);
             QCOMPARE(book.file(), fileOf(before));
+            QStringList tickedNow;
+            for (int row = 0; row < book.session.model()->count(); ++row) {
+                if (book.session.model()->isTicked(row))
+                    tickedNow << book.list()[row];
+            }
+            QCOMPARE(tickedNow, ticked);
             QCOMPARE(book.history.redoText(), name);
             QCOMPARE(book.history.redo().status, BookResult::Done);
             QCOMPARE(book.list(), after);
