@@ -7,13 +7,16 @@
 #include "app/addresstextbox.h"
 #include "app/bookeditflow.h"
 #include "app/contactdrops.h"
-#include "app/contactimportflow.h"
+#include "app/contactsflow.h"
+#include "app/envelopesetupflow.h"
 #include "app/manualflow.h"
+#include "app/printingflow.h"
 #include "app/sortedcombobox.h"
 #include "platform/appcontrol.h"
 #include "platform/filedialogs.h"
 #include "platform/messagebox.h"
 #include "platform/settingsbackend.h"
+#include "printing/envelope.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,16 +39,30 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
 {
     setupUi(this, m_services.pages);
     List1->setModel(m_book.model());
-    connectEnvelopeWindows();
+    m_envelope =
+        new EnvelopeSetupFlow({*this, m_services.pages, [this](Setting s, const QString &t) { storeField(s, t); },
+                               [this] { return ending(); }, [this] { m_printing->printTest(); }},
+                              this);
+    m_printing = new PrintingFlow({this, *this, m_services, *addressBook(), [this] { return m_envelope->fields(); },
+                                   [this] { return ending(); }, [this]() -> FileDialogs & { return fileDialogs(); },
+                                   [this](int seconds) { Sleep1(seconds); }},
+                                  this);
     persistFields();
     connectButtons();
     connectMenus();
     nameForScreenReaders(*this);
+    m_contacts = new ContactsFlow(
+        {this, m_services.messages, [this] { m_services.events.processEvents(); }, [this] { return ending(); },
+         *addressBook(), [this]() -> FileDialogs & { return fileDialogs(); },
+         [this] { return m_store.read(Setting::ContactColumns); },
+         [this](const QString &columns) { storeField(Setting::ContactColumns, columns); }, m_history,
+         [this](const QStringList &entries) { return addToAddressBook(entries); }, [this] { SaveFile(); }},
+        this);
     connect(new ContactDrops(this), &ContactDrops::dropped, this, &Form1::importContacts);
     m_manual = new ManualFlow(this, ManualM, m_services.shell, m_services.messages);
-    new BookEditFlow(
-        {this, MOptions, List1, m_book, m_history, m_messages, [this](const QString &entry) { printEntry(entry); }},
-        this);
+    new BookEditFlow({this, MOptions, List1, m_book, m_history, m_messages,
+                      [this](const QString &entry) { m_printing->printEntry(entry); }},
+                     this);
 }
 
 Form1::~Form1()
@@ -97,6 +114,8 @@ void Form1::connectMenus()
         {AboutMMMM, &Form1::AboutMMMM_Click},
         {HelpMMMM, &Form1::HelpMMMM_Click},
         {PrintKey, &Form1::CommandPrint_Click},
+        {EnvelopeM, &Form1::EnvelopeM_Click},
+        {EnvelopePreviewM, &Form1::EnvelopePreviewM_Click},
     };
     for (const auto &[action, reaction] : items)
         connect(action, &QAction::triggered, this, reaction);

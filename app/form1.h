@@ -6,34 +6,23 @@
 #include "app/addresslistview.h"
 #include "app/form1services.h"
 #include "app/form1ui.h"
-#include "app/jobtroubleflow.h"
 #include "app/usermessages.h"
-#include "printing/printersetups.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 
 class AddressListModel;
-class ContactImportFlow;
+class ContactsFlow;
+class EnvelopeSetupFlow;
 class FileDialogs;
 class ManualFlow;
-class PrintProgress;
-class Printer;
-enum class BatchKind;
-struct EnvelopeFields;
-struct EnvelopeResult;
-struct PrintAllResult;
-struct PrintAllSteps;
-struct ReviewOutcome;
-class QTimer;
+class PrintingFlow;
 
 // The program's one window. Its controls, made by Form1Ui, keep their
 // design names; the window adds one reaction per event: each reads the
@@ -196,60 +185,14 @@ private:
     BookHistory m_history{m_book};
     Frame1Mode m_frame1Mode = Frame1Mode::Save;
 
-    // --- Contacts (form1_contacts.cpp) ---
-    void importNextContacts();
-    void addReviewedContacts(const ReviewOutcome &review);
+    // --- Contacts, printing, the envelope set-up: each feature's own unit ---
     FileDialogs &fileDialogs();
-    QStringList m_contactFiles; // waiting for the review of the one before
-    QPointer<ContactImportFlow> m_contactImport;
     std::unique_ptr<FileDialogs> m_desktopDialogs;
     ManualFlow *m_manual; // the maker's web pages and the manual, F1
-
-    // --- Printing (form1_printing.cpp) ---
-    // One envelope from the fields as they stand now (with `entry` as its
-    // to-address when given), one job; printEntry() tells how it went.
-    EnvelopeResult printCurrentEnvelope(const std::optional<QString> &entry = {});
-    void printEntry(const std::optional<QString> &entry);
-    // One batch of envelopes at a time (Print All, the PDF), with its
-    // progress window: Print All and the PDF item wait meanwhile.
-    PrintAllResult runBatch(const QString &title, const std::function<PrintAllResult(PrintProgress &)> &work);
-    PrintAllSteps batchSteps(PrintProgress &progress, BatchKind kind,
-                             std::function<EnvelopeResult(const QString &entry)> envelope);
-    // The ticked entries as the pages of one document of `printer`, sent
-    // unless stopped; for a PDF with none ticked, the envelope in the window.
-    PrintAllResult printAsOneDocument(PrintProgress &progress, Printer &printer, BatchKind kind);
-    // The user stopped the batch, or the program is ending.
-    bool batchStopped() const;
-    // Asks whether to print on a printer that lacks the envelope's paper;
-    // a yes holds for the same printer and paper until the next command.
-    bool printAnyway(const QString &problem);
-    // Tells what to know about a job that went out (a paused printer, say),
-    // each notice once per command.
-    void tellNotice(const QString &notice);
-    QString m_acceptedPaperProblem;
-    QString m_toldNotice;
+    EnvelopeSetupFlow *m_envelope;
+    PrintingFlow *m_printing;
+    ContactsFlow *m_contacts;
+    // The pause after each envelope of Print All, with the window
+    // responsive; Stop ends it.
     void Sleep1(int seconds);
-    QPointer<PrintProgress> m_progress; // while a batch runs
-    QString m_pdfPath;                  // the PDF saved last
-    JobTroubleFlow m_jobTrouble{m_services.pages, m_services.messages, [this] { return ending(); }};
-    // --- Envelope set-up and preview (form1_envelope.cpp) ---
-    // The fields printing reads, read when used.
-    EnvelopeFields envelopeFields() const;
-    void connectEnvelopeWindows();
-    // The set-up's "test envelope" button.
-    void testPrint_Click();
-    void assignEnvelopeSetting(Setting setting, const QString &text);
-    void refreshPreview();
-    // The set-up's printer: each keeps its own set-up.
-    void EnvelopePrinter_Click();
-    void rememberPrinterSetup();
-    // Shows what the print server says of the chosen printer, in the
-    // set-up and the preview, and asks it again in the background.
-    void showPrinter();
-    void askPrinter();
-    PrinterSetups m_printerSetups;
-    bool m_printerSetupsRead = false; // not before start-up has read them
-    QTimer *m_printerWatch = nullptr;
-    // An envelope's document is open: a second one must not start inside it.
-    bool m_printingEnvelope = false;
 };

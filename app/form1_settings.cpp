@@ -4,6 +4,7 @@
 #include "app/form1.h"
 
 #include "app/addresstextbox.h"
+#include "app/envelopesetupflow.h"
 #include "app/sortedcombobox.h"
 #include "platform/messagebox.h"
 #include "settings/fontsettings.h"
@@ -54,7 +55,7 @@ void Form1::assignField(Setting setting, const QString &text)
     if (const auto field = m_fieldSetters.find(setting); field != m_fieldSetters.end())
         field->second(text);
     else
-        assignEnvelopeSetting(setting, text);
+        m_envelope->assign(setting, text);
 }
 
 void Form1::storeField(Setting setting, const QString &text)

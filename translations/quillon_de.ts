@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
+        <translation>Wieder&amp;holen</translation>
     </message>
     <message>
         <source>&amp;Find in Addresses...</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederholen: %1</translation>
+        <translation>Wieder&amp;holen: %1</translation>
     </message>
     <message>
         <source>The address book holds no duplicate addresses.</source>

@@ -1011,6 +1011,58 @@ No se imprimió nada.</translation>
         <source>%1 (not offered by this printer)</source>
         <translation>%1 (esta impresora no lo ofrece)</translation>
     </message>
+    <message>
+        <source>face up</source>
+        <translation>boca arriba</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>boca abajo</translation>
+    </message>
+    <message>
+        <source>Envelopes go in</source>
+        <translation>Los sobres entran</translation>
+    </message>
+    <message>
+        <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
+        <translation>La cara en la que imprime la impresora, tal como el sobre está en la bandeja; el sobre de prueba indica cuál</translation>
+    </message>
+    <message>
+        <source>P&amp;lace the To Address for this size</source>
+        <translation>Co&amp;locar la dirección del destinatario para este tamaño</translation>
+    </message>
+    <message>
+        <source>Place the To Address for this size</source>
+        <translation>Colocar la dirección del destinatario para este tamaño</translation>
+    </message>
+    <message>
+        <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
+        <translation>Ajusta los desplazamientos de la dirección del destinatario para que el bloque empiece en la zona de dirección del sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>Altu&amp;ra:</translation>
+    </message>
+    <message>
+        <source>Shift &amp;X:</source>
+        <translation>Desplazamiento &amp;X:</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Y:</source>
+        <translation>Desplazamiento &amp;Y:</translation>
+    </message>
+    <message>
+        <source>Envelopes &amp;go in:</source>
+        <translation>Los s&amp;obres entran:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>EnvelopeSize</name>
@@ -1076,6 +1128,30 @@ No se imprimió nada.</translation>
     <message>
         <source>This printer turns the page a quarter turn counter-clockwise.</source>
         <translation>Esta impresora gira la página un cuarto de vuelta en sentido antihorario.</translation>
+    </message>
+    <message>
+        <source>The side to be addressed faces up.</source>
+        <translation>La cara que lleva la dirección queda hacia arriba.</translation>
+    </message>
+    <message>
+        <source>The side to be addressed faces down.</source>
+        <translation>La cara que lleva la dirección queda hacia abajo.</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face up.</source>
+        <translation>Configurado para sobres que entran boca arriba.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
+        <translation>Si esta impresión está en la cara que quedaba hacia abajo, elija «Los sobres entran boca abajo».</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face down.</source>
+        <translation>Configurado para sobres que entran boca abajo.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
+        <translation>Si esta impresión está en la cara que quedaba hacia arriba, elija «Los sobres entran boca arriba».</translation>
     </message>
 </context>
 <context>
