@@ -193,6 +193,66 @@
     </message>
 </context>
 <context>
+    <name>BookEditFlow</name>
+    <message>
+        <source>An address cannot be empty. The entry was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find in Addresses...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;dit Address...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Du&amp;plicates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print This Envelope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address book holds no duplicate addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BookFiles</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -217,6 +277,50 @@
     <message>
         <source>the folder %1 does not exist</source>
         <translation>la carpeta %1 no existe</translation>
+    </message>
+</context>
+<context>
+    <name>BookHistory</name>
+    <message>
+        <source>Save Address</source>
+        <translation type="unfinished">Añadir dirección</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation type="unfinished">Borrar marcadas</translation>
+    </message>
+    <message>
+        <source>Import Addresses</source>
+        <translation type="unfinished">Importar direcciones</translation>
+    </message>
+    <message>
+        <source>Import Addresses from File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (1 address)</source>
+        <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 addresses)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -404,6 +508,10 @@ Quit without saving them?</source>
         <source>%1 (%2)</source>
         <comment>a column&apos;s header, then its first value</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -603,14 +711,6 @@ Nothing was added to the address book.</source>
 No se añadió nada a la libreta de direcciones.</translation>
     </message>
     <message>
-        <source>The contacts file %1 could not be read to its end.
-Reading stopped at line %2: %3.
-Nothing was added to the address book.</source>
-        <translation>No se pudo leer el archivo de contactos %1 hasta el final.
-La lectura se detuvo en la línea %2: %3.
-No se añadió nada a la libreta de direcciones.</translation>
-    </message>
-    <message>
         <source>The file %1 holds no contacts, so nothing was added to the address book.</source>
         <translation>El archivo %1 no contiene contactos, así que no se añadió nada a la libreta de direcciones.</translation>
     </message>
@@ -653,6 +753,25 @@ Ese archivo se dejó tal como estaba.</translation>
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea sustituirlo?</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the postal code does not look like one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) longer than %1 characters were cut to that length.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1... (%2 more characters)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,16 +825,47 @@ Let it accept jobs in the system&apos;s printer settings and try again.</source>
 Haga que acepte trabajos en la configuración de impresoras del sistema y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>Quillon cannot read the envelope&apos;s document (%1).</source>
-        <translation>Quillon no puede leer el documento del sobre (%1).</translation>
-    </message>
-    <message>
         <source>The print service (CUPS) stopped answering while the envelope was sent. It may not have been printed: look at the printer&apos;s queue before printing it again.</source>
         <translation>El servicio de impresión (CUPS) dejó de responder mientras se enviaba el sobre. Puede que no se haya impreso: revise la cola de la impresora antes de volver a imprimirlo.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused: the envelope waits in its queue and prints when the printer is resumed.</source>
         <translation>La impresora «%1» está en pausa: el sobre espera en su cola y se imprimirá cuando se reanude la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copies</source>
+        <extracomment>%1 is how many entries hold the same address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditAddressDialog</name>
+    <message>
+        <source>Edit Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished">Dirección</translation>
     </message>
 </context>
 <context>
@@ -824,6 +974,10 @@ No se imprimió nada.</translation>
     <message>
         <source>Prints: %1. %2</source>
         <translation>Imprime: %1. %2</translation>
+    </message>
+    <message>
+        <source>Printer, tray and size shown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,28 +1110,12 @@ No se imprimió nada.</translation>
         <translation>&amp;Tamaño:</translation>
     </message>
     <message>
-        <source>&amp;Width (mm):</source>
-        <translation>&amp;Ancho (mm):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (mm):</source>
-        <translation>A&amp;lto (mm):</translation>
-    </message>
-    <message>
         <source>T&amp;ray:</source>
         <translation>Ban&amp;deja:</translation>
     </message>
     <message>
         <source>P&amp;aper type:</source>
         <translation>Tipo de &amp;papel:</translation>
-    </message>
-    <message>
-        <source>Shift &amp;X (mm):</source>
-        <translation>Desplazamiento &amp;X (mm):</translation>
-    </message>
-    <message>
-        <source>Shift &amp;Y (mm):</source>
-        <translation>Desplazamiento &amp;Y (mm):</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
@@ -1010,6 +1148,58 @@ No se imprimió nada.</translation>
     <message>
         <source>%1 (not offered by this printer)</source>
         <translation>%1 (esta impresora no lo ofrece)</translation>
+    </message>
+    <message>
+        <source>face up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envelopes go in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;lace the To Address for this size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place the To Address for this size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift &amp;X:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift &amp;Y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envelopes &amp;go in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1267,41 @@ No se imprimió nada.</translation>
         <source>This printer turns the page a quarter turn counter-clockwise.</source>
         <translation>Esta impresora gira la página un cuarto de vuelta en sentido antihorario.</translation>
     </message>
+    <message>
+        <source>The side to be addressed faces up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side to be addressed faces down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FeedPicture</name>
+    <message>
+        <source>How the envelope goes into the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished">Impresora</translation>
+    </message>
 </context>
 <context>
     <name>FileSettingsBackend</name>
@@ -1103,6 +1328,17 @@ Los valores dañados se guardaron junto a los demás, en:
 Some could not be renamed; Quillon leaves them as they are and will not save those settings in this run.</source>
         <translation>
 Algunos no se pudieron renombrar; Quillon los deja como están y no guardará esos valores en esta sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1459,14 +1695,18 @@ Do you want to read the Quillon Manual, which comes with the program, instead?</
     </message>
 </context>
 <context>
+    <name>MillimetreBox</name>
+    <message>
+        <source> mm</source>
+        <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfSaveTarget</name>
     <message>
         <source>&quot;%1&quot; is not a file that Quillon can replace.</source>
         <translation>«%1» no es un archivo que Quillon pueda sustituir.</translation>
-    </message>
-    <message>
-        <source>Quillon could not read back the document it made (%1).</source>
-        <translation>Quillon no pudo volver a leer el documento que creó (%1).</translation>
     </message>
     <message>
         <source>Quillon could not write &quot;%1&quot;: %2.</source>
@@ -1533,6 +1773,12 @@ Untick the addresses already printed, so that the next Print All goes on from &q
 Sobres impresos antes: %3 de %4.
 ¿Desmarcar las direcciones ya impresas, para que la próxima vez se continúe desde «%1»?</translation>
     </message>
+    <message>
+        <source>Print All was stopped after %1 of %2 envelopes.
+Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
+        <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintProgress</name>
@@ -1568,16 +1814,39 @@ Sobres impresos antes: %3 de %4.
         <translation>Quillon no pudo empezar una página nueva del documento de los sobres.</translation>
     </message>
     <message>
-        <source>Quillon cannot make a temporary folder for the envelope (%1).</source>
-        <translation>Quillon no puede crear una carpeta temporal para el sobre (%1).</translation>
+        <source>Quillon cannot start the envelope&apos;s document.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quillon cannot write the envelope&apos;s document (%1).</source>
-        <translation>Quillon no puede escribir el documento del sobre (%1).</translation>
+        <source>Quillon could not make the whole envelope document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetupHeading</name>
+    <message>
+        <source>printer&apos;s choice</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quillon could not write the whole envelope document to %1 (is the disk full?).</source>
-        <translation>Quillon no pudo escribir todo el documento del sobre en %1 (¿está lleno el disco?).</translation>
+        <source>system default printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (system default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer: %1 · Tray: %2 · Size: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
