@@ -511,7 +511,7 @@ Beenden, ohne sie zu speichern?</translation>
     </message>
     <message>
         <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die ersten %1 der %2 Spalten werden gezeigt; die anderen werden so gelesen, wie sie erkannt wurden, oder gar nicht.</translation>
     </message>
 </context>
 <context>
@@ -756,22 +756,22 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>the postal code does not look like one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Postleitzahl passt nicht zu %1</translation>
     </message>
     <message numerus="yes">
         <source>%n value(s) longer than %1 characters were cut to that length.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wert, der länger als %1 Zeichen war, wurde auf diese Länge gekürzt.</numerusform>
+            <numerusform>%n Werte, die länger als %1 Zeichen waren, wurden auf diese Länge gekürzt.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1... (%2 more characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1... (%2 weitere Zeichen)</translation>
     </message>
 </context>
 <context>
@@ -1816,11 +1816,11 @@ Die Kreuze der schon gedruckten Adressen entfernen, damit das nächste „Alle d
     </message>
     <message>
         <source>Quillon cannot start the envelope&apos;s document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon kann das Dokument des Umschlags nicht beginnen.</translation>
     </message>
     <message>
         <source>Quillon could not make the whole envelope document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon konnte das Dokument der Umschläge nicht vollständig erstellen.</translation>
     </message>
 </context>
 <context>

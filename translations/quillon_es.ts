@@ -196,60 +196,60 @@
     <name>BookEditFlow</name>
     <message>
         <source>An address cannot be empty. The entry was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una dirección no puede estar vacía. La entrada no se modificó.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Find in Addresses...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar en las direcciones...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;anterior</translation>
     </message>
     <message>
         <source>E&amp;dit Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar dirección...</translation>
     </message>
     <message>
         <source>Re&amp;move Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Eli&amp;minar dirección</translation>
     </message>
     <message>
         <source>Find Du&amp;plicates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar direcciones du&amp;plicadas...</translation>
     </message>
     <message>
         <source>&amp;Print This Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir este sobre</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
         <source>The address book holds no duplicate addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones no contiene direcciones duplicadas.</translation>
     </message>
 </context>
 <context>
@@ -283,44 +283,44 @@
     <name>BookHistory</name>
     <message>
         <source>Save Address</source>
-        <translation type="unfinished">Añadir dirección</translation>
+        <translation>Añadir dirección</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation type="unfinished">Borrar marcadas</translation>
+        <translation>Borrar marcadas</translation>
     </message>
     <message>
         <source>Import Addresses</source>
-        <translation type="unfinished">Importar direcciones</translation>
+        <translation>Importar direcciones</translation>
     </message>
     <message>
         <source>Import Addresses from File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar direcciones de un archivo</translation>
     </message>
     <message>
         <source>Add Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir contactos</translation>
     </message>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar dirección</translation>
     </message>
     <message>
         <source>Remove Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar dirección</translation>
     </message>
     <message>
         <source>Remove Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar duplicadas</translation>
     </message>
     <message>
         <source>%1 (1 address)</source>
         <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (1 dirección)</translation>
     </message>
     <message>
         <source>%1 (%2 addresses)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 direcciones)</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ Quit without saving them?</source>
     </message>
     <message>
         <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se muestran las primeras %1 de las %2 columnas; las demás se leen tal como se reconocieron, o no se leen.</translation>
     </message>
 </context>
 <context>
@@ -756,22 +756,22 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>the postal code does not look like one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no parece un código postal de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n value(s) longer than %1 characters were cut to that length.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n valor de más de %1 caracteres se recortó a esa longitud.</numerusform>
+            <numerusform>%n valores de más de %1 caracteres se recortaron a esa longitud.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1... (%2 more characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1... (%2 caracteres más)</translation>
     </message>
 </context>
 <context>
@@ -834,38 +834,38 @@ Haga que acepte trabajos en la configuración de impresoras del sistema y vuelva
     </message>
     <message>
         <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no tiene controlador: el servicio de impresión le pasa sin cambios la página del sobre de %2 × %3 mm, y la propia impresora decide en qué papel imprime.</translation>
     </message>
 </context>
 <context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Find Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar direcciones duplicadas</translation>
     </message>
     <message>
         <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas direcciones son iguales si no se tienen en cuenta mayúsculas, espacios, puntuación ni saltos de línea. Aceptar elimina las marcadas.</translation>
     </message>
     <message>
         <source>Duplicate addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones duplicadas</translation>
     </message>
     <message>
         <source>%1 copies</source>
         <extracomment>%1 is how many entries hold the same address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 copias</translation>
     </message>
 </context>
 <context>
     <name>EditAddressDialog</name>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar dirección</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Dirección</translation>
+        <translation>Dirección</translation>
     </message>
 </context>
 <context>
@@ -977,7 +977,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>Printer, tray and size shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora, bandeja y tamaño mostrados</translation>
     </message>
 </context>
 <context>
@@ -1151,55 +1151,55 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation type="unfinished"></translation>
+        <translation>boca arriba</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>boca abajo</translation>
     </message>
     <message>
         <source>Envelopes go in</source>
-        <translation type="unfinished"></translation>
+        <translation>Los sobres entran</translation>
     </message>
     <message>
         <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
-        <translation type="unfinished"></translation>
+        <translation>El lado en el que imprime la impresora según cómo está el sobre en la bandeja; el sobre de prueba indica cuál</translation>
     </message>
     <message>
         <source>P&amp;lace the To Address for this size</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olocar la dirección del destinatario para este tamaño</translation>
     </message>
     <message>
         <source>Place the To Address for this size</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar la dirección del destinatario para este tamaño</translation>
     </message>
     <message>
         <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta los desplazamientos de la dirección del destinatario para que el bloque empiece en la zona de la dirección del sobre</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancho:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lto:</translation>
     </message>
     <message>
         <source>Shift &amp;X:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento &amp;X:</translation>
     </message>
     <message>
         <source>Shift &amp;Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento &amp;Y:</translation>
     </message>
     <message>
         <source>Envelopes &amp;go in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los sobres e&amp;ntran:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1269,38 +1269,38 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>The side to be addressed faces up.</source>
-        <translation type="unfinished"></translation>
+        <translation>El lado que lleva la dirección queda boca arriba.</translation>
     </message>
     <message>
         <source>The side to be addressed faces down.</source>
-        <translation type="unfinished"></translation>
+        <translation>El lado que lleva la dirección queda boca abajo.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurado para sobres que entran boca arriba.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si esta impresión está en el lado que quedaba boca abajo, elija «Los sobres entran: boca abajo».</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurado para sobres que entran boca abajo.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si esta impresión está en el lado que quedaba boca arriba, elija «Los sobres entran: boca arriba».</translation>
     </message>
 </context>
 <context>
     <name>FeedPicture</name>
     <message>
         <source>How the envelope goes into the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo entra el sobre en la impresora</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished">Impresora</translation>
+        <translation>Impresora</translation>
     </message>
 </context>
 <context>
@@ -1334,11 +1334,11 @@ Algunos no se pudieron renombrar; Quillon los deja como están y no guardará es
     <name>FindBar</name>
     <message>
         <source>Find in addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en las direcciones</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No encontrado</translation>
     </message>
 </context>
 <context>
@@ -1699,7 +1699,7 @@ Do you want to read the Quillon Manual, which comes with the program, instead?</
     <message>
         <source> mm</source>
         <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
 </context>
 <context>
@@ -1777,7 +1777,8 @@ Sobres impresos antes: %3 de %4.
         <source>Print All was stopped after %1 of %2 envelopes.
 Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
         <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«Imprimir todas las marcadas» se detuvo después de %1 de %2 sobres.
+¿Desmarcar las direcciones ya impresas, para que el próximo «Imprimir todas las marcadas» continúe donde se detuvo?</translation>
     </message>
 </context>
 <context>
@@ -1815,38 +1816,38 @@ Untick the addresses already printed, so that the next Print All goes on from wh
     </message>
     <message>
         <source>Quillon cannot start the envelope&apos;s document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon no puede empezar el documento del sobre.</translation>
     </message>
     <message>
         <source>Quillon could not make the whole envelope document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon no pudo crear el documento completo de los sobres.</translation>
     </message>
 </context>
 <context>
     <name>SetupHeading</name>
     <message>
         <source>printer&apos;s choice</source>
-        <translation type="unfinished"></translation>
+        <translation>elección de la impresora</translation>
     </message>
     <message>
         <source>system default printer</source>
-        <translation type="unfinished"></translation>
+        <translation>impresora predeterminada del sistema</translation>
     </message>
     <message>
         <source>%1 (system default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (predeterminada del sistema)</translation>
     </message>
     <message>
         <source>custom</source>
-        <translation type="unfinished"></translation>
+        <translation>personalizado</translation>
     </message>
     <message>
         <source>%1, %2 × %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 × %3 mm</translation>
     </message>
     <message>
         <source>Printer: %1 · Tray: %2 · Size: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora: %1 · Bandeja: %2 · Tamaño: %3</translation>
     </message>
 </context>
 <context>

@@ -196,60 +196,60 @@
     <name>BookEditFlow</name>
     <message>
         <source>An address cannot be empty. The entry was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une adresse ne peut pas être vide. L&apos;entrée n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Find in Addresses...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chercher dans les adresses...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher le &amp;suivant</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher le &amp;précédent</translation>
     </message>
     <message>
         <source>E&amp;dit Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier l&apos;adresse...</translation>
     </message>
     <message>
         <source>Re&amp;move Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr&amp;imer l&apos;adresse</translation>
     </message>
     <message>
         <source>Find Du&amp;plicates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher les &amp;doublons...</translation>
     </message>
     <message>
         <source>&amp;Print This Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer cette &amp;enveloppe</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>The address book holds no duplicate addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d&apos;adresses ne contient aucune adresse en double.</translation>
     </message>
 </context>
 <context>
@@ -283,44 +283,44 @@
     <name>BookHistory</name>
     <message>
         <source>Save Address</source>
-        <translation type="unfinished">Garder l&apos;adresse</translation>
+        <translation>Garder l&apos;adresse</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation type="unfinished">Retirer les cochées</translation>
+        <translation>Retirer les cochées</translation>
     </message>
     <message>
         <source>Import Addresses</source>
-        <translation type="unfinished">Importer les adresses</translation>
+        <translation>Importer les adresses</translation>
     </message>
     <message>
         <source>Import Addresses from File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des adresses depuis un fichier</translation>
     </message>
     <message>
         <source>Add Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des contacts</translation>
     </message>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;adresse</translation>
     </message>
     <message>
         <source>Remove Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;adresse</translation>
     </message>
     <message>
         <source>Remove Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les doublons</translation>
     </message>
     <message>
         <source>%1 (1 address)</source>
         <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (1 adresse)</translation>
     </message>
     <message>
         <source>%1 (%2 addresses)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 adresses)</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ Quitter sans les enregistrer ?</translation>
     </message>
     <message>
         <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les %1 premières des %2 colonnes sont affichées ; les autres sont lues telles qu&apos;elles ont été reconnues, ou pas du tout.</translation>
     </message>
 </context>
 <context>
@@ -756,22 +756,22 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>the postal code does not look like one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le code postal ne ressemble pas à un code de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n value(s) longer than %1 characters were cut to that length.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n valeur plus longue que %1 caractères a été coupée à cette longueur.</numerusform>
+            <numerusform>%n valeurs plus longues que %1 caractères ont été coupées à cette longueur.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1... (%2 more characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1... (%2 caractères de plus)</translation>
     </message>
 </context>
 <context>
@@ -834,38 +834,38 @@ Autorisez-la à accepter des travaux dans les paramètres d&apos;impression du s
     </message>
     <message>
         <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas de pilote : le service d&apos;impression lui transmet telle quelle la page de l&apos;enveloppe de %2 × %3 mm, et l&apos;imprimante décide elle-même sur quel papier elle imprime.</translation>
     </message>
 </context>
 <context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Find Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher les doublons</translation>
     </message>
     <message>
         <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces adresses sont identiques si l&apos;on ignore la casse, les espaces, la ponctuation et les sauts de ligne. OK supprime celles qui sont cochées.</translation>
     </message>
     <message>
         <source>Duplicate addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses en double</translation>
     </message>
     <message>
         <source>%1 copies</source>
         <extracomment>%1 is how many entries hold the same address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 exemplaires</translation>
     </message>
 </context>
 <context>
     <name>EditAddressDialog</name>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;adresse</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Adresse</translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
@@ -977,7 +977,7 @@ Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>Printer, tray and size shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante, bac et format affichés</translation>
     </message>
 </context>
 <context>
@@ -1151,55 +1151,55 @@ Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation type="unfinished"></translation>
+        <translation>face vers le haut</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>face vers le bas</translation>
     </message>
     <message>
         <source>Envelopes go in</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion des enveloppes</translation>
     </message>
     <message>
         <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
-        <translation type="unfinished"></translation>
+        <translation>Le côté sur lequel l&apos;imprimante imprime, selon la position de l&apos;enveloppe dans le bac ; l&apos;enveloppe de test indique lequel</translation>
     </message>
     <message>
         <source>P&amp;lace the To Address for this size</source>
-        <translation type="unfinished"></translation>
+        <translation>Pla&amp;cer l&apos;adresse du destinataire pour ce format</translation>
     </message>
     <message>
         <source>Place the To Address for this size</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer l&apos;adresse du destinataire pour ce format</translation>
     </message>
     <message>
         <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle les décalages de l&apos;adresse du destinataire pour que le bloc commence dans la zone d&apos;adresse de l&apos;enveloppe</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Largeur :</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur :</translation>
     </message>
     <message>
         <source>Shift &amp;X:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage &amp;X :</translation>
     </message>
     <message>
         <source>Shift &amp;Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage &amp;Y :</translation>
     </message>
     <message>
         <source>Envelopes &amp;go in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertion des enveloppes :</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1269,38 +1269,38 @@ Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>The side to be addressed faces up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le côté à adresser est tourné vers le haut.</translation>
     </message>
     <message>
         <source>The side to be addressed faces down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le côté à adresser est tourné vers le bas.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglé pour des enveloppes insérées face vers le haut.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cette impression est sur le côté tourné vers le bas, choisissez « Insertion des enveloppes : face vers le bas ».</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglé pour des enveloppes insérées face vers le bas.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cette impression est sur le côté tourné vers le haut, choisissez « Insertion des enveloppes : face vers le haut ».</translation>
     </message>
 </context>
 <context>
     <name>FeedPicture</name>
     <message>
         <source>How the envelope goes into the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment l&apos;enveloppe entre dans l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished">Imprimante</translation>
+        <translation>Imprimante</translation>
     </message>
 </context>
 <context>
@@ -1334,11 +1334,11 @@ Certains n&apos;ont pas pu être renommés ; Quillon les laisse tels quels et n&
     <name>FindBar</name>
     <message>
         <source>Find in addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans les adresses</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
@@ -1699,7 +1699,7 @@ Voulez-vous plutôt lire le manuel de Quillon, fourni avec le programme ?</trans
     <message>
         <source> mm</source>
         <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
 </context>
 <context>
@@ -1777,7 +1777,8 @@ Décocher les adresses déjà imprimées, pour que la prochaine impression repre
         <source>Print All was stopped after %1 of %2 envelopes.
 Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
         <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« Imprimer toutes les adresses cochées » a été arrêté après %1 enveloppes sur %2.
+Décocher les adresses déjà imprimées, pour que la prochaine impression de toutes les adresses cochées reprenne là où elle s&apos;est arrêtée ?</translation>
     </message>
 </context>
 <context>
@@ -1815,38 +1816,38 @@ Untick the addresses already printed, so that the next Print All goes on from wh
     </message>
     <message>
         <source>Quillon cannot start the envelope&apos;s document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon ne peut pas commencer le document de l&apos;enveloppe.</translation>
     </message>
     <message>
         <source>Quillon could not make the whole envelope document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon n&apos;a pas pu créer tout le document des enveloppes.</translation>
     </message>
 </context>
 <context>
     <name>SetupHeading</name>
     <message>
         <source>printer&apos;s choice</source>
-        <translation type="unfinished"></translation>
+        <translation>choix de l&apos;imprimante</translation>
     </message>
     <message>
         <source>system default printer</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimante par défaut du système</translation>
     </message>
     <message>
         <source>%1 (system default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (par défaut du système)</translation>
     </message>
     <message>
         <source>custom</source>
-        <translation type="unfinished"></translation>
+        <translation>personnalisé</translation>
     </message>
     <message>
         <source>%1, %2 × %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 × %3 mm</translation>
     </message>
     <message>
         <source>Printer: %1 · Tray: %2 · Size: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante : %1 · Bac : %2 · Format : %3</translation>
     </message>
 </context>
 <context>

@@ -196,60 +196,60 @@
     <name>BookEditFlow</name>
     <message>
         <source>An address cannot be empty. The entry was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indirizzo non può essere vuoto. La voce non è stata modificata.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;Find in Addresses...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova negli indirizzi...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;successivo</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;precedente</translation>
     </message>
     <message>
         <source>E&amp;dit Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica indirizzo...</translation>
     </message>
     <message>
         <source>Re&amp;move Address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina indirizzo</translation>
     </message>
     <message>
         <source>Find Du&amp;plicates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;duplicati...</translation>
     </message>
     <message>
         <source>&amp;Print This Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa questa busta</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti: %1</translation>
     </message>
     <message>
         <source>The address book holds no duplicate addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rubrica non contiene indirizzi duplicati.</translation>
     </message>
 </context>
 <context>
@@ -283,44 +283,44 @@
     <name>BookHistory</name>
     <message>
         <source>Save Address</source>
-        <translation type="unfinished">Salva indirizzo</translation>
+        <translation>Salva indirizzo</translation>
     </message>
     <message>
         <source>Clear Selected</source>
-        <translation type="unfinished">Elimina selezionati</translation>
+        <translation>Elimina selezionati</translation>
     </message>
     <message>
         <source>Import Addresses</source>
-        <translation type="unfinished">Importa indirizzi</translation>
+        <translation>Importa indirizzi</translation>
     </message>
     <message>
         <source>Import Addresses from File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa indirizzi da file</translation>
     </message>
     <message>
         <source>Add Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi contatti</translation>
     </message>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica indirizzo</translation>
     </message>
     <message>
         <source>Remove Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina indirizzo</translation>
     </message>
     <message>
         <source>Remove Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina duplicati</translation>
     </message>
     <message>
         <source>%1 (1 address)</source>
         <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (1 indirizzo)</translation>
     </message>
     <message>
         <source>%1 (%2 addresses)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 indirizzi)</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ Uscire senza salvarle?</translation>
     </message>
     <message>
         <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono mostrate solo le prime %1 delle %2 colonne; le altre vengono lette come sono state riconosciute, oppure non vengono lette.</translation>
     </message>
 </context>
 <context>
@@ -756,22 +756,22 @@ Volete sostituirlo?</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1</translation>
     </message>
     <message>
         <source>the postal code does not look like one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il codice postale non sembra uno di %1</translation>
     </message>
     <message numerus="yes">
         <source>%n value(s) longer than %1 characters were cut to that length.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n valore più lungo di %1 caratteri è stato troncato a quella lunghezza.</numerusform>
+            <numerusform>%n valori più lunghi di %1 caratteri sono stati troncati a quella lunghezza.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1... (%2 more characters)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1... (altri %2 caratteri)</translation>
     </message>
 </context>
 <context>
@@ -834,38 +834,38 @@ Fatele accettare lavori nelle impostazioni delle stampanti del sistema e riprova
     </message>
     <message>
         <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante &quot;%1&quot; non ha un driver: il servizio di stampa le passa invariata la pagina della busta di %2 × %3 mm, e la stampante stessa decide su quale carta stampare.</translation>
     </message>
 </context>
 <context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Find Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova duplicati</translation>
     </message>
     <message>
         <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi indirizzi sono uguali se si ignorano maiuscole, spazi, punteggiatura e a capo. OK elimina quelli spuntati.</translation>
     </message>
     <message>
         <source>Duplicate addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzi duplicati</translation>
     </message>
     <message>
         <source>%1 copies</source>
         <extracomment>%1 is how many entries hold the same address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 copie</translation>
     </message>
 </context>
 <context>
     <name>EditAddressDialog</name>
     <message>
         <source>Edit Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica indirizzo</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished">Indirizzo</translation>
+        <translation>Indirizzo</translation>
     </message>
 </context>
 <context>
@@ -977,7 +977,7 @@ Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>Printer, tray and size shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante, cassetto e formato mostrati</translation>
     </message>
 </context>
 <context>
@@ -1151,55 +1151,55 @@ Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation type="unfinished"></translation>
+        <translation>a faccia in su</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>a faccia in giù</translation>
     </message>
     <message>
         <source>Envelopes go in</source>
-        <translation type="unfinished"></translation>
+        <translation>Le buste entrano</translation>
     </message>
     <message>
         <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lato su cui stampa la stampante a seconda di come la busta sta nel cassetto; la busta di prova indica quale</translation>
     </message>
     <message>
         <source>P&amp;lace the To Address for this size</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;osiziona l&apos;indirizzo del destinatario per questo formato</translation>
     </message>
     <message>
         <source>Place the To Address for this size</source>
-        <translation type="unfinished"></translation>
+        <translation>Posiziona l&apos;indirizzo del destinatario per questo formato</translation>
     </message>
     <message>
         <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta gli spostamenti dell&apos;indirizzo del destinatario in modo che il blocco inizi nella zona dell&apos;indirizzo della busta</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Larghezza:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte&amp;zza:</translation>
     </message>
     <message>
         <source>Shift &amp;X:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento &amp;X:</translation>
     </message>
     <message>
         <source>Shift &amp;Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento &amp;Y:</translation>
     </message>
     <message>
         <source>Envelopes &amp;go in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le buste e&amp;ntrano:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1269,38 +1269,38 @@ Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>The side to be addressed faces up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lato da indirizzare è rivolto verso l&apos;alto.</translation>
     </message>
     <message>
         <source>The side to be addressed faces down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lato da indirizzare è rivolto verso il basso.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostato per buste che entrano a faccia in su.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se questa stampa è sul lato che era rivolto verso il basso, scegliete &quot;Le buste entrano: a faccia in giù&quot;.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostato per buste che entrano a faccia in giù.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se questa stampa è sul lato che era rivolto verso l&apos;alto, scegliete &quot;Le buste entrano: a faccia in su&quot;.</translation>
     </message>
 </context>
 <context>
     <name>FeedPicture</name>
     <message>
         <source>How the envelope goes into the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Come la busta entra nella stampante</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished">Stampante</translation>
+        <translation>Stampante</translation>
     </message>
 </context>
 <context>
@@ -1334,11 +1334,11 @@ Alcune non è stato possibile rinominarle; Quillon le lascia come sono e in ques
     <name>FindBar</name>
     <message>
         <source>Find in addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova negli indirizzi</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Non trovato</translation>
     </message>
 </context>
 <context>
@@ -1699,7 +1699,7 @@ Volete leggere invece il manuale di Quillon, fornito con il programma?</translat
     <message>
         <source> mm</source>
         <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
 </context>
 <context>
@@ -1777,7 +1777,8 @@ Togliere la spunta agli indirizzi già stampati, così che la prossima volta si 
         <source>Print All was stopped after %1 of %2 envelopes.
 Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
         <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Stampa tutti gli indirizzi selezionati&quot; è stato interrotto dopo %1 buste su %2.
+Togliere la spunta agli indirizzi già stampati, così che il prossimo &quot;Stampa tutti gli indirizzi selezionati&quot; riprenda da dove si è fermato?</translation>
     </message>
 </context>
 <context>
@@ -1815,38 +1816,38 @@ Untick the addresses already printed, so that the next Print All goes on from wh
     </message>
     <message>
         <source>Quillon cannot start the envelope&apos;s document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon non riesce a iniziare il documento della busta.</translation>
     </message>
     <message>
         <source>Quillon could not make the whole envelope document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon non è riuscito a creare l&apos;intero documento delle buste.</translation>
     </message>
 </context>
 <context>
     <name>SetupHeading</name>
     <message>
         <source>printer&apos;s choice</source>
-        <translation type="unfinished"></translation>
+        <translation>scelta della stampante</translation>
     </message>
     <message>
         <source>system default printer</source>
-        <translation type="unfinished"></translation>
+        <translation>stampante predefinita del sistema</translation>
     </message>
     <message>
         <source>%1 (system default)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (predefinita del sistema)</translation>
     </message>
     <message>
         <source>custom</source>
-        <translation type="unfinished"></translation>
+        <translation>personalizzato</translation>
     </message>
     <message>
         <source>%1, %2 × %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 × %3 mm</translation>
     </message>
     <message>
         <source>Printer: %1 · Tray: %2 · Size: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante: %1 · Cassetto: %2 · Formato: %3</translation>
     </message>
 </context>
 <context>
