@@ -760,7 +760,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>the postal code does not look like one of %1</source>
-        <translation>no parece un código postal de %1</translation>
+        <translation>el código postal no tiene el formato de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n value(s) longer than %1 characters were cut to that length.</source>

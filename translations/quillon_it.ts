@@ -760,7 +760,7 @@ Volete sostituirlo?</translation>
     </message>
     <message>
         <source>the postal code does not look like one of %1</source>
-        <translation>il codice postale non sembra uno di %1</translation>
+        <translation>il codice postale non ha il formato di %1</translation>
     </message>
     <message numerus="yes">
         <source>%n value(s) longer than %1 characters were cut to that length.</source>
