@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>&amp;Weitersuchen</translation>
+        <translation>Weitersuche&amp;n</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
