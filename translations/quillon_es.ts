@@ -228,11 +228,11 @@
     </message>
     <message>
         <source>Re&amp;move Address</source>
-        <translation>Eli&amp;minar dirección</translation>
+        <translation>&amp;Quitar dirección</translation>
     </message>
     <message>
         <source>Find Du&amp;plicates...</source>
-        <translation>Buscar direcciones du&amp;plicadas...</translation>
+        <translation>Buscar du&amp;plicados...</translation>
     </message>
     <message>
         <source>&amp;Print This Envelope</source>
@@ -307,11 +307,11 @@
     </message>
     <message>
         <source>Remove Address</source>
-        <translation>Eliminar dirección</translation>
+        <translation>Quitar dirección</translation>
     </message>
     <message>
         <source>Remove Duplicates</source>
-        <translation>Eliminar duplicadas</translation>
+        <translation>Quitar duplicados</translation>
     </message>
     <message>
         <source>%1 (1 address)</source>
@@ -841,11 +841,11 @@ Haga que acepte trabajos en la configuración de impresoras del sistema y vuelva
     <name>DuplicatesDialog</name>
     <message>
         <source>Find Duplicates</source>
-        <translation>Buscar direcciones duplicadas</translation>
+        <translation>Buscar duplicados</translation>
     </message>
     <message>
         <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
-        <translation>Estas direcciones son iguales si no se tienen en cuenta mayúsculas, espacios, puntuación ni saltos de línea. Aceptar elimina las marcadas.</translation>
+        <translation>Estas direcciones son iguales si no se tienen en cuenta mayúsculas, espacios, puntuación ni saltos de línea. Aceptar quita las marcadas.</translation>
     </message>
     <message>
         <source>Duplicate addresses</source>
@@ -1281,7 +1281,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
-        <translation>Si esta impresión está en el lado que quedaba boca abajo, elija «Los sobres entran: boca abajo».</translation>
+        <translation>Si esta impresión está en el lado que quedaba boca abajo, elija «Los sobres entran boca abajo».</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face down.</source>
@@ -1289,7 +1289,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
-        <translation>Si esta impresión está en el lado que quedaba boca arriba, elija «Los sobres entran: boca arriba».</translation>
+        <translation>Si esta impresión está en el lado que quedaba boca arriba, elija «Los sobres entran boca arriba».</translation>
     </message>
 </context>
 <context>
@@ -1777,8 +1777,8 @@ Sobres impresos antes: %3 de %4.
         <source>Print All was stopped after %1 of %2 envelopes.
 Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
         <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
-        <translation>«Imprimir todas las marcadas» se detuvo después de %1 de %2 sobres.
-¿Desmarcar las direcciones ya impresas, para que el próximo «Imprimir todas las marcadas» continúe donde se detuvo?</translation>
+        <translation>«Imprimir todas» se detuvo después de %1 de %2 sobres.
+¿Desmarcar las direcciones ya impresas, para que el próximo «Imprimir todas» continúe donde se detuvo?</translation>
     </message>
 </context>
 <context>

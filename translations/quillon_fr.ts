@@ -212,15 +212,15 @@
     </message>
     <message>
         <source>&amp;Find in Addresses...</source>
-        <translation>&amp;Chercher dans les adresses...</translation>
+        <translation>Rec&amp;hercher dans les adresses...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>Chercher le &amp;suivant</translation>
+        <translation>Rechercher le &amp;suivant</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation>Chercher le &amp;précédent</translation>
+        <translation>Rechercher le &amp;précédent</translation>
     </message>
     <message>
         <source>E&amp;dit Address...</source>
@@ -228,11 +228,11 @@
     </message>
     <message>
         <source>Re&amp;move Address</source>
-        <translation>Suppr&amp;imer l&apos;adresse</translation>
+        <translation>Re&amp;tirer l&apos;adresse</translation>
     </message>
     <message>
         <source>Find Du&amp;plicates...</source>
-        <translation>Chercher les &amp;doublons...</translation>
+        <translation>Rechercher les &amp;doublons...</translation>
     </message>
     <message>
         <source>&amp;Print This Envelope</source>
@@ -307,11 +307,11 @@
     </message>
     <message>
         <source>Remove Address</source>
-        <translation>Supprimer l&apos;adresse</translation>
+        <translation>Retirer l&apos;adresse</translation>
     </message>
     <message>
         <source>Remove Duplicates</source>
-        <translation>Supprimer les doublons</translation>
+        <translation>Retirer les doublons</translation>
     </message>
     <message>
         <source>%1 (1 address)</source>
@@ -841,11 +841,11 @@ Autorisez-la à accepter des travaux dans les paramètres d&apos;impression du s
     <name>DuplicatesDialog</name>
     <message>
         <source>Find Duplicates</source>
-        <translation>Chercher les doublons</translation>
+        <translation>Rechercher les doublons</translation>
     </message>
     <message>
         <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
-        <translation>Ces adresses sont identiques si l&apos;on ignore la casse, les espaces, la ponctuation et les sauts de ligne. OK supprime celles qui sont cochées.</translation>
+        <translation>Ces adresses sont identiques si l&apos;on ignore la casse, les espaces, la ponctuation et les sauts de ligne. OK retire celles qui sont cochées.</translation>
     </message>
     <message>
         <source>Duplicate addresses</source>
@@ -1151,15 +1151,15 @@ Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation>face vers le haut</translation>
+        <translation>face dessus</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation>face vers le bas</translation>
+        <translation>face dessous</translation>
     </message>
     <message>
         <source>Envelopes go in</source>
-        <translation>Insertion des enveloppes</translation>
+        <translation>Enveloppes insérées</translation>
     </message>
     <message>
         <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
@@ -1195,7 +1195,7 @@ Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>Envelopes &amp;go in:</source>
-        <translation>&amp;Insertion des enveloppes :</translation>
+        <translation>Enveloppes &amp;insérées :</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1277,19 +1277,19 @@ Rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face up.</source>
-        <translation>Réglé pour des enveloppes insérées face vers le haut.</translation>
+        <translation>Réglé pour des enveloppes insérées face dessus.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
-        <translation>Si cette impression est sur le côté tourné vers le bas, choisissez « Insertion des enveloppes : face vers le bas ».</translation>
+        <translation>Si cette impression est sur le côté tourné vers le bas, choisissez « Enveloppes insérées face dessous ».</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face down.</source>
-        <translation>Réglé pour des enveloppes insérées face vers le bas.</translation>
+        <translation>Réglé pour des enveloppes insérées face dessous.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
-        <translation>Si cette impression est sur le côté tourné vers le haut, choisissez « Insertion des enveloppes : face vers le haut ».</translation>
+        <translation>Si cette impression est sur le côté tourné vers le haut, choisissez « Enveloppes insérées face dessus ».</translation>
     </message>
 </context>
 <context>
@@ -1334,7 +1334,7 @@ Certains n&apos;ont pas pu être renommés ; Quillon les laisse tels quels et n&
     <name>FindBar</name>
     <message>
         <source>Find in addresses</source>
-        <translation>Chercher dans les adresses</translation>
+        <translation>Rechercher dans les adresses</translation>
     </message>
     <message>
         <source>Not found</source>
@@ -1777,8 +1777,8 @@ Décocher les adresses déjà imprimées, pour que la prochaine impression repre
         <source>Print All was stopped after %1 of %2 envelopes.
 Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
         <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
-        <translation>« Imprimer toutes les adresses cochées » a été arrêté après %1 enveloppes sur %2.
-Décocher les adresses déjà imprimées, pour que la prochaine impression de toutes les adresses cochées reprenne là où elle s&apos;est arrêtée ?</translation>
+        <translation>« Tout imprimer » a été arrêté après %1 enveloppes sur %2.
+Décocher les adresses déjà imprimées, pour que le prochain « Tout imprimer » reprenne là où il s&apos;est arrêté ?</translation>
     </message>
 </context>
 <context>

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Re&amp;move Address</source>
-        <translation>&amp;Elimina indirizzo</translation>
+        <translation>R&amp;imuovi indirizzo</translation>
     </message>
     <message>
         <source>Find Du&amp;plicates...</source>
@@ -307,11 +307,11 @@
     </message>
     <message>
         <source>Remove Address</source>
-        <translation>Elimina indirizzo</translation>
+        <translation>Rimuovi indirizzo</translation>
     </message>
     <message>
         <source>Remove Duplicates</source>
-        <translation>Elimina duplicati</translation>
+        <translation>Rimuovi duplicati</translation>
     </message>
     <message>
         <source>%1 (1 address)</source>
@@ -845,7 +845,7 @@ Fatele accettare lavori nelle impostazioni delle stampanti del sistema e riprova
     </message>
     <message>
         <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
-        <translation>Questi indirizzi sono uguali se si ignorano maiuscole, spazi, punteggiatura e a capo. OK elimina quelli spuntati.</translation>
+        <translation>Questi indirizzi sono uguali se si ignorano maiuscole, spazi, punteggiatura e a capo. OK rimuove quelli spuntati.</translation>
     </message>
     <message>
         <source>Duplicate addresses</source>
@@ -1151,11 +1151,11 @@ Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>face up</source>
-        <translation>a faccia in su</translation>
+        <translation>con il fronte in alto</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation>a faccia in giù</translation>
+        <translation>con il fronte in basso</translation>
     </message>
     <message>
         <source>Envelopes go in</source>
@@ -1277,19 +1277,19 @@ Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face up.</source>
-        <translation>Impostato per buste che entrano a faccia in su.</translation>
+        <translation>Impostato per buste che entrano con il fronte in alto.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
-        <translation>Se questa stampa è sul lato che era rivolto verso il basso, scegliete &quot;Le buste entrano: a faccia in giù&quot;.</translation>
+        <translation>Se questa stampa è sul lato che era rivolto verso il basso, scegliete &quot;Le buste entrano con il fronte in basso&quot;.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face down.</source>
-        <translation>Impostato per buste che entrano a faccia in giù.</translation>
+        <translation>Impostato per buste che entrano con il fronte in basso.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
-        <translation>Se questa stampa è sul lato che era rivolto verso l&apos;alto, scegliete &quot;Le buste entrano: a faccia in su&quot;.</translation>
+        <translation>Se questa stampa è sul lato che era rivolto verso l&apos;alto, scegliete &quot;Le buste entrano con il fronte in alto&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1777,8 +1777,8 @@ Togliere la spunta agli indirizzi già stampati, così che la prossima volta si 
         <source>Print All was stopped after %1 of %2 envelopes.
 Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
         <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
-        <translation>&quot;Stampa tutti gli indirizzi selezionati&quot; è stato interrotto dopo %1 buste su %2.
-Togliere la spunta agli indirizzi già stampati, così che il prossimo &quot;Stampa tutti gli indirizzi selezionati&quot; riprenda da dove si è fermato?</translation>
+        <translation>&quot;Stampa tutti&quot; è stato interrotto dopo %1 buste su %2.
+Togliere la spunta agli indirizzi già stampati, così che il prossimo &quot;Stampa tutti&quot; riprenda da dove si è fermato?</translation>
     </message>
 </context>
 <context>
