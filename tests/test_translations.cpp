@@ -12,7 +12,8 @@ namespace {
 
 struct Message
 {
-    QString context, source, translation;
+    QString context, source;
+    QStringList translations; // one, or each plural form
     bool finished = true;
 };
 
@@ -23,6 +24,7 @@ QList<Message> readCatalogue(const QString &path)
         return {};
     QList<Message> messages;
     QString context;
+    bool numerus = false;
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -31,11 +33,15 @@ QList<Message> readCatalogue(const QString &path)
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
             messages.append({context, {}, {}});
+            numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes";
         } else if (xml.name() == u"source" && !messages.isEmpty()) {
             messages.last().source = xml.readElementText();
         } else if (xml.name() == u"translation" && !messages.isEmpty()) {
             messages.last().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-            messages.last().translation = xml.readElementText();
+            if (!numerus)
+                messages.last().translations << xml.readElementText();
+        } else if (xml.name() == u"numerusform" && !messages.isEmpty()) {
+            messages.last().translations << xml.readElementText();
         }
     }
     return xml.hasError() ? QList<Message>{} : messages;
@@ -74,8 +80,10 @@ private slots:
         QVERIFY(messages.size() > 300);
         QStringList wrong;
         for (const Message &message : messages) {
-            if (!message.finished || message.translation.isEmpty()
-                || shape(message.translation) != shape(message.source))
+            bool inShape = message.finished && !message.translations.isEmpty();
+            for (const QString &translation : message.translations)
+                inShape = inShape && !translation.isEmpty() && shape(translation) == shape(message.source);
+            if (!inShape)
                 wrong << message.context + QStringLiteral(": ") + message.source;
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));

@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>&amp;Weitersuchen</translation>
+        <translation>Weitersuche&amp;n</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
@@ -509,6 +509,10 @@ Beenden, ohne sie zu speichern?</translation>
         <comment>a column&apos;s header, then its first value</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
+        <translation>Nur die ersten %1 der %2 Spalten werden gezeigt; die anderen werden so gelesen, wie sie erkannt wurden, oder gar nicht.</translation>
+    </message>
 </context>
 <context>
     <name>ContactImportFlow</name>
@@ -707,14 +711,6 @@ Nothing was added to the address book.</source>
 Dem Adressbuch wurde nichts hinzugefügt.</translation>
     </message>
     <message>
-        <source>The contacts file %1 could not be read to its end.
-Reading stopped at line %2: %3.
-Nothing was added to the address book.</source>
-        <translation>Die Kontaktdatei %1 konnte nicht bis zum Ende gelesen werden.
-Das Lesen endete in Zeile %2: %3.
-Dem Adressbuch wurde nichts hinzugefügt.</translation>
-    </message>
-    <message>
         <source>The file %1 holds no contacts, so nothing was added to the address book.</source>
         <translation>Die Datei %1 enthält keine Kontakte, daher wurde dem Adressbuch nichts hinzugefügt.</translation>
     </message>
@@ -757,6 +753,25 @@ Die Datei blieb unverändert.</translation>
 Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>the postal code does not look like one of %1</source>
+        <translation>die Postleitzahl passt nicht zu %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) longer than %1 characters were cut to that length.</source>
+        <translation>
+            <numerusform>%n Wert, der länger als %1 Zeichen war, wurde auf diese Länge gekürzt.</numerusform>
+            <numerusform>%n Werte, die länger als %1 Zeichen waren, wurden auf diese Länge gekürzt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1... (%2 more characters)</source>
+        <translation>%1... (%2 weitere Zeichen)</translation>
     </message>
 </context>
 <context>
@@ -808,10 +823,6 @@ Wählen Sie unter Optionen &gt; Umschlag einen anderen Drucker.</translation>
 Let it accept jobs in the system&apos;s printer settings and try again.</source>
         <translation>Der Drucker „%1“ nimmt keine Aufträge an.
 Lassen Sie ihn in den Druckereinstellungen des Systems Aufträge annehmen und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>Quillon cannot read the envelope&apos;s document (%1).</source>
-        <translation>Quillon kann das Dokument des Umschlags nicht lesen (%1).</translation>
     </message>
     <message>
         <source>The print service (CUPS) stopped answering while the envelope was sent. It may not have been printed: look at the printer&apos;s queue before printing it again.</source>
@@ -1698,10 +1709,6 @@ Möchten Sie stattdessen das Quillon-Handbuch lesen, das dem Programm beiliegt?<
         <translation>„%1“ ist keine Datei, die Quillon ersetzen kann.</translation>
     </message>
     <message>
-        <source>Quillon could not read back the document it made (%1).</source>
-        <translation>Quillon konnte das erstellte Dokument nicht wieder einlesen (%1).</translation>
-    </message>
-    <message>
         <source>Quillon could not write &quot;%1&quot;: %2.</source>
         <translation>Quillon konnte „%1“ nicht schreiben: %2.</translation>
     </message>
@@ -1808,16 +1815,12 @@ Die Kreuze der schon gedruckten Adressen entfernen, damit das nächste „Alle d
         <translation>Quillon konnte im Dokument der Umschläge keine neue Seite beginnen.</translation>
     </message>
     <message>
-        <source>Quillon cannot make a temporary folder for the envelope (%1).</source>
-        <translation>Quillon kann keinen temporären Ordner für den Umschlag anlegen (%1).</translation>
+        <source>Quillon cannot start the envelope&apos;s document.</source>
+        <translation>Quillon kann das Dokument des Umschlags nicht beginnen.</translation>
     </message>
     <message>
-        <source>Quillon cannot write the envelope&apos;s document (%1).</source>
-        <translation>Quillon kann das Dokument des Umschlags nicht schreiben (%1).</translation>
-    </message>
-    <message>
-        <source>Quillon could not write the whole envelope document to %1 (is the disk full?).</source>
-        <translation>Quillon konnte das Dokument der Umschläge nicht vollständig nach %1 schreiben (ist der Datenträger voll?).</translation>
+        <source>Quillon could not make the whole envelope document.</source>
+        <translation>Quillon konnte das Dokument der Umschläge nicht vollständig erstellen.</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,66 @@
     </message>
 </context>
 <context>
+    <name>BookEditFlow</name>
+    <message>
+        <source>An address cannot be empty. The entry was not changed.</source>
+        <translation>Una dirección no puede estar vacía. La entrada no se modificó.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Addresses...</source>
+        <translation>&amp;Buscar en las direcciones...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Buscar &amp;anterior</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Address...</source>
+        <translation>&amp;Editar dirección...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Address</source>
+        <translation>&amp;Quitar dirección</translation>
+    </message>
+    <message>
+        <source>Find Du&amp;plicates...</source>
+        <translation>Buscar du&amp;plicados...</translation>
+    </message>
+    <message>
+        <source>&amp;Print This Envelope</source>
+        <translation>&amp;Imprimir este sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>The address book holds no duplicate addresses.</source>
+        <translation>La libreta de direcciones no contiene direcciones duplicadas.</translation>
+    </message>
+</context>
+<context>
     <name>BookFiles</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -217,6 +277,50 @@
     <message>
         <source>the folder %1 does not exist</source>
         <translation>la carpeta %1 no existe</translation>
+    </message>
+</context>
+<context>
+    <name>BookHistory</name>
+    <message>
+        <source>Save Address</source>
+        <translation>Añadir dirección</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Borrar marcadas</translation>
+    </message>
+    <message>
+        <source>Import Addresses</source>
+        <translation>Importar direcciones</translation>
+    </message>
+    <message>
+        <source>Import Addresses from File</source>
+        <translation>Importar direcciones de un archivo</translation>
+    </message>
+    <message>
+        <source>Add Contacts</source>
+        <translation>Añadir contactos</translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation>Editar dirección</translation>
+    </message>
+    <message>
+        <source>Remove Address</source>
+        <translation>Quitar dirección</translation>
+    </message>
+    <message>
+        <source>Remove Duplicates</source>
+        <translation>Quitar duplicados</translation>
+    </message>
+    <message>
+        <source>%1 (1 address)</source>
+        <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
+        <translation>%1 (1 dirección)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 addresses)</source>
+        <translation>%1 (%2 direcciones)</translation>
     </message>
 </context>
 <context>
@@ -404,6 +508,10 @@ Quit without saving them?</source>
         <source>%1 (%2)</source>
         <comment>a column&apos;s header, then its first value</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
+        <translation>Solo se muestran las primeras %1 de las %2 columnas; las demás se leen tal como se reconocieron, o no se leen.</translation>
     </message>
 </context>
 <context>
@@ -603,14 +711,6 @@ Nothing was added to the address book.</source>
 No se añadió nada a la libreta de direcciones.</translation>
     </message>
     <message>
-        <source>The contacts file %1 could not be read to its end.
-Reading stopped at line %2: %3.
-Nothing was added to the address book.</source>
-        <translation>No se pudo leer el archivo de contactos %1 hasta el final.
-La lectura se detuvo en la línea %2: %3.
-No se añadió nada a la libreta de direcciones.</translation>
-    </message>
-    <message>
         <source>The file %1 holds no contacts, so nothing was added to the address book.</source>
         <translation>El archivo %1 no contiene contactos, así que no se añadió nada a la libreta de direcciones.</translation>
     </message>
@@ -653,6 +753,25 @@ Ese archivo se dejó tal como estaba.</translation>
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea sustituirlo?</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>the postal code does not look like one of %1</source>
+        <translation>el código postal no tiene el formato de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) longer than %1 characters were cut to that length.</source>
+        <translation>
+            <numerusform>%n valor de más de %1 caracteres se recortó a esa longitud.</numerusform>
+            <numerusform>%n valores de más de %1 caracteres se recortaron a esa longitud.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1... (%2 more characters)</source>
+        <translation>%1... (%2 caracteres más)</translation>
     </message>
 </context>
 <context>
@@ -706,16 +825,47 @@ Let it accept jobs in the system&apos;s printer settings and try again.</source>
 Haga que acepte trabajos en la configuración de impresoras del sistema y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>Quillon cannot read the envelope&apos;s document (%1).</source>
-        <translation>Quillon no puede leer el documento del sobre (%1).</translation>
-    </message>
-    <message>
         <source>The print service (CUPS) stopped answering while the envelope was sent. It may not have been printed: look at the printer&apos;s queue before printing it again.</source>
         <translation>El servicio de impresión (CUPS) dejó de responder mientras se enviaba el sobre. Puede que no se haya impreso: revise la cola de la impresora antes de volver a imprimirlo.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused: the envelope waits in its queue and prints when the printer is resumed.</source>
         <translation>La impresora «%1» está en pausa: el sobre espera en su cola y se imprimirá cuando se reanude la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
+        <translation>La impresora «%1» no tiene controlador: el servicio de impresión le pasa sin cambios la página del sobre de %2 × %3 mm, y la propia impresora decide en qué papel imprime.</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Buscar duplicados</translation>
+    </message>
+    <message>
+        <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
+        <translation>Estas direcciones son iguales si no se tienen en cuenta mayúsculas, espacios, puntuación ni saltos de línea. Aceptar quita las marcadas.</translation>
+    </message>
+    <message>
+        <source>Duplicate addresses</source>
+        <translation>Direcciones duplicadas</translation>
+    </message>
+    <message>
+        <source>%1 copies</source>
+        <extracomment>%1 is how many entries hold the same address.</extracomment>
+        <translation>%1 copias</translation>
+    </message>
+</context>
+<context>
+    <name>EditAddressDialog</name>
+    <message>
+        <source>Edit Address</source>
+        <translation>Editar dirección</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
     </message>
 </context>
 <context>
@@ -824,6 +974,10 @@ No se imprimió nada.</translation>
     <message>
         <source>Prints: %1. %2</source>
         <translation>Imprime: %1. %2</translation>
+    </message>
+    <message>
+        <source>Printer, tray and size shown</source>
+        <translation>Impresora, bandeja y tamaño mostrados</translation>
     </message>
 </context>
 <context>
@@ -956,28 +1110,12 @@ No se imprimió nada.</translation>
         <translation>&amp;Tamaño:</translation>
     </message>
     <message>
-        <source>&amp;Width (mm):</source>
-        <translation>&amp;Ancho (mm):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (mm):</source>
-        <translation>A&amp;lto (mm):</translation>
-    </message>
-    <message>
         <source>T&amp;ray:</source>
         <translation>Ban&amp;deja:</translation>
     </message>
     <message>
         <source>P&amp;aper type:</source>
         <translation>Tipo de &amp;papel:</translation>
-    </message>
-    <message>
-        <source>Shift &amp;X (mm):</source>
-        <translation>Desplazamiento &amp;X (mm):</translation>
-    </message>
-    <message>
-        <source>Shift &amp;Y (mm):</source>
-        <translation>Desplazamiento &amp;Y (mm):</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
@@ -1025,11 +1163,11 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
-        <translation>La cara en la que imprime la impresora, tal como el sobre está en la bandeja; el sobre de prueba indica cuál</translation>
+        <translation>El lado en el que imprime la impresora según cómo está el sobre en la bandeja; el sobre de prueba indica cuál</translation>
     </message>
     <message>
         <source>P&amp;lace the To Address for this size</source>
-        <translation>Co&amp;locar la dirección del destinatario para este tamaño</translation>
+        <translation>C&amp;olocar la dirección del destinatario para este tamaño</translation>
     </message>
     <message>
         <source>Place the To Address for this size</source>
@@ -1037,7 +1175,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
-        <translation>Ajusta los desplazamientos de la dirección del destinatario para que el bloque empiece en la zona de dirección del sobre</translation>
+        <translation>Ajusta los desplazamientos de la dirección del destinatario para que el bloque empiece en la zona de la dirección del sobre</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
@@ -1045,7 +1183,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>Altu&amp;ra:</translation>
+        <translation>A&amp;lto:</translation>
     </message>
     <message>
         <source>Shift &amp;X:</source>
@@ -1057,7 +1195,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>Envelopes &amp;go in:</source>
-        <translation>Los s&amp;obres entran:</translation>
+        <translation>Los sobres e&amp;ntran:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1131,11 +1269,11 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>The side to be addressed faces up.</source>
-        <translation>La cara que lleva la dirección queda hacia arriba.</translation>
+        <translation>El lado que lleva la dirección queda boca arriba.</translation>
     </message>
     <message>
         <source>The side to be addressed faces down.</source>
-        <translation>La cara que lleva la dirección queda hacia abajo.</translation>
+        <translation>El lado que lleva la dirección queda boca abajo.</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face up.</source>
@@ -1143,7 +1281,7 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
-        <translation>Si esta impresión está en la cara que quedaba hacia abajo, elija «Los sobres entran boca abajo».</translation>
+        <translation>Si esta impresión está en el lado que quedaba boca abajo, elija «Los sobres entran boca abajo».</translation>
     </message>
     <message>
         <source>Set up for envelopes going in face down.</source>
@@ -1151,7 +1289,18 @@ No se imprimió nada.</translation>
     </message>
     <message>
         <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
-        <translation>Si esta impresión está en la cara que quedaba hacia arriba, elija «Los sobres entran boca arriba».</translation>
+        <translation>Si esta impresión está en el lado que quedaba boca arriba, elija «Los sobres entran boca arriba».</translation>
+    </message>
+</context>
+<context>
+    <name>FeedPicture</name>
+    <message>
+        <source>How the envelope goes into the printer</source>
+        <translation>Cómo entra el sobre en la impresora</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Impresora</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1328,17 @@ Los valores dañados se guardaron junto a los demás, en:
 Some could not be renamed; Quillon leaves them as they are and will not save those settings in this run.</source>
         <translation>
 Algunos no se pudieron renombrar; Quillon los deja como están y no guardará esos valores en esta sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in addresses</source>
+        <translation>Buscar en las direcciones</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
     </message>
 </context>
 <context>
@@ -1535,14 +1695,18 @@ Do you want to read the Quillon Manual, which comes with the program, instead?</
     </message>
 </context>
 <context>
+    <name>MillimetreBox</name>
+    <message>
+        <source> mm</source>
+        <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
     <name>PdfSaveTarget</name>
     <message>
         <source>&quot;%1&quot; is not a file that Quillon can replace.</source>
         <translation>«%1» no es un archivo que Quillon pueda sustituir.</translation>
-    </message>
-    <message>
-        <source>Quillon could not read back the document it made (%1).</source>
-        <translation>Quillon no pudo volver a leer el documento que creó (%1).</translation>
     </message>
     <message>
         <source>Quillon could not write &quot;%1&quot;: %2.</source>
@@ -1609,6 +1773,13 @@ Untick the addresses already printed, so that the next Print All goes on from &q
 Sobres impresos antes: %3 de %4.
 ¿Desmarcar las direcciones ya impresas, para que la próxima vez se continúe desde «%1»?</translation>
     </message>
+    <message>
+        <source>Print All was stopped after %1 of %2 envelopes.
+Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
+        <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
+        <translation>«Imprimir todas» se detuvo después de %1 de %2 sobres.
+¿Desmarcar las direcciones ya impresas, para que el próximo «Imprimir todas» continúe donde se detuvo?</translation>
+    </message>
 </context>
 <context>
     <name>PrintProgress</name>
@@ -1644,16 +1815,39 @@ Sobres impresos antes: %3 de %4.
         <translation>Quillon no pudo empezar una página nueva del documento de los sobres.</translation>
     </message>
     <message>
-        <source>Quillon cannot make a temporary folder for the envelope (%1).</source>
-        <translation>Quillon no puede crear una carpeta temporal para el sobre (%1).</translation>
+        <source>Quillon cannot start the envelope&apos;s document.</source>
+        <translation>Quillon no puede empezar el documento del sobre.</translation>
     </message>
     <message>
-        <source>Quillon cannot write the envelope&apos;s document (%1).</source>
-        <translation>Quillon no puede escribir el documento del sobre (%1).</translation>
+        <source>Quillon could not make the whole envelope document.</source>
+        <translation>Quillon no pudo crear el documento completo de los sobres.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupHeading</name>
+    <message>
+        <source>printer&apos;s choice</source>
+        <translation>elección de la impresora</translation>
     </message>
     <message>
-        <source>Quillon could not write the whole envelope document to %1 (is the disk full?).</source>
-        <translation>Quillon no pudo escribir todo el documento del sobre en %1 (¿está lleno el disco?).</translation>
+        <source>system default printer</source>
+        <translation>impresora predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>%1 (system default)</source>
+        <translation>%1 (predeterminada del sistema)</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personalizado</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 mm</source>
+        <translation>%1, %2 × %3 mm</translation>
+    </message>
+    <message>
+        <source>Printer: %1 · Tray: %2 · Size: %3</source>
+        <translation>Impresora: %1 · Bandeja: %2 · Tamaño: %3</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,66 @@
     </message>
 </context>
 <context>
+    <name>BookEditFlow</name>
+    <message>
+        <source>An address cannot be empty. The entry was not changed.</source>
+        <translation>Une adresse ne peut pas être vide. L&apos;entrée n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Addresses...</source>
+        <translation>Rec&amp;hercher dans les adresses...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Rechercher le &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Rechercher le &amp;précédent</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Address...</source>
+        <translation>&amp;Modifier l&apos;adresse...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Address</source>
+        <translation>Re&amp;tirer l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Find Du&amp;plicates...</source>
+        <translation>Rechercher les &amp;doublons...</translation>
+    </message>
+    <message>
+        <source>&amp;Print This Envelope</source>
+        <translation>Imprimer cette &amp;enveloppe</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>The address book holds no duplicate addresses.</source>
+        <translation>Le carnet d&apos;adresses ne contient aucune adresse en double.</translation>
+    </message>
+</context>
+<context>
     <name>BookFiles</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -217,6 +277,50 @@
     <message>
         <source>the folder %1 does not exist</source>
         <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>BookHistory</name>
+    <message>
+        <source>Save Address</source>
+        <translation>Garder l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Retirer les cochées</translation>
+    </message>
+    <message>
+        <source>Import Addresses</source>
+        <translation>Importer les adresses</translation>
+    </message>
+    <message>
+        <source>Import Addresses from File</source>
+        <translation>Importer des adresses depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Add Contacts</source>
+        <translation>Ajouter des contacts</translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation>Modifier l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Remove Address</source>
+        <translation>Retirer l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Remove Duplicates</source>
+        <translation>Retirer les doublons</translation>
+    </message>
+    <message>
+        <source>%1 (1 address)</source>
+        <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
+        <translation>%1 (1 adresse)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 addresses)</source>
+        <translation>%1 (%2 adresses)</translation>
     </message>
 </context>
 <context>
@@ -404,6 +508,10 @@ Quitter sans les enregistrer ?</translation>
         <source>%1 (%2)</source>
         <comment>a column&apos;s header, then its first value</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
+        <translation>Seules les %1 premières des %2 colonnes sont affichées ; les autres sont lues telles qu&apos;elles ont été reconnues, ou pas du tout.</translation>
     </message>
 </context>
 <context>
@@ -603,14 +711,6 @@ Nothing was added to the address book.</source>
 Rien n&apos;a été ajouté au carnet d&apos;adresses.</translation>
     </message>
     <message>
-        <source>The contacts file %1 could not be read to its end.
-Reading stopped at line %2: %3.
-Nothing was added to the address book.</source>
-        <translation>Le fichier de contacts %1 n&apos;a pas pu être lu jusqu&apos;au bout.
-La lecture s&apos;est arrêtée à la ligne %2 : %3.
-Rien n&apos;a été ajouté au carnet d&apos;adresses.</translation>
-    </message>
-    <message>
         <source>The file %1 holds no contacts, so nothing was added to the address book.</source>
         <translation>Le fichier %1 ne contient aucun contact, donc rien n&apos;a été ajouté au carnet d&apos;adresses.</translation>
     </message>
@@ -653,6 +753,25 @@ Ce fichier est resté tel quel.</translation>
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>the postal code does not look like one of %1</source>
+        <translation>le code postal ne ressemble pas à un code de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) longer than %1 characters were cut to that length.</source>
+        <translation>
+            <numerusform>%n valeur plus longue que %1 caractères a été coupée à cette longueur.</numerusform>
+            <numerusform>%n valeurs plus longues que %1 caractères ont été coupées à cette longueur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1... (%2 more characters)</source>
+        <translation>%1... (%2 caractères de plus)</translation>
     </message>
 </context>
 <context>
@@ -706,16 +825,47 @@ Let it accept jobs in the system&apos;s printer settings and try again.</source>
 Autorisez-la à accepter des travaux dans les paramètres d&apos;impression du système et réessayez.</translation>
     </message>
     <message>
-        <source>Quillon cannot read the envelope&apos;s document (%1).</source>
-        <translation>Quillon ne peut pas lire le document de l&apos;enveloppe (%1).</translation>
-    </message>
-    <message>
         <source>The print service (CUPS) stopped answering while the envelope was sent. It may not have been printed: look at the printer&apos;s queue before printing it again.</source>
         <translation>Le service d&apos;impression (CUPS) a cessé de répondre pendant l&apos;envoi de l&apos;enveloppe. Elle n&apos;a peut-être pas été imprimée : regardez la file d&apos;attente de l&apos;imprimante avant de l&apos;imprimer de nouveau.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused: the envelope waits in its queue and prints when the printer is resumed.</source>
         <translation>L&apos;imprimante « %1 » est en pause : l&apos;enveloppe attend dans sa file d&apos;attente et sera imprimée quand l&apos;imprimante reprendra.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas de pilote : le service d&apos;impression lui transmet telle quelle la page de l&apos;enveloppe de %2 × %3 mm, et l&apos;imprimante décide elle-même sur quel papier elle imprime.</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Rechercher les doublons</translation>
+    </message>
+    <message>
+        <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
+        <translation>Ces adresses sont identiques si l&apos;on ignore la casse, les espaces, la ponctuation et les sauts de ligne. OK retire celles qui sont cochées.</translation>
+    </message>
+    <message>
+        <source>Duplicate addresses</source>
+        <translation>Adresses en double</translation>
+    </message>
+    <message>
+        <source>%1 copies</source>
+        <extracomment>%1 is how many entries hold the same address.</extracomment>
+        <translation>%1 exemplaires</translation>
+    </message>
+</context>
+<context>
+    <name>EditAddressDialog</name>
+    <message>
+        <source>Edit Address</source>
+        <translation>Modifier l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
@@ -824,6 +974,10 @@ Rien n&apos;a été imprimé.</translation>
     <message>
         <source>Prints: %1. %2</source>
         <translation>Imprime : %1. %2</translation>
+    </message>
+    <message>
+        <source>Printer, tray and size shown</source>
+        <translation>Imprimante, bac et format affichés</translation>
     </message>
 </context>
 <context>
@@ -956,28 +1110,12 @@ Rien n&apos;a été imprimé.</translation>
         <translation>&amp;Dimensions :</translation>
     </message>
     <message>
-        <source>&amp;Width (mm):</source>
-        <translation>&amp;Largeur (mm) :</translation>
-    </message>
-    <message>
-        <source>&amp;Height (mm):</source>
-        <translation>&amp;Hauteur (mm) :</translation>
-    </message>
-    <message>
         <source>T&amp;ray:</source>
         <translation>&amp;Bac :</translation>
     </message>
     <message>
         <source>P&amp;aper type:</source>
         <translation>Type de &amp;papier :</translation>
-    </message>
-    <message>
-        <source>Shift &amp;X (mm):</source>
-        <translation>Décalage &amp;X (mm) :</translation>
-    </message>
-    <message>
-        <source>Shift &amp;Y (mm):</source>
-        <translation>Décalage &amp;Y (mm) :</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
@@ -1010,6 +1148,58 @@ Rien n&apos;a été imprimé.</translation>
     <message>
         <source>%1 (not offered by this printer)</source>
         <translation>%1 (non proposé par cette imprimante)</translation>
+    </message>
+    <message>
+        <source>face up</source>
+        <translation>face dessus</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>face dessous</translation>
+    </message>
+    <message>
+        <source>Envelopes go in</source>
+        <translation>Enveloppes insérées</translation>
+    </message>
+    <message>
+        <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
+        <translation>Le côté sur lequel l&apos;imprimante imprime, selon la position de l&apos;enveloppe dans le bac ; l&apos;enveloppe de test indique lequel</translation>
+    </message>
+    <message>
+        <source>P&amp;lace the To Address for this size</source>
+        <translation>Pla&amp;cer l&apos;adresse du destinataire pour ce format</translation>
+    </message>
+    <message>
+        <source>Place the To Address for this size</source>
+        <translation>Placer l&apos;adresse du destinataire pour ce format</translation>
+    </message>
+    <message>
+        <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
+        <translation>Règle les décalages de l&apos;adresse du destinataire pour que le bloc commence dans la zone d&apos;adresse de l&apos;enveloppe</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source>Shift &amp;X:</source>
+        <translation>Décalage &amp;X :</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Y:</source>
+        <translation>Décalage &amp;Y :</translation>
+    </message>
+    <message>
+        <source>Envelopes &amp;go in:</source>
+        <translation>Enveloppes &amp;insérées :</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1267,41 @@ Rien n&apos;a été imprimé.</translation>
         <source>This printer turns the page a quarter turn counter-clockwise.</source>
         <translation>Cette imprimante tourne la page d&apos;un quart de tour dans le sens antihoraire.</translation>
     </message>
+    <message>
+        <source>The side to be addressed faces up.</source>
+        <translation>Le côté à adresser est tourné vers le haut.</translation>
+    </message>
+    <message>
+        <source>The side to be addressed faces down.</source>
+        <translation>Le côté à adresser est tourné vers le bas.</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face up.</source>
+        <translation>Réglé pour des enveloppes insérées face dessus.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
+        <translation>Si cette impression est sur le côté tourné vers le bas, choisissez « Enveloppes insérées face dessous ».</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face down.</source>
+        <translation>Réglé pour des enveloppes insérées face dessous.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
+        <translation>Si cette impression est sur le côté tourné vers le haut, choisissez « Enveloppes insérées face dessus ».</translation>
+    </message>
+</context>
+<context>
+    <name>FeedPicture</name>
+    <message>
+        <source>How the envelope goes into the printer</source>
+        <translation>Comment l&apos;enveloppe entre dans l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
 </context>
 <context>
     <name>FileSettingsBackend</name>
@@ -1103,6 +1328,17 @@ Les valeurs endommagées ont été gardées à côté des autres, dans :
 Some could not be renamed; Quillon leaves them as they are and will not save those settings in this run.</source>
         <translation>
 Certains n&apos;ont pas pu être renommés ; Quillon les laisse tels quels et n&apos;enregistrera pas ces réglages pendant cette session.</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in addresses</source>
+        <translation>Rechercher dans les adresses</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
@@ -1459,14 +1695,18 @@ Voulez-vous plutôt lire le manuel de Quillon, fourni avec le programme ?</trans
     </message>
 </context>
 <context>
+    <name>MillimetreBox</name>
+    <message>
+        <source> mm</source>
+        <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
     <name>PdfSaveTarget</name>
     <message>
         <source>&quot;%1&quot; is not a file that Quillon can replace.</source>
         <translation>« %1 » n&apos;est pas un fichier que Quillon peut remplacer.</translation>
-    </message>
-    <message>
-        <source>Quillon could not read back the document it made (%1).</source>
-        <translation>Quillon n&apos;a pas pu relire le document qu&apos;il a créé (%1).</translation>
     </message>
     <message>
         <source>Quillon could not write &quot;%1&quot;: %2.</source>
@@ -1533,6 +1773,13 @@ Untick the addresses already printed, so that the next Print All goes on from &q
 Enveloppes imprimées avant elle : %3 sur %4.
 Décocher les adresses déjà imprimées, pour que la prochaine impression reprenne à « %1 » ?</translation>
     </message>
+    <message>
+        <source>Print All was stopped after %1 of %2 envelopes.
+Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
+        <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
+        <translation>« Tout imprimer » a été arrêté après %1 enveloppes sur %2.
+Décocher les adresses déjà imprimées, pour que le prochain « Tout imprimer » reprenne là où il s&apos;est arrêté ?</translation>
+    </message>
 </context>
 <context>
     <name>PrintProgress</name>
@@ -1568,16 +1815,39 @@ Décocher les adresses déjà imprimées, pour que la prochaine impression repre
         <translation>Quillon n&apos;a pas pu commencer une nouvelle page du document des enveloppes.</translation>
     </message>
     <message>
-        <source>Quillon cannot make a temporary folder for the envelope (%1).</source>
-        <translation>Quillon ne peut pas créer de dossier temporaire pour l&apos;enveloppe (%1).</translation>
+        <source>Quillon cannot start the envelope&apos;s document.</source>
+        <translation>Quillon ne peut pas commencer le document de l&apos;enveloppe.</translation>
     </message>
     <message>
-        <source>Quillon cannot write the envelope&apos;s document (%1).</source>
-        <translation>Quillon ne peut pas écrire le document de l&apos;enveloppe (%1).</translation>
+        <source>Quillon could not make the whole envelope document.</source>
+        <translation>Quillon n&apos;a pas pu créer tout le document des enveloppes.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupHeading</name>
+    <message>
+        <source>printer&apos;s choice</source>
+        <translation>choix de l&apos;imprimante</translation>
     </message>
     <message>
-        <source>Quillon could not write the whole envelope document to %1 (is the disk full?).</source>
-        <translation>Quillon n&apos;a pas pu écrire tout le document de l&apos;enveloppe dans %1 (le disque est-il plein ?).</translation>
+        <source>system default printer</source>
+        <translation>imprimante par défaut du système</translation>
+    </message>
+    <message>
+        <source>%1 (system default)</source>
+        <translation>%1 (par défaut du système)</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personnalisé</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 mm</source>
+        <translation>%1, %2 × %3 mm</translation>
+    </message>
+    <message>
+        <source>Printer: %1 · Tray: %2 · Size: %3</source>
+        <translation>Imprimante : %1 · Bac : %2 · Format : %3</translation>
     </message>
 </context>
 <context>

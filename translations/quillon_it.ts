@@ -193,6 +193,66 @@
     </message>
 </context>
 <context>
+    <name>BookEditFlow</name>
+    <message>
+        <source>An address cannot be empty. The entry was not changed.</source>
+        <translation>Un indirizzo non può essere vuoto. La voce non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Addresses...</source>
+        <translation>&amp;Trova negli indirizzi...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Trova &amp;successivo</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Trova &amp;precedente</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Address...</source>
+        <translation>&amp;Modifica indirizzo...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Address</source>
+        <translation>R&amp;imuovi indirizzo</translation>
+    </message>
+    <message>
+        <source>Find Du&amp;plicates...</source>
+        <translation>Trova &amp;duplicati...</translation>
+    </message>
+    <message>
+        <source>&amp;Print This Envelope</source>
+        <translation>&amp;Stampa questa busta</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <extracomment>%1 names what the undo changes back: &quot;Clear Selected (3 addresses)&quot;.</extracomment>
+        <translation>&amp;Annulla: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>The address book holds no duplicate addresses.</source>
+        <translation>La rubrica non contiene indirizzi duplicati.</translation>
+    </message>
+</context>
+<context>
     <name>BookFiles</name>
     <message>
         <source>it is a folder, not a file</source>
@@ -217,6 +277,50 @@
     <message>
         <source>the folder %1 does not exist</source>
         <translation>la cartella %1 non esiste</translation>
+    </message>
+</context>
+<context>
+    <name>BookHistory</name>
+    <message>
+        <source>Save Address</source>
+        <translation>Salva indirizzo</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Elimina selezionati</translation>
+    </message>
+    <message>
+        <source>Import Addresses</source>
+        <translation>Importa indirizzi</translation>
+    </message>
+    <message>
+        <source>Import Addresses from File</source>
+        <translation>Importa indirizzi da file</translation>
+    </message>
+    <message>
+        <source>Add Contacts</source>
+        <translation>Aggiungi contatti</translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation>Modifica indirizzo</translation>
+    </message>
+    <message>
+        <source>Remove Address</source>
+        <translation>Rimuovi indirizzo</translation>
+    </message>
+    <message>
+        <source>Remove Duplicates</source>
+        <translation>Rimuovi duplicati</translation>
+    </message>
+    <message>
+        <source>%1 (1 address)</source>
+        <extracomment>%1 is a command such as &quot;Clear Selected&quot;.</extracomment>
+        <translation>%1 (1 indirizzo)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 addresses)</source>
+        <translation>%1 (%2 indirizzi)</translation>
     </message>
 </context>
 <context>
@@ -404,6 +508,10 @@ Uscire senza salvarle?</translation>
         <source>%1 (%2)</source>
         <comment>a column&apos;s header, then its first value</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Only the first %1 of the %2 columns are shown; the others are read as they were recognised, or not at all.</source>
+        <translation>Sono mostrate solo le prime %1 delle %2 colonne; le altre vengono lette come sono state riconosciute, oppure non vengono lette.</translation>
     </message>
 </context>
 <context>
@@ -603,14 +711,6 @@ Nothing was added to the address book.</source>
 Non è stato aggiunto nulla alla rubrica.</translation>
     </message>
     <message>
-        <source>The contacts file %1 could not be read to its end.
-Reading stopped at line %2: %3.
-Nothing was added to the address book.</source>
-        <translation>Non è stato possibile leggere il file dei contatti %1 fino alla fine.
-La lettura si è fermata alla riga %2: %3.
-Non è stato aggiunto nulla alla rubrica.</translation>
-    </message>
-    <message>
         <source>The file %1 holds no contacts, so nothing was added to the address book.</source>
         <translation>Il file %1 non contiene contatti, quindi non è stato aggiunto nulla alla rubrica.</translation>
     </message>
@@ -653,6 +753,25 @@ Quel file è rimasto com&apos;era.</translation>
 Do you want to replace it?</source>
         <translation>%1 esiste già.
 Volete sostituirlo?</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>the postal code does not look like one of %1</source>
+        <translation>il codice postale non ha il formato di %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) longer than %1 characters were cut to that length.</source>
+        <translation>
+            <numerusform>%n valore più lungo di %1 caratteri è stato troncato a quella lunghezza.</numerusform>
+            <numerusform>%n valori più lunghi di %1 caratteri sono stati troncati a quella lunghezza.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1... (%2 more characters)</source>
+        <translation>%1... (altri %2 caratteri)</translation>
     </message>
 </context>
 <context>
@@ -706,16 +825,47 @@ Let it accept jobs in the system&apos;s printer settings and try again.</source>
 Fatele accettare lavori nelle impostazioni delle stampanti del sistema e riprovate.</translation>
     </message>
     <message>
-        <source>Quillon cannot read the envelope&apos;s document (%1).</source>
-        <translation>Quillon non riesce a leggere il documento della busta (%1).</translation>
-    </message>
-    <message>
         <source>The print service (CUPS) stopped answering while the envelope was sent. It may not have been printed: look at the printer&apos;s queue before printing it again.</source>
         <translation>Il servizio di stampa (CUPS) ha smesso di rispondere durante l&apos;invio della busta. Potrebbe non essere stata stampata: controllate la coda della stampante prima di stamparla di nuovo.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is paused: the envelope waits in its queue and prints when the printer is resumed.</source>
         <translation>La stampante &quot;%1&quot; è in pausa: la busta attende nella sua coda e verrà stampata quando la stampante riprenderà.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; has no driver: the print service passes the envelope&apos;s page of %2 × %3 mm to it unchanged, and the printer itself decides what paper it prints on.</source>
+        <translation>La stampante &quot;%1&quot; non ha un driver: il servizio di stampa le passa invariata la pagina della busta di %2 × %3 mm, e la stampante stessa decide su quale carta stampare.</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Trova duplicati</translation>
+    </message>
+    <message>
+        <source>These addresses are the same when case, spaces, punctuation and line breaks are ignored. OK removes the ticked ones.</source>
+        <translation>Questi indirizzi sono uguali se si ignorano maiuscole, spazi, punteggiatura e a capo. OK rimuove quelli spuntati.</translation>
+    </message>
+    <message>
+        <source>Duplicate addresses</source>
+        <translation>Indirizzi duplicati</translation>
+    </message>
+    <message>
+        <source>%1 copies</source>
+        <extracomment>%1 is how many entries hold the same address.</extracomment>
+        <translation>%1 copie</translation>
+    </message>
+</context>
+<context>
+    <name>EditAddressDialog</name>
+    <message>
+        <source>Edit Address</source>
+        <translation>Modifica indirizzo</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
     </message>
 </context>
 <context>
@@ -824,6 +974,10 @@ Non è stato stampato nulla.</translation>
     <message>
         <source>Prints: %1. %2</source>
         <translation>Stampa: %1. %2</translation>
+    </message>
+    <message>
+        <source>Printer, tray and size shown</source>
+        <translation>Stampante, cassetto e formato mostrati</translation>
     </message>
 </context>
 <context>
@@ -956,28 +1110,12 @@ Non è stato stampato nulla.</translation>
         <translation>&amp;Formato:</translation>
     </message>
     <message>
-        <source>&amp;Width (mm):</source>
-        <translation>&amp;Larghezza (mm):</translation>
-    </message>
-    <message>
-        <source>&amp;Height (mm):</source>
-        <translation>Alte&amp;zza (mm):</translation>
-    </message>
-    <message>
         <source>T&amp;ray:</source>
         <translation>Cass&amp;etto:</translation>
     </message>
     <message>
         <source>P&amp;aper type:</source>
         <translation>Tipo &amp;di carta:</translation>
-    </message>
-    <message>
-        <source>Shift &amp;X (mm):</source>
-        <translation>Spostamento &amp;X (mm):</translation>
-    </message>
-    <message>
-        <source>Shift &amp;Y (mm):</source>
-        <translation>Spostamento &amp;Y (mm):</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
@@ -1010,6 +1148,58 @@ Non è stato stampato nulla.</translation>
     <message>
         <source>%1 (not offered by this printer)</source>
         <translation>%1 (non offerto da questa stampante)</translation>
+    </message>
+    <message>
+        <source>face up</source>
+        <translation>con il fronte in alto</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>con il fronte in basso</translation>
+    </message>
+    <message>
+        <source>Envelopes go in</source>
+        <translation>Le buste entrano</translation>
+    </message>
+    <message>
+        <source>The side the printer prints on as the envelope lies in the tray; the test envelope tells which</source>
+        <translation>Il lato su cui stampa la stampante a seconda di come la busta sta nel cassetto; la busta di prova indica quale</translation>
+    </message>
+    <message>
+        <source>P&amp;lace the To Address for this size</source>
+        <translation>P&amp;osiziona l&apos;indirizzo del destinatario per questo formato</translation>
+    </message>
+    <message>
+        <source>Place the To Address for this size</source>
+        <translation>Posiziona l&apos;indirizzo del destinatario per questo formato</translation>
+    </message>
+    <message>
+        <source>Sets the To Address offsets so that the block starts in the envelope&apos;s address zone</source>
+        <translation>Imposta gli spostamenti dell&apos;indirizzo del destinatario in modo che il blocco inizi nella zona dell&apos;indirizzo della busta</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Larghezza:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>Alte&amp;zza:</translation>
+    </message>
+    <message>
+        <source>Shift &amp;X:</source>
+        <translation>Spostamento &amp;X:</translation>
+    </message>
+    <message>
+        <source>Shift &amp;Y:</source>
+        <translation>Spostamento &amp;Y:</translation>
+    </message>
+    <message>
+        <source>Envelopes &amp;go in:</source>
+        <translation>Le buste e&amp;ntrano:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1267,41 @@ Non è stato stampato nulla.</translation>
         <source>This printer turns the page a quarter turn counter-clockwise.</source>
         <translation>Questa stampante ruota la pagina di un quarto di giro in senso antiorario.</translation>
     </message>
+    <message>
+        <source>The side to be addressed faces up.</source>
+        <translation>Il lato da indirizzare è rivolto verso l&apos;alto.</translation>
+    </message>
+    <message>
+        <source>The side to be addressed faces down.</source>
+        <translation>Il lato da indirizzare è rivolto verso il basso.</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face up.</source>
+        <translation>Impostato per buste che entrano con il fronte in alto.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced down, choose &quot;Envelopes go in face down&quot;.</source>
+        <translation>Se questa stampa è sul lato che era rivolto verso il basso, scegliete &quot;Le buste entrano con il fronte in basso&quot;.</translation>
+    </message>
+    <message>
+        <source>Set up for envelopes going in face down.</source>
+        <translation>Impostato per buste che entrano con il fronte in basso.</translation>
+    </message>
+    <message>
+        <source>If this print is on the side that faced up, choose &quot;Envelopes go in face up&quot;.</source>
+        <translation>Se questa stampa è sul lato che era rivolto verso l&apos;alto, scegliete &quot;Le buste entrano con il fronte in alto&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedPicture</name>
+    <message>
+        <source>How the envelope goes into the printer</source>
+        <translation>Come la busta entra nella stampante</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Stampante</translation>
+    </message>
 </context>
 <context>
     <name>FileSettingsBackend</name>
@@ -1103,6 +1328,17 @@ I valori danneggiati sono stati conservati accanto agli altri, in:
 Some could not be renamed; Quillon leaves them as they are and will not save those settings in this run.</source>
         <translation>
 Alcune non è stato possibile rinominarle; Quillon le lascia come sono e in questa sessione non salverà quelle impostazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find in addresses</source>
+        <translation>Trova negli indirizzi</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Non trovato</translation>
     </message>
 </context>
 <context>
@@ -1459,14 +1695,18 @@ Volete leggere invece il manuale di Quillon, fornito con il programma?</translat
     </message>
 </context>
 <context>
+    <name>MillimetreBox</name>
+    <message>
+        <source> mm</source>
+        <extracomment>The unit after a length in the envelope set-up, with its space.</extracomment>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
     <name>PdfSaveTarget</name>
     <message>
         <source>&quot;%1&quot; is not a file that Quillon can replace.</source>
         <translation>&quot;%1&quot; non è un file che Quillon possa sostituire.</translation>
-    </message>
-    <message>
-        <source>Quillon could not read back the document it made (%1).</source>
-        <translation>Quillon non è riuscito a rileggere il documento che ha creato (%1).</translation>
     </message>
     <message>
         <source>Quillon could not write &quot;%1&quot;: %2.</source>
@@ -1533,6 +1773,13 @@ Untick the addresses already printed, so that the next Print All goes on from &q
 Buste stampate prima: %3 di %4.
 Togliere la spunta agli indirizzi già stampati, così che la prossima volta si riprenda da &quot;%1&quot;?</translation>
     </message>
+    <message>
+        <source>Print All was stopped after %1 of %2 envelopes.
+Untick the addresses already printed, so that the next Print All goes on from where it stopped?</source>
+        <extracomment>%1 of %2 is how many envelopes went out before the user stopped the run.</extracomment>
+        <translation>&quot;Stampa tutti&quot; è stato interrotto dopo %1 buste su %2.
+Togliere la spunta agli indirizzi già stampati, così che il prossimo &quot;Stampa tutti&quot; riprenda da dove si è fermato?</translation>
+    </message>
 </context>
 <context>
     <name>PrintProgress</name>
@@ -1568,16 +1815,39 @@ Togliere la spunta agli indirizzi già stampati, così che la prossima volta si 
         <translation>Quillon non è riuscito a iniziare una nuova pagina del documento delle buste.</translation>
     </message>
     <message>
-        <source>Quillon cannot make a temporary folder for the envelope (%1).</source>
-        <translation>Quillon non riesce a creare una cartella temporanea per la busta (%1).</translation>
+        <source>Quillon cannot start the envelope&apos;s document.</source>
+        <translation>Quillon non riesce a iniziare il documento della busta.</translation>
     </message>
     <message>
-        <source>Quillon cannot write the envelope&apos;s document (%1).</source>
-        <translation>Quillon non riesce a scrivere il documento della busta (%1).</translation>
+        <source>Quillon could not make the whole envelope document.</source>
+        <translation>Quillon non è riuscito a creare l&apos;intero documento delle buste.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupHeading</name>
+    <message>
+        <source>printer&apos;s choice</source>
+        <translation>scelta della stampante</translation>
     </message>
     <message>
-        <source>Quillon could not write the whole envelope document to %1 (is the disk full?).</source>
-        <translation>Quillon non è riuscito a scrivere tutto il documento della busta in %1 (il disco è pieno?).</translation>
+        <source>system default printer</source>
+        <translation>stampante predefinita del sistema</translation>
+    </message>
+    <message>
+        <source>%1 (system default)</source>
+        <translation>%1 (predefinita del sistema)</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personalizzato</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 mm</source>
+        <translation>%1, %2 × %3 mm</translation>
+    </message>
+    <message>
+        <source>Printer: %1 · Tray: %2 · Size: %3</source>
+        <translation>Stampante: %1 · Cassetto: %2 · Formato: %3</translation>
     </message>
 </context>
 <context>
