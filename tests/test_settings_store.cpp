@@ -63,39 +63,20 @@ private slots:
         QTest::addColumn<QString>("name"); // below the application's folder
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("after");
-        QTest::newRow("notes beside the store") << "notes.txt"
-                                                << "file"
-                                                << "kept";
-        QTest::newRow("a copy beside the values") << "Settings/toaddress.bak"
-                                                  << "file"
-                                                  << "kept";
-        QTest::newRow("a book in a folder of the user's") << "my backups/AddData.txt"
-                                                          << "file"
-                                                          << "kept";
-        QTest::newRow("a name like ours, one letter short") << "Settings/toaddress.quillon-tmp-Ab3dE"
-                                                            << "file"
-                                                            << "kept";
-        QTest::newRow("a temporary file of ours that nothing holds") << "Settings/toaddress.quillon-tmp-Ab3dE9"
-                                                                     << "file"
-                                                                     << "removed";
-        QTest::newRow("what a cut-short restore left") << "../.Quillon 2.1 Tarvik.deleting-1700000000000"
-                                                       << "folder"
-                                                       << "removed";
-        QTest::newRow("a value that is not ours") << "Settings/toaddress"
-                                                  << "file"
-                                                  << "set aside";
-        QTest::newRow("a named pipe as a value") << "Settings/toaddress"
-                                                 << "pipe"
-                                                 << "set aside";
-        QTest::newRow("a link to a device as a value") << "Settings/toaddress"
-                                                       << "device link"
-                                                       << "set aside";
-        QTest::newRow("a sparse value above the bound") << "Settings/toaddress"
-                                                        << "sparse"
-                                                        << "set aside";
-        QTest::newRow("a folder named as a value") << "Settings/toaddress"
-                                                   << "folder"
-                                                   << "set aside";
+        const auto row = [](const char *name, const char *a, const char *b, const char *c) {
+            QTest::newRow(name) << QString(a) << QString(b) << QString(c);
+        };
+        row("notes beside the store", "notes.txt", "file", "kept");
+        row("a copy beside the values", "Settings/toaddress.bak", "file", "kept");
+        row("a book in a folder of the user's", "my backups/AddData.txt", "file", "kept");
+        row("a name like ours, one letter short", "Settings/toaddress.quillon-tmp-Ab3dE", "file", "kept");
+        row("a temporary file of ours that nothing holds", "Settings/toaddress.quillon-tmp-Ab3dE9", "file", "removed");
+        row("what a cut-short restore left", "../.Quillon 2.1 Tarvik.deleting-1700000000000", "folder", "removed");
+        row("a value that is not ours", "Settings/toaddress", "file", "set aside");
+        row("a named pipe as a value", "Settings/toaddress", "pipe", "set aside");
+        row("a link to a device as a value", "Settings/toaddress", "device link", "set aside");
+        row("a sparse value above the bound", "Settings/toaddress", "sparse", "set aside");
+        row("a folder named as a value", "Settings/toaddress", "folder", "set aside");
     }
     void startLeavesWhatIsNotItsOwn()
     {
