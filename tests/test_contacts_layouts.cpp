@@ -110,24 +110,15 @@ private slots:
         QTest::addColumn<QString>("postalCode");
         QTest::addColumn<QString>("country");
         QTest::addColumn<QString>("misfit");
-        QTest::newRow("German code in Germany") << "10115"
-                                                << "Germany"
-                                                << "";
-        QTest::newRow("US code in Germany") << "27613-3502"
-                                            << "Germany"
-                                            << "DE";
-        QTest::newRow("at home, no country line") << "1234"
-                                                  << ""
-                                                  << "DE";
-        QTest::newRow("Canada, lower case") << "k1a 0b1"
-                                            << "Canada"
-                                            << "";
-        QTest::newRow("a country without a pattern") << "anything"
-                                                     << "Ireland"
-                                                     << "";
-        QTest::newRow("a country no one knows") << "x"
-                                                << "Atlantis"
-                                                << "";
+        const auto row = [](const char *name, const char *a, const char *b, const char *c) {
+            QTest::newRow(name) << QString(a) << QString(b) << QString(c);
+        };
+        row("German code in Germany", "10115", "Germany", "");
+        row("US code in Germany", "27613-3502", "Germany", "DE");
+        row("at home, no country line", "1234", "", "DE");
+        row("Canada, lower case", "k1a 0b1", "Canada", "");
+        row("a country without a pattern", "anything", "Ireland", "");
+        row("a country no one knows", "x", "Atlantis", "");
     }
     void postalCodes()
     {
