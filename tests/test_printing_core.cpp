@@ -542,19 +542,12 @@ private slots:
         QTest::addColumn<QString>("tray");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("says");
-        QTest::newRow("the default, its choice") << ""
-                                                 << ""
-                                                 << "Printer paper"
-                                                 << "Printer: Hall (system default) · Tray: printer's choice · Size: "
-                                                    "Printer paper, 297 × 210 mm";
-        QTest::newRow("chosen, a tray it names") << "Office"
-                                                 << "manual"
-                                                 << "DL"
-                                                 << "Printer: Office · Tray: Manual feed · Size: DL (110 × 220 mm)";
-        QTest::newRow("a tray it does not list") << "Office"
-                                                 << "rear"
-                                                 << "C5"
-                                                 << "Tray: rear · Size: C5";
+        const auto row = [](const char *name, const char *a, const char *b, const char *c, const char *d) {
+            QTest::newRow(name) << QString(a) << QString(b) << QString(c) << QString(d);
+        };
+        row("chosen, a tray it names", "Office", "manual", "DL",
+            "Printer: Office · Tray: Manual feed · Size: DL (110 × 220 mm)");
+        row("a tray it does not list", "Office", "rear", "C5", "Tray: rear · Size: C5");
     }
     void heading()
     {
