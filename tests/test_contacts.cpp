@@ -426,16 +426,14 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("error");
-        QTest::newRow("a pipe no one writes") << "fifo"
-                                              << "not a regular file";
-        QTest::newRow("a link to a device") << "zero"
-                                            << "not a regular file";
-        QTest::newRow("a folder") << "folder"
-                                  << "folder";
-        QTest::newRow("past the size bound") << "large"
-                                             << "too large (100 MB";
-        QTest::newRow("no ending, BEGIN:VCARD") << "plain"
-                                                << "";
+        const auto row = [](const char *name, const char *a, const char *b) {
+            QTest::newRow(name) << QString(a) << QString(b);
+        };
+        row("a pipe no one writes", "fifo", "not a regular file");
+        row("a link to a device", "zero", "not a regular file");
+        row("a folder", "folder", "folder");
+        row("past the size bound", "large", "too large (100 MB");
+        row("no ending, BEGIN:VCARD", "plain", "");
     }
     void fileBounds()
     {
