@@ -111,14 +111,13 @@ private slots:
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("printed") << ""
-                                 << "";
-        QTest::newRow("bad offset") << "offset"
-                                    << "Return address X offset is not a number: 'abc'. Nothing was printed.";
-        QTest::newRow("no printer") << "open"
-                                    << "No default printer.\nNothing was printed.";
-        QTest::newRow("job refused") << "send"
-                                     << "Refused.\nNothing was printed.";
+        const auto row = [](const char *name, const char *a, const char *b) {
+            QTest::newRow(name) << QString(a) << QString(b);
+        };
+        row("printed", "", "");
+        row("bad offset", "offset", "Return address X offset is not a number: 'abc'. Nothing was printed.");
+        row("no printer", "open", "No default printer.\nNothing was printed.");
+        row("job refused", "send", "Refused.\nNothing was printed.");
     }
     void print()
     {
