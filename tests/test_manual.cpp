@@ -50,18 +50,15 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("page");
-        QTest::newRow("English") << "en_GB"
-                                 << ":/manual/quillon_en.html";
-        QTest::newRow("German") << "de_AT"
-                                << ":/manual/quillon_de.html";
-        QTest::newRow("French") << "fr_CA"
-                                << ":/manual/quillon_fr.html";
-        QTest::newRow("Spanish") << "es_MX"
-                                 << ":/manual/quillon_es.html";
-        QTest::newRow("Italian") << "it_IT"
-                                 << ":/manual/quillon_it.html";
-        QTest::newRow("a language without a page") << "pt_BR"
-                                                   << ":/manual/quillon_en.html";
+        const auto row = [](const char *name, const char *a, const char *b) {
+            QTest::newRow(name) << QString(a) << QString(b);
+        };
+        row("English", "en_GB", ":/manual/quillon_en.html");
+        row("German", "de_AT", ":/manual/quillon_de.html");
+        row("French", "fr_CA", ":/manual/quillon_fr.html");
+        row("Spanish", "es_MX", ":/manual/quillon_es.html");
+        row("Italian", "it_IT", ":/manual/quillon_it.html");
+        row("a language without a page", "pt_BR", ":/manual/quillon_en.html");
     }
     void everyLanguageHasEverySection()
     {
