@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The book file's bytes: records, normalisation, code pages.
 #include "addressbook/bookcodec.h"
+#include "datarow.h"
 
 #include <QTest>
 
@@ -21,35 +22,33 @@ private slots:
         QTest::addColumn<BookEncoding>("encoding");
         const auto cp1252 = BookEncoding::Windows1252, utf8 = BookEncoding::Utf8;
         QTest::newRow("empty file") << QByteArray() << QStringList() << false << cp1252;
-        QTest::newRow("last record lacks its separator")
-            << QByteArray("A*|||||*\r\nB") << QStringList{"A\r\n"} << true << cp1252;
-        QTest::newRow("line breaks after the last record")
-            << QByteArray("A*|||||*\r\n\r\n") << QStringList{"A\r\n"} << false << cp1252;
-        QTest::newRow("bare LF line ends")
-            << QByteArray("A\n*|||||*\nB\n*|||||*\n") << QStringList{"A\n\r\n", "\nB\n\r\n"} << false << cp1252;
-        QTest::newRow("byte-order mark, then ASCII") << QByteArray("\xef\xbb\xbf"
-                                                                   "A*|||||*")
-                                                     << QStringList{"A\r\n"} << false << utf8;
-        QTest::newRow("overlong form") << QByteArray("\xc0\xaf*|||||*") << QStringList{"\u00c0\u00af\r\n"} << false
-                                       << cp1252;
-        QTest::newRow("encoded surrogate")
-            << QByteArray("\xed\xa0\x80*|||||*") << QStringList{"\u00ed\u00a0\u20ac\r\n"} << false << cp1252;
-        QTest::newRow("sequence cut off")
-            << QByteArray("\xe2\x82*|||||*") << QStringList{"\u00e2\u201a\r\n"} << false << cp1252;
-        QTest::newRow("sequence cut off at the end")
-            << QByteArray("\xc3\xa9*|||||*\xe2\x82") << QStringList{"\u00e9\r\n"} << true << utf8;
-        QTest::newRow("empty lines before, inside and after, a last line without its break")
-            << QByteArray("\r\n\r\nA\r\n\r\nB\r\n\r\n*|||||*\r\nC\n\r\nD*|||||*\r\n\r\nE\r\n*|||||*"
-                          "\r\n12 Clive St\r\n\r\nDover Lane 4\r\n*|||||*\r\n")
-            << QStringList{"A\r\nB\r\n", "C\n\r\nD\r\n", "E\r\n", "12 Clive St\r\nDover Lane 4\r\n"} << false << cp1252;
-        QTest::newRow("a Windows-1252 book with one UTF-8 record, past the basic plane")
-            << QByteArray("Jos\xe9\r\n*|||||*\r\nMail \xf0\x9f\x93\xac\r\n*|||||*\r\n\xe9\xc3")
-            << QStringList{"Jos\u00e9\r\n", "Mail \U0001F4EC\r\n"} << true << utf8;
-        QTest::newRow("one stray byte in a UTF-8 book")
-            << QByteArray("C\xc3\xa9line\r\nStra\xc3\x9f"
-                          "e*|||||*\r\nJos\xe9*|||||*\r\n\xef\xbb\xbf\xc3\xa9*|||||*")
-            << QStringList{"C\u00e9line\r\nStra\u00dfe\r\n", "Jos\u00e9\r\n", QStringLiteral("\ufeff\u00e9\r\n")}
-            << false << utf8;
+        dataRow("last record lacks its separator", QByteArray("A*|||||*\r\nB"), QStringList{"A\r\n"}, true, cp1252);
+        dataRow("line breaks after the last record", QByteArray("A*|||||*\r\n\r\n"), QStringList{"A\r\n"}, false,
+                cp1252);
+        dataRow("bare LF line ends", QByteArray("A\n*|||||*\nB\n*|||||*\n"), QStringList{"A\n\r\n", "\nB\n\r\n"}, false,
+                cp1252);
+        dataRow("byte-order mark, then ASCII",
+                QByteArray("\xef\xbb\xbf"
+                           "A*|||||*"),
+                QStringList{"A\r\n"}, false, utf8);
+        dataRow("overlong form", QByteArray("\xc0\xaf*|||||*"), QStringList{"\u00c0\u00af\r\n"}, false, cp1252);
+        dataRow("encoded surrogate", QByteArray("\xed\xa0\x80*|||||*"), QStringList{"\u00ed\u00a0\u20ac\r\n"}, false,
+                cp1252);
+        dataRow("sequence cut off", QByteArray("\xe2\x82*|||||*"), QStringList{"\u00e2\u201a\r\n"}, false, cp1252);
+        dataRow("sequence cut off at the end", QByteArray("\xc3\xa9*|||||*\xe2\x82"), QStringList{"\u00e9\r\n"}, true,
+                utf8);
+        dataRow("empty lines before, inside and after, a last line without its break",
+                QByteArray("\r\n\r\nA\r\n\r\nB\r\n\r\n*|||||*\r\nC\n\r\nD*|||||*\r\n\r\nE\r\n*|||||*"
+                           "\r\n12 Clive St\r\n\r\nDover Lane 4\r\n*|||||*\r\n"),
+                QStringList{"A\r\nB\r\n", "C\n\r\nD\r\n", "E\r\n", "12 Clive St\r\nDover Lane 4\r\n"}, false, cp1252);
+        dataRow("a Windows-1252 book with one UTF-8 record, past the basic plane",
+                QByteArray("Jos\xe9\r\n*|||||*\r\nMail \xf0\x9f\x93\xac\r\n*|||||*\r\n\xe9\xc3"),
+                QStringList{"Jos\u00e9\r\n", "Mail \U0001F4EC\r\n"}, true, utf8);
+        dataRow("one stray byte in a UTF-8 book",
+                QByteArray("C\xc3\xa9line\r\nStra\xc3\x9f"
+                           "e*|||||*\r\nJos\xe9*|||||*\r\n\xef\xbb\xbf\xc3\xa9*|||||*"),
+                QStringList{"C\u00e9line\r\nStra\u00dfe\r\n", "Jos\u00e9\r\n", QStringLiteral("\ufeff\u00e9\r\n")},
+                false, utf8);
     }
 
     void reading()

@@ -8,6 +8,7 @@
 #include "contacts/contactreviewmodel.h"
 #include "contacts/csvcolumns.h"
 #include "contacts/vcardreader.h"
+#include "datarow.h"
 #include "fakes/files.h"
 
 #include <QAbstractItemModelTester>
@@ -104,65 +105,46 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QStringList>("skipped");
         const QList<ContactField> known;
-        QTest::newRow("Google vCard: pref in a group, escaped comma, no address")
-            << "google.vcf"
-            << "US" << known << ""
-            << QStringList{"Jane Roe|Roe & Partners|Unter den Linden 5|10117 BERLIN|GERMANY",
-                           "Priya Raman|221B Baker Street|LONDON|Greater London|NW1 6XE|UNITED KINGDOM"}
-            << QStringList{"Sam Phoneonly"};
-        QTest::newRow("Apple: X-ABADR code, home country left out, photo, group")
-            << "apple.vcf"
-            << "US" << known << ""
-            << QStringList{"John Appleseed|Example Corp.|1 Main Street|CUPERTINO CA 95014",
-                           "Anna Müller|Hauptstraße 7|80331 MÜNCHEN|GERMANY"}
-            << QStringList{"Friends"};
-        QTest::newRow("Outlook 2.1: Windows-1252, bare PREF second, QP label")
-            << "outlook.vcf"
-            << "US" << known << ""
-            << QStringList{"Tony Doe|Contoso Ltd.|One Microsoft Way|REDMOND WA 98052",
-                           "Jörg Müller|Straße des 17. Juni 1|10623 BERLIN|GERMANY"}
-            << QStringList{};
-        QTest::newRow("Android 2.1: UTF-8 QP, soft break, parts missing or extra")
-            << "android.vcf"
-            << "CZ" << known << ""
-            << QStringList{"Čestmír Škoda|Václavské náměstí 1|110 00 PRAHA 1", "Jan Kowalski|Ogrodowa 5"}
-            << QStringList{};
-        QTest::newRow("vCard 4.0: PREF=1, street list, folded, LABEL=, label alone")
-            << "thunderbird.vcf"
-            << "SE" << known << ""
-            << QStringList{"Lilly Doe|Unit 4|Old Mill Lane 4|Rear Building|ANYCITY NSW 2000|AUSTRALIA",
-                           "Mr. John Q. Public, Esq.|123 Main Street|ANY TOWN CA 91921-1234|UNITED STATES",
-                           "Hans Beispiel|Musterweg 3|12345 Musterstadt"}
-            << QStringList{};
-        QTest::newRow("3.0 LABEL property, UTF-8 mark")
-            << "evolution.vcf"
-            << "US" << known << "" << QStringList{"Randy Doe|777 Anyroad RD|SomeTown, CA 97777"} << QStringList{};
-        QTest::newRow("Google CSV: two addresses, formatted only, quotes")
-            << "google.csv"
-            << "US" << known << "Google Contacts"
-            << QStringList{"Jane Roe|Roe & Partners, LLC|Apt 3|4012 Oak Hollow Dr|RALEIGH NC 27613-3502",
-                           "PO Box 42|Springfield, IL 62701"}
-            << QStringList{"Sam Phoneonly", "Dr. Priya Raman"};
-        QTest::newRow("Outlook CSV: Windows-1252, Title, Home after Business")
-            << "outlook.csv"
-            << "US" << known << "Outlook"
-            << QStringList{"Mr. Tony Doe|Contoso Ltd.|One Microsoft Way|REDMOND WA 98052",
-                           "Jörg Müller|Straße des 17. Juni 1|10623 BERLIN|GERMANY"}
-            << QStringList{"Chloé Dubois"};
-        QTest::newRow("Thunderbird CSV: shares Home City with Outlook")
-            << "thunderbird.csv"
-            << "US" << known << "Thunderbird"
-            << QStringList{"Lilly Doe|P.O. Box 777|ANYCITY CA 97777",
-                           "Ola Nordmann|Karl Johans gate 1|0154 OSLO|NORWAY"}
-            << QStringList{};
-        QTest::newRow("spreadsheet: semicolons, the user's columns")
-            << "spreadsheet.csv"
-            << "DE"
-            << QList<ContactField>{F::Name, F::Name, F::Organisation, F::Street, F::PostalCode, F::City, F::Country}
-            << ""
-            << QStringList{"Erika Mustermann|Heidestraße 17|51147 KÖLN",
-                           "Max Mustermann|Beispiel GmbH|Am Markt 1; Hinterhaus|04109 LEIPZIG"}
-            << QStringList{"Jean Dupont"};
+        dataRow("Google vCard: pref in a group, escaped comma, no address", "google.vcf", "US", known, "",
+                QStringList{"Jane Roe|Roe & Partners|Unter den Linden 5|10117 BERLIN|GERMANY",
+                            "Priya Raman|221B Baker Street|LONDON|Greater London|NW1 6XE|UNITED KINGDOM"},
+                QStringList{"Sam Phoneonly"});
+        dataRow("Apple: X-ABADR code, home country left out, photo, group", "apple.vcf", "US", known, "",
+                QStringList{"John Appleseed|Example Corp.|1 Main Street|CUPERTINO CA 95014",
+                            "Anna Müller|Hauptstraße 7|80331 MÜNCHEN|GERMANY"},
+                QStringList{"Friends"});
+        dataRow("Outlook 2.1: Windows-1252, bare PREF second, QP label", "outlook.vcf", "US", known, "",
+                QStringList{"Tony Doe|Contoso Ltd.|One Microsoft Way|REDMOND WA 98052",
+                            "Jörg Müller|Straße des 17. Juni 1|10623 BERLIN|GERMANY"},
+                QStringList{});
+        dataRow("Android 2.1: UTF-8 QP, soft break, parts missing or extra", "android.vcf", "CZ", known, "",
+                QStringList{"Čestmír Škoda|Václavské náměstí 1|110 00 PRAHA 1", "Jan Kowalski|Ogrodowa 5"},
+                QStringList{});
+        dataRow("vCard 4.0: PREF=1, street list, folded, LABEL=, label alone", "thunderbird.vcf", "SE", known, "",
+                QStringList{"Lilly Doe|Unit 4|Old Mill Lane 4|Rear Building|ANYCITY NSW 2000|AUSTRALIA",
+                            "Mr. John Q. Public, Esq.|123 Main Street|ANY TOWN CA 91921-1234|UNITED STATES",
+                            "Hans Beispiel|Musterweg 3|12345 Musterstadt"},
+                QStringList{});
+        dataRow("3.0 LABEL property, UTF-8 mark", "evolution.vcf", "US", known, "",
+                QStringList{"Randy Doe|777 Anyroad RD|SomeTown, CA 97777"}, QStringList{});
+        dataRow("Google CSV: two addresses, formatted only, quotes", "google.csv", "US", known, "Google Contacts",
+                QStringList{"Jane Roe|Roe & Partners, LLC|Apt 3|4012 Oak Hollow Dr|RALEIGH NC 27613-3502",
+                            "PO Box 42|Springfield, IL 62701"},
+                QStringList{"Sam Phoneonly", "Dr. Priya Raman"});
+        dataRow("Outlook CSV: Windows-1252, Title, Home after Business", "outlook.csv", "US", known, "Outlook",
+                QStringList{"Mr. Tony Doe|Contoso Ltd.|One Microsoft Way|REDMOND WA 98052",
+                            "Jörg Müller|Straße des 17. Juni 1|10623 BERLIN|GERMANY"},
+                QStringList{"Chloé Dubois"});
+        dataRow(
+            "Thunderbird CSV: shares Home City with Outlook", "thunderbird.csv", "US", known, "Thunderbird",
+            QStringList{"Lilly Doe|P.O. Box 777|ANYCITY CA 97777", "Ola Nordmann|Karl Johans gate 1|0154 OSLO|NORWAY"},
+            QStringList{});
+        dataRow("spreadsheet: semicolons, the user's columns", "spreadsheet.csv", "DE",
+                QList<ContactField>{F::Name, F::Name, F::Organisation, F::Street, F::PostalCode, F::City, F::Country},
+                "",
+                QStringList{"Erika Mustermann|Heidestraße 17|51147 KÖLN",
+                            "Max Mustermann|Beispiel GmbH|Am Markt 1; Hinterhaus|04109 LEIPZIG"},
+                QStringList{"Jean Dupont"});
     }
     void readsExports()
     {
@@ -230,8 +212,8 @@ private slots:
             u"VERSION:3.0|FN:A|FN:B|item9.X-FOO:bar|item9.ADR:;;S;T;;1;", {"A|S|T 1"});
         row("a label is written as it stands, home country and all", u"VERSION:3.0|FN:N|LABEL:S\\nT\\nUSA",
             {"N|S|T|USA"});
-        QTest::newRow("CR alone, lower-case end, spaces after BEGIN")
-            << QStringLiteral("BEGIN:VCARD  \rFN:N\rADR:;;S;T;;1;\rend:vcard\r") << QStringList{"N|S|T 1"};
+        dataRow("CR alone, lower-case end, spaces after BEGIN",
+                QStringLiteral("BEGIN:VCARD  \rFN:N\rADR:;;S;T;;1;\rend:vcard\r"), QStringList{"N|S|T 1"});
     }
     void vCardQuirks()
     {
@@ -248,22 +230,22 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("plain English headers")
-            << "Name,Company,Street,City,State,ZIP,Country\nJane Roe,,1 Elm St,Raleigh,NC,27613,USA\n"
-            << "" << QStringList{"Jane Roe|1 Elm St|RALEIGH NC 27613"};
-        QTest::newRow("Outlook street lines in their order")
-            << "Home Street 3,First Name,Home Street,Last Name,Home Street 2,Home City,Home Postal Code\n"
-               "c,Ann,a,Lee,b,Town,1\n"
-            << "Outlook" << QStringList{"Ann Lee|a|b|c|TOWN 1"};
-        QTest::newRow("Google's star marks the primary address")
-            << "Name,Address 1 - Type,Address 1 - Street,Address 2 - Type,Address 2 - Street,Address 2 - City\n"
-               "A,Home,H St,* Work,W St,Town\n"
-            << "Google Contacts" << QStringList{"A|W St|TOWN"};
-        QTest::newRow("a formatted label where the parts are only a country")
-            << "Name,Address 1 - Formatted,Address 1 - Country\nA,\"S\nT\",Germany\n"
-            << "Google Contacts" << QStringList{"A|S|T"};
-        QTest::newRow("records longer and shorter than the header") << "Name,City\nA,Town,extra\nB\n"
-                                                                    << "" << QStringList{"A|TOWN"};
+        dataRow("plain English headers",
+                "Name,Company,Street,City,State,ZIP,Country\nJane Roe,,1 Elm St,Raleigh,NC,27613,USA\n", "",
+                QStringList{"Jane Roe|1 Elm St|RALEIGH NC 27613"});
+        dataRow("Outlook street lines in their order",
+                "Home Street 3,First Name,Home Street,Last Name,Home Street 2,Home City,Home Postal Code\n"
+                "c,Ann,a,Lee,b,Town,1\n",
+                "Outlook", QStringList{"Ann Lee|a|b|c|TOWN 1"});
+        dataRow("Google's star marks the primary address",
+                "Name,Address 1 - Type,Address 1 - Street,Address 2 - Type,Address 2 - Street,Address 2 - City\n"
+                "A,Home,H St,* Work,W St,Town\n",
+                "Google Contacts", QStringList{"A|W St|TOWN"});
+        dataRow("a formatted label where the parts are only a country",
+                "Name,Address 1 - Formatted,Address 1 - Country\nA,\"S\nT\",Germany\n", "Google Contacts",
+                QStringList{"A|S|T"});
+        dataRow("records longer and shorter than the header", "Name,City\nA,Town,extra\nB\n", "",
+                QStringList{"A|TOWN"});
     }
     void csvHeaders()
     {
@@ -284,27 +266,25 @@ private slots:
         QTest::addColumn<QStringList>("skipped");
         const int vCard = int(ContactFormat::VCard), csv = int(ContactFormat::Csv);
         const QString a = card(u"FN:A|ADR:;;S;T;;1;");
-        QTest::newRow("card cut off at the end") << a + "BEGIN:VCARD\r\nFN:B\r\nADR:;;S;T;;2;\r\n"
-                                                 << vCard << QStringList{"A|S|T 1"} << QStringList{"line 5"};
-        QTest::newRow("NUL bytes between cards") << a + QString(3, QChar(0)) + "\r\n" + a << vCard
-                                                 << QStringList{"A|S|T 1", "A|S|T 1"} << QStringList{"line 5"};
-        QTest::newRow("card cut off by the next one")
-            << "BEGIN:VCARD\nFN:A\nBEGIN:VCARD\nFN:B\nADR:;;S;T;;2;\nEND:VCARD\n"
-            << vCard << QStringList{"B|S|T 2"} << QStringList{"line 3"};
-        QTest::newRow("text before any card, END alone")
-            << "\r\nName,Street\r\nx\r\n" + a + "END:VCARD\r\n"
-            << vCard << QStringList{"A|S|T 1"} << QStringList{"line 2", "line 8"};
-        QTest::newRow("2.1 AGENT: its card on the lines after")
-            << "BEGIN:VCARD\nVERSION:2.1\nFN:Boss\nADR:;;1 St;T;;1;\nAGENT:\nBEGIN:VCARD\nVERSION:2.1\nFN:Aide\n"
-               "ADR:;;2 St;T;;2;\nEND:VCARD\nEND:VCARD\n"
-            << vCard << QStringList{"Aide|2 St|T 2", "Boss|1 St|T 1"} << QStringList{};
-        QTest::newRow("3.0 AGENT: its card as the value") << card(
-            u"VERSION:3.0|FN:Boss|ADR:;;1 St;T;;1;|AGENT:BEGIN:VCARD\\nFN:Aide\\nADR:\\;\\;2 St\\;T\\;\\;2\\;\\nEND:"
-            u"VCARD") << vCard << QStringList{"Boss|1 St|T 1", "Aide|2 St|T 2"}
-                                                          << QStringList{};
-        QTest::newRow("quote never closes, counted from its line")
-            << "Name,Street,City\r\nA,B,T\r\nC,\"S\r\n\r\nD,E\r\n"
-            << csv << QStringList{"A|B|T"} << QStringList{"line 3"};
+        dataRow("card cut off at the end", a + "BEGIN:VCARD\r\nFN:B\r\nADR:;;S;T;;2;\r\n", vCard,
+                QStringList{"A|S|T 1"}, QStringList{"line 5"});
+        dataRow("NUL bytes between cards", a + QString(3, QChar(0)) + "\r\n" + a, vCard,
+                QStringList{"A|S|T 1", "A|S|T 1"}, QStringList{"line 5"});
+        dataRow("card cut off by the next one", "BEGIN:VCARD\nFN:A\nBEGIN:VCARD\nFN:B\nADR:;;S;T;;2;\nEND:VCARD\n",
+                vCard, QStringList{"B|S|T 2"}, QStringList{"line 3"});
+        dataRow("text before any card, END alone", "\r\nName,Street\r\nx\r\n" + a + "END:VCARD\r\n", vCard,
+                QStringList{"A|S|T 1"}, QStringList{"line 2", "line 8"});
+        dataRow("2.1 AGENT: its card on the lines after",
+                "BEGIN:VCARD\nVERSION:2.1\nFN:Boss\nADR:;;1 St;T;;1;\nAGENT:\nBEGIN:VCARD\nVERSION:2.1\nFN:Aide\n"
+                "ADR:;;2 St;T;;2;\nEND:VCARD\nEND:VCARD\n",
+                vCard, QStringList{"Aide|2 St|T 2", "Boss|1 St|T 1"}, QStringList{});
+        dataRow("3.0 AGENT: its card as the value",
+                card(u"VERSION:3.0|FN:Boss|ADR:;;1 St;T;;1;|AGENT:BEGIN:VCARD\\nFN:Aide\\nADR:\\;\\;2 "
+                     u"St\\;T\\;\\;2\\;\\nEND:"
+                     u"VCARD"),
+                vCard, QStringList{"Boss|1 St|T 1", "Aide|2 St|T 2"}, QStringList{});
+        dataRow("quote never closes, counted from its line", "Name,Street,City\r\nA,B,T\r\nC,\"S\r\n\r\nD,E\r\n", csv,
+                QStringList{"A|B|T"}, QStringList{"line 3"});
     }
     void brokenFiles()
     {
@@ -323,14 +303,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<QStringList>>("records");
-        QTest::newRow("semicolon, quoted line break and quotes, LF")
-            << "a;b\n\"x;\"\"y\"\"\n z\";w\n"
-            << QList<QStringList>{{"a", "b"}, {"x;\"y\"\n z", "w"}};
-        QTest::newRow("tab, CR alone, blank lines, a short record")
-            << "a\tb,c\td\r\r1\t2,3\t4\r5\r" << QList<QStringList>{{"a", "b,c", "d"}, {"1", "2,3", "4"}, {"5"}};
+        dataRow("semicolon, quoted line break and quotes, LF", "a;b\n\"x;\"\"y\"\"\n z\";w\n",
+                QList<QStringList>{{"a", "b"}, {"x;\"y\"\n z", "w"}});
+        dataRow("tab, CR alone, blank lines, a short record", "a\tb,c\td\r\r1\t2,3\t4\r5\r",
+                QList<QStringList>{{"a", "b,c", "d"}, {"1", "2,3", "4"}, {"5"}});
         QTest::newRow("sep= names the separator") << "sep=;\r\na,b;c\r\n" << QList<QStringList>{{"a,b", "c"}};
-        QTest::newRow("text after a closing quote stays")
-            << "a,b\n\"x\"y,z" << QList<QStringList>{{"a", "b"}, {"xy", "z"}};
+        dataRow("text after a closing quote stays", "a,b\n\"x\"y,z", QList<QStringList>{{"a", "b"}, {"xy", "z"}});
     }
     void csvRecords()
     {
@@ -426,14 +404,11 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("error");
-        const auto row = [](const char *name, const char *a, const char *b) {
-            QTest::newRow(name) << QString(a) << QString(b);
-        };
-        row("a pipe no one writes", "fifo", "not a regular file");
-        row("a link to a device", "zero", "not a regular file");
-        row("a folder", "folder", "folder");
-        row("past the size bound", "large", "too large (100 MB");
-        row("no ending, BEGIN:VCARD", "plain", "");
+        dataRow("a pipe no one writes", "fifo", "not a regular file");
+        dataRow("a link to a device", "zero", "not a regular file");
+        dataRow("a folder", "folder", "folder");
+        dataRow("past the size bound", "large", "too large (100 MB");
+        dataRow("no ending, BEGIN:VCARD", "plain", "");
     }
     void fileBounds()
     {

@@ -9,6 +9,7 @@
 #include "contacts/csvcolumns.h"
 #include "contacts/entryparts.h"
 #include "contacts/vcardreader.h"
+#include "datarow.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -56,29 +57,27 @@ private slots:
         QTest::addColumn<QString>("lines");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("parts"); // name#organisation#address parts
-        const auto row = [](const char *name, const char *a, const char *b, const char *c) {
-            QTest::newRow(name) << QString(a) << QString(b) << QString(c);
-        };
-        row("United States: organisation, the town's comma",
-            "Jane Roe|Roe & Partners|4012 Oak Hollow Dr|Raleigh, NC 27613-3502", "US",
-            "Jane Roe#Roe & Partners#4012 Oak Hollow Dr|Raleigh|NC|27613-3502|");
-        row("Germany abroad, two street lines", "Anna Müller|Hauptstraße 7|Hinterhaus|80331 MÜNCHEN|GERMANY", "US",
-            "Anna Müller##Hauptstraße 7/Hinterhaus|MÜNCHEN||80331|GERMANY");
-        row("United Kingdom: no county, town and postcode",
-            "Priya Raman|221B Baker Street|LONDON|NW1 6XE|United Kingdom", "DE",
-            "Priya Raman##221B Baker Street|LONDON||NW1 6XE|United Kingdom");
-        row("Hungary: the town above the street", "Kovács Anna|BUDAPEST|Kossuth tér 1|1055|HUNGARY", "US",
-            "Kovács Anna##Kossuth tér 1|BUDAPEST||1055|HUNGARY");
-        row("Japan in Latin letters: town, prefecture, postal code",
-            "Taro Yamada|1-1 Marunouchi|Chiyoda-ku, TOKYO|100-0005|Japan", "US",
-            "Taro Yamada##1-1 Marunouchi|Chiyoda-ku|TOKYO|100-0005|Japan");
-        row("Japan in its own script: the name below the street", "〒100-0005|東京都千代田区|丸の内1-1|山田太郎|JAPAN",
-            "US", "山田太郎##丸の内1-1|東京都千代田区||100-0005|JAPAN");
-        row("Ireland: the Eircode on a line of its own", "Seán Murphy|1 Grafton Street|DUBLIN|D02 X285", "IE",
-            "Seán Murphy##1 Grafton Street|DUBLIN||D02 X285|");
-        row("no postal code: the last line is the town", "Name|Street 1|Hinterhaus|Neustadt", "DE",
-            "Name##Street 1/Hinterhaus|Neustadt|||");
-        row("one line: a name alone", "One line", "US", "One line##||||");
+        dataRow("United States: organisation, the town's comma",
+                "Jane Roe|Roe & Partners|4012 Oak Hollow Dr|Raleigh, NC 27613-3502", "US",
+                "Jane Roe#Roe & Partners#4012 Oak Hollow Dr|Raleigh|NC|27613-3502|");
+        dataRow("Germany abroad, two street lines", "Anna Müller|Hauptstraße 7|Hinterhaus|80331 MÜNCHEN|GERMANY", "US",
+                "Anna Müller##Hauptstraße 7/Hinterhaus|MÜNCHEN||80331|GERMANY");
+        dataRow("United Kingdom: no county, town and postcode",
+                "Priya Raman|221B Baker Street|LONDON|NW1 6XE|United Kingdom", "DE",
+                "Priya Raman##221B Baker Street|LONDON||NW1 6XE|United Kingdom");
+        dataRow("Hungary: the town above the street", "Kovács Anna|BUDAPEST|Kossuth tér 1|1055|HUNGARY", "US",
+                "Kovács Anna##Kossuth tér 1|BUDAPEST||1055|HUNGARY");
+        dataRow("Japan in Latin letters: town, prefecture, postal code",
+                "Taro Yamada|1-1 Marunouchi|Chiyoda-ku, TOKYO|100-0005|Japan", "US",
+                "Taro Yamada##1-1 Marunouchi|Chiyoda-ku|TOKYO|100-0005|Japan");
+        dataRow("Japan in its own script: the name below the street",
+                "〒100-0005|東京都千代田区|丸の内1-1|山田太郎|JAPAN", "US",
+                "山田太郎##丸の内1-1|東京都千代田区||100-0005|JAPAN");
+        dataRow("Ireland: the Eircode on a line of its own", "Seán Murphy|1 Grafton Street|DUBLIN|D02 X285", "IE",
+                "Seán Murphy##1 Grafton Street|DUBLIN||D02 X285|");
+        dataRow("no postal code: the last line is the town", "Name|Street 1|Hinterhaus|Neustadt", "DE",
+                "Name##Street 1/Hinterhaus|Neustadt|||");
+        dataRow("one line: a name alone", "One line", "US", "One line##||||");
     }
     void entryParts()
     {
@@ -92,18 +91,18 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<QStringList>("book");
-        QTest::newRow("plain") << QStringList{entry(u"Larry Doe|789 Good RD.|Suit 777|SomeCity, CA 97777"),
-                                              entry(u"One line")};
-        QTest::newRow("escapes in name and label")
-            << QStringList{entry(u"Doe, Jane; \"JJ\" \\ ^n|a,b;c\\n^'|\tTab"), entry(u"Same|Same|Same")};
-        QTest::newRow("long non-ASCII lines are folded whole")
-            << QStringList{entry(QString(60, u'ä') + "|" + QString(80, QChar(0x4E2D)) + "|" + QString(200, u'x'))};
-        QTest::newRow("cells a spreadsheet would run, and one marked already") << QStringList{
-            entry(u"=HYPERLINK(\"x\")|+49 30 1234|-1|@SUM(A1)"), entry(u"'=1|'plain"), entry(u"\tTab|x")};
+        dataRow("plain", QStringList{entry(u"Larry Doe|789 Good RD.|Suit 777|SomeCity, CA 97777"), entry(u"One line")});
+        dataRow("escapes in name and label",
+                QStringList{entry(u"Doe, Jane; \"JJ\" \\ ^n|a,b;c\\n^'|\tTab"), entry(u"Same|Same|Same")});
+        dataRow("long non-ASCII lines are folded whole",
+                QStringList{entry(QString(60, u'ä') + "|" + QString(80, QChar(0x4E2D)) + "|" + QString(200, u'x'))});
+        dataRow(
+            "cells a spreadsheet would run, and one marked already",
+            QStringList{entry(u"=HYPERLINK(\"x\")|+49 30 1234|-1|@SUM(A1)"), entry(u"'=1|'plain"), entry(u"\tTab|x")});
         QTest::newRow("abroad, in capitals") << QStringList{entry(u"Anna Müller|Hauptstraße 7|80331 MÜNCHEN|GERMANY")};
         // CSV puts the name first.
-        QTest::newRow("the name last, as Japan's own script has it")
-            << QStringList{entry(u"〒100-0005|東京都千代田区|丸の内1-1|山田太郎|JAPAN")};
+        dataRow("the name last, as Japan's own script has it",
+                QStringList{entry(u"〒100-0005|東京都千代田区|丸の内1-1|山田太郎|JAPAN")});
     }
     void roundTrip()
     {

@@ -4,6 +4,7 @@
 // envelopes it lays out.
 #include "contacts/addresslayouts.h"
 #include "contacts/countrynames.h"
+#include "datarow.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -58,36 +59,33 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const char *address, const char *home, const char *expected) {
-            QTest::newRow(name) << QString::fromUtf8(address) << QString::fromUtf8(home) << QString::fromUtf8(expected);
-        };
-        row("United States abroad: its name in capitals", "S;Raleigh;NC;27613-3502;U.S.A.;", "DE",
-            "N|S|RALEIGH NC 27613-3502|UNITED STATES");
-        row("Germany in its own name, at home", "S;Berlin;;10115;Deutschland;", "DE", "N|S|10115 BERLIN");
-        row("Germany in French", "S;Berlin;;10115;Allemagne;", "US", "N|S|10115 BERLIN|GERMANY");
-        row("Slovenia: postal code first, with its prefix", "Slovenska 1;Ljubljana;;1000;Slovenija;", "US",
-            "N|Slovenska 1|SI- 1000 LJUBLJANA|SLOVENIA");
-        row("Spain: a region equal to the town once", "Gran Via 1;Madrid;Madrid;28014;ES;", "DE",
-            "N|Gran Via 1|28014 MADRID|SPAIN");
-        row("Italy: town and province", "Via Roma 1;Roma;RM;00144;Italia;", "IT", "N|Via Roma 1|00144 ROMA RM");
-        row("United Kingdom: town, county, postcode", "S;Leeds;Yorks;LS1 1AA;UK;", "US",
-            "N|S|LEEDS|Yorks|LS1 1AA|UNITED KINGDOM");
-        row("Hungary: the town above the street", "S;Budapest;;1011;Hungary;", "US",
-            "N|BUDAPEST|S|1011|HUNGARY (Rep.)");
-        row("Austria: organisation's place, at home", "S;Wien;;1010;Österreich;", "AT", "N|S|1010 WIEN");
-        row("no country: the user's own layout", "S;Paris;;75001;;", "FR", "N|S|75001 PARIS");
-        row("Apple's code alone names the country", "S;Osaka;Osaka-fu;530-0001;;jp", "US",
-            "N|S|Osaka, OSAKA-FU|530-0001|JAPAN");
-        row("Apple's code does not outvote the country", "S;Berlin;;10115;Germany;us", "US",
-            "N|S|10115 BERLIN|GERMANY");
-        row("Japan in its own script: postal mark first, name last", "丸の内1-1;千代田区;東京都;100-0005;日本;", "US",
-            "〒100-0005|東京都千代田区|丸の内1-1|N|JAPAN");
-        row("Åland: a fixed line, then Finland", "S;Mariehamn;;22100;AX;", "US",
-            "N|S|AX-22100 MARIEHAMN|ÅLAND|FINLAND");
-        row("Ireland: the Eircode its format lacks is kept", "S;Dublin;;D02 X285;Ireland;", "US",
-            "N|S|DUBLIN|D02 X285|IRELAND");
-        row("unknown country: every part, its name in capitals", "S;Raleigh;NC;27613;Atlantis;", "US",
-            "N|S|RALEIGH NC 27613|ATLANTIS");
+        dataRow("United States abroad: its name in capitals", "S;Raleigh;NC;27613-3502;U.S.A.;", "DE",
+                "N|S|RALEIGH NC 27613-3502|UNITED STATES");
+        dataRow("Germany in its own name, at home", "S;Berlin;;10115;Deutschland;", "DE", "N|S|10115 BERLIN");
+        dataRow("Germany in French", "S;Berlin;;10115;Allemagne;", "US", "N|S|10115 BERLIN|GERMANY");
+        dataRow("Slovenia: postal code first, with its prefix", "Slovenska 1;Ljubljana;;1000;Slovenija;", "US",
+                "N|Slovenska 1|SI- 1000 LJUBLJANA|SLOVENIA");
+        dataRow("Spain: a region equal to the town once", "Gran Via 1;Madrid;Madrid;28014;ES;", "DE",
+                "N|Gran Via 1|28014 MADRID|SPAIN");
+        dataRow("Italy: town and province", "Via Roma 1;Roma;RM;00144;Italia;", "IT", "N|Via Roma 1|00144 ROMA RM");
+        dataRow("United Kingdom: town, county, postcode", "S;Leeds;Yorks;LS1 1AA;UK;", "US",
+                "N|S|LEEDS|Yorks|LS1 1AA|UNITED KINGDOM");
+        dataRow("Hungary: the town above the street", "S;Budapest;;1011;Hungary;", "US",
+                "N|BUDAPEST|S|1011|HUNGARY (Rep.)");
+        dataRow("Austria: organisation's place, at home", "S;Wien;;1010;Österreich;", "AT", "N|S|1010 WIEN");
+        dataRow("no country: the user's own layout", "S;Paris;;75001;;", "FR", "N|S|75001 PARIS");
+        dataRow("Apple's code alone names the country", "S;Osaka;Osaka-fu;530-0001;;jp", "US",
+                "N|S|Osaka, OSAKA-FU|530-0001|JAPAN");
+        dataRow("Apple's code does not outvote the country", "S;Berlin;;10115;Germany;us", "US",
+                "N|S|10115 BERLIN|GERMANY");
+        dataRow("Japan in its own script: postal mark first, name last", "丸の内1-1;千代田区;東京都;100-0005;日本;",
+                "US", "〒100-0005|東京都千代田区|丸の内1-1|N|JAPAN");
+        dataRow("Åland: a fixed line, then Finland", "S;Mariehamn;;22100;AX;", "US",
+                "N|S|AX-22100 MARIEHAMN|ÅLAND|FINLAND");
+        dataRow("Ireland: the Eircode its format lacks is kept", "S;Dublin;;D02 X285;Ireland;", "US",
+                "N|S|DUBLIN|D02 X285|IRELAND");
+        dataRow("unknown country: every part, its name in capitals", "S;Raleigh;NC;27613;Atlantis;", "US",
+                "N|S|RALEIGH NC 27613|ATLANTIS");
     }
     void layouts()
     {
@@ -110,15 +108,12 @@ private slots:
         QTest::addColumn<QString>("postalCode");
         QTest::addColumn<QString>("country");
         QTest::addColumn<QString>("misfit");
-        const auto row = [](const char *name, const char *a, const char *b, const char *c) {
-            QTest::newRow(name) << QString(a) << QString(b) << QString(c);
-        };
-        row("German code in Germany", "10115", "Germany", "");
-        row("US code in Germany", "27613-3502", "Germany", "DE");
-        row("at home, no country line", "1234", "", "DE");
-        row("Canada, lower case", "k1a 0b1", "Canada", "");
-        row("a country without a pattern", "anything", "Ireland", "");
-        row("a country no one knows", "x", "Atlantis", "");
+        dataRow("German code in Germany", "10115", "Germany", "");
+        dataRow("US code in Germany", "27613-3502", "Germany", "DE");
+        dataRow("at home, no country line", "1234", "", "DE");
+        dataRow("Canada, lower case", "k1a 0b1", "Canada", "");
+        dataRow("a country without a pattern", "anything", "Ireland", "");
+        dataRow("a country no one knows", "x", "Atlantis", "");
     }
     void postalCodes()
     {

@@ -7,6 +7,7 @@
 #include "app/duplicatesdialog.h"
 #include "app/editaddressdialog.h"
 #include "app/form1.h"
+#include "datarow.h"
 #include "fakes/files.h"
 #include "fakes/testservices.h"
 
@@ -77,18 +78,14 @@ private slots:
         QTest::addColumn<QString>("undoCaption");
         QTest::addColumn<int>("redoKey");
         QTest::addColumn<int>("redoModifiers");
-        QTest::newRow("Save Address, Ctrl+Shift+Z")
-            << "save" << QStringList{kBook[0], kBook[1], kBook[2], kBook[3], "Zed"} << "&Undo Save Address (1 address)"
-            << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier);
-        QTest::newRow("Clear Selected, Ctrl+Y")
-            << "clear" << QStringList{kBook[1], kBook[2]} << "&Undo Clear Selected (2 addresses)" << int(Qt::Key_Y)
-            << int(Qt::ControlModifier);
-        QTest::newRow("Delete in the list")
-            << "delete" << QStringList{kBook[0], kBook[2], kBook[3]} << "&Undo Remove Address (1 address)"
-            << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier);
-        QTest::newRow("Find Duplicates, OK by Return")
-            << "duplicates" << QStringList{kBook[0], kBook[1], kBook[3]} << "&Undo Remove Duplicates (1 address)"
-            << int(Qt::Key_Y) << int(Qt::ControlModifier);
+        dataRow("Save Address, Ctrl+Shift+Z", "save", QStringList{kBook[0], kBook[1], kBook[2], kBook[3], "Zed"},
+                "&Undo Save Address (1 address)", int(Qt::Key_Z), int(Qt::ControlModifier | Qt::ShiftModifier));
+        dataRow("Clear Selected, Ctrl+Y", "clear", QStringList{kBook[1], kBook[2]},
+                "&Undo Clear Selected (2 addresses)", int(Qt::Key_Y), int(Qt::ControlModifier));
+        dataRow("Delete in the list", "delete", QStringList{kBook[0], kBook[2], kBook[3]},
+                "&Undo Remove Address (1 address)", int(Qt::Key_Z), int(Qt::ControlModifier | Qt::ShiftModifier));
+        dataRow("Find Duplicates, OK by Return", "duplicates", QStringList{kBook[0], kBook[1], kBook[3]},
+                "&Undo Remove Duplicates (1 address)", int(Qt::Key_Y), int(Qt::ControlModifier));
     }
     void undoAndRedoByKeyboard()
     {
@@ -229,9 +226,8 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("changed, to its sorted place")
-            << "Dora\nHigh St" << int(Qt::Key_Return) << QStringList{kBook[0], kBook[2], kBook[3], "Dora\r\nHigh St"}
-            << "";
+        dataRow("changed, to its sorted place", "Dora\nHigh St", int(Qt::Key_Return),
+                QStringList{kBook[0], kBook[2], kBook[3], "Dora\r\nHigh St"}, "");
         QTest::newRow("emptied: refused") << " \n" << int(Qt::Key_Return) << kBook << "cannot be empty";
         QTest::newRow("the separator: refused") << "Dora*|||||*" << int(Qt::Key_Return) << kBook << "cannot be stored";
         QTest::newRow("Escape") << "Dora" << int(Qt::Key_Escape) << kBook << "";

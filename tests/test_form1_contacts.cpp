@@ -8,6 +8,7 @@
 #include "app/contactreviewdialog.h"
 #include "contacts/contactreviewmodel.h"
 #include "contacts/vcardreader.h"
+#include "datarow.h"
 #include "fakes/files.h"
 #include "fakes/testservices.h"
 
@@ -60,12 +61,12 @@ private slots:
         QTest::addColumn<int>("closeKey");
         QTest::addColumn<QStringList>("book");
         QTest::addColumn<QString>("told");
-        QTest::newRow("Return adds") << int(Qt::Key_Return)
-                                     << QStringList{"Jane Roe\r\nRoe & Partners\r\nUnter den Linden 5\r\n10117 "
-                                                    "BERLIN\r\nGERMANY\r\n",
-                                                    "Kept\r\n"}
-                                     << "Added to the address book: 1\nSkipped: 1\nAlready in the address book: "
-                                        "0\nNot ticked: 1";
+        dataRow("Return adds", int(Qt::Key_Return),
+                QStringList{"Jane Roe\r\nRoe & Partners\r\nUnter den Linden 5\r\n10117 "
+                            "BERLIN\r\nGERMANY\r\n",
+                            "Kept\r\n"},
+                "Added to the address book: 1\nSkipped: 1\nAlready in the address book: "
+                "0\nNot ticked: 1");
         QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << QStringList{"Kept\r\n"} << "";
     }
     void review()
@@ -169,17 +170,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("shownColumns");
         QTest::addColumn<QString>("skippedLine");
-        QTest::newRow("Yahoo: name and postal code unknown")
-            << QByteArray("First,Middle,Last,Work Address,Work City,Work ZIP\nAnn,B.,Lee,1 Elm St,Town,12345\n")
-            << "x.csv" << 6 << "";
+        dataRow("Yahoo: name and postal code unknown",
+                QByteArray("First,Middle,Last,Work Address,Work City,Work ZIP\nAnn,B.,Lee,1 Elm St,Town,12345\n"),
+                "x.csv", 6, "");
         QByteArray wide = "c0";
         for (int i = 1; i < 5000; ++i)
             wide += ",c" + QByteArray::number(i);
-        QTest::newRow("five thousand unknown columns") << wide + "\n" + wide + "\n"
-                                                       << "x.csv" << ColumnMappingDialog::kShownColumns << "";
-        QTest::newRow("a card cut off at the end")
-            << QByteArray("BEGIN:VCARD\nFN:A\nADR:;;S;T;;1;\nEND:VCARD\nBEGIN:VCARD\nFN:B\n") << "x.vcf" << 0
-            << "line 5: ";
+        dataRow("five thousand unknown columns", wide + "\n" + wide + "\n", "x.csv", ColumnMappingDialog::kShownColumns,
+                "");
+        dataRow("a card cut off at the end",
+                QByteArray("BEGIN:VCARD\nFN:A\nADR:;;S;T;;1;\nEND:VCARD\nBEGIN:VCARD\nFN:B\n"), "x.vcf", 0, "line 5: ");
     }
     void hardFiles()
     {
@@ -323,16 +323,11 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QStringList>("entries");
         const QStringList all{"Kept\r\n", "Zoe Q\r\nOne St\r\n"};
-        QTest::newRow("vCard, all") << "out"
-                                    << "" << false << "out.vcf" << all;
-        QTest::newRow("CSV, ticked") << "out"
-                                     << "CSV (*.csv)" << true << "out.csv" << QStringList{all.last()};
-        QTest::newRow("name says CSV") << "out.csv"
-                                       << "vCard 4.0 (*.vcf)" << false << "out.csv" << all;
-        QTest::newRow("exists, not replaced") << "old"
-                                              << "" << false << "" << QStringList{};
-        QTest::newRow("no such folder") << "none/out.vcf"
-                                        << "" << false << "" << QStringList{};
+        dataRow("vCard, all", "out", "", false, "out.vcf", all);
+        dataRow("CSV, ticked", "out", "CSV (*.csv)", true, "out.csv", QStringList{all.last()});
+        dataRow("name says CSV", "out.csv", "vCard 4.0 (*.vcf)", false, "out.csv", all);
+        dataRow("exists, not replaced", "old", "", false, "", QStringList{});
+        dataRow("no such folder", "none/out.vcf", "", false, "", QStringList{});
     }
     void exportContacts()
     {

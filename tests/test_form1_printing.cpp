@@ -8,6 +8,7 @@
 #include "app/feedpicture.h"
 #include "app/form1.h"
 #include "app/printprogress.h"
+#include "datarow.h"
 #include "fakes/files.h"
 #include "fakes/testservices.h"
 #include "test_printing_pages.h"
@@ -111,13 +112,10 @@ private slots:
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, const char *a, const char *b) {
-            QTest::newRow(name) << QString(a) << QString(b);
-        };
-        row("printed", "", "");
-        row("bad offset", "offset", "Return address X offset is not a number: 'abc'. Nothing was printed.");
-        row("no printer", "open", "No default printer.\nNothing was printed.");
-        row("job refused", "send", "Refused.\nNothing was printed.");
+        dataRow("printed", "", "");
+        dataRow("bad offset", "offset", "Return address X offset is not a number: 'abc'. Nothing was printed.");
+        dataRow("no printer", "open", "No default printer.\nNothing was printed.");
+        dataRow("job refused", "send", "Refused.\nNothing was printed.");
     }
     void print()
     {
@@ -176,8 +174,7 @@ private slots:
         QTest::newRow("from the last ticked entry up") << "" << all << 3;
         QTest::newRow("nothing ticked") << "untick all first" << QStringList() << 0;
         QTest::newRow("an entry not yet reached is unticked") << "untick" << QStringList{"Entry3", "Entry0"} << 2;
-        QTest::newRow("Print prints an extra envelope")
-            << "print" << QStringList{"Entry3", "Entry3", "Entry2", "Entry0"} << 3;
+        dataRow("Print prints an extra envelope", "print", QStringList{"Entry3", "Entry3", "Entry2", "Entry0"}, 3);
         QTest::newRow("Save Address adds an entry above those not reached") << "save" << all << 3;
         QTest::newRow("Clear Selected removes the ticked entries") << "clear" << first << 1;
         QTest::newRow("window closed in a pause") << "close" << first << 1;
@@ -248,26 +245,22 @@ private slots:
         const QString third = "Print All stopped at the envelope for \"Entry2\", which was not printed.\n\nRefused.\n\n"
                               "Envelopes printed before it: 2 of 5.\nUntick the addresses already printed, so that "
                               "the next Print All goes on from \"Entry2\"?";
-        QTest::newRow("refused at the third, Yes unticks the printed")
-            << false << "refuse" << true << two << 2 << third << QList<int>{0, 1, 2};
-        QTest::newRow("refused at the third, No keeps the ticks")
-            << false << "refuse" << false << two << 2 << third << all;
-        QTest::newRow("stopped while the second prints: it goes out, no pause after, Yes unticks the printed")
-            << false << "stop" << true << two << 1
-            << "Print All was stopped after 2 of 5 envelopes.\nUntick the addresses already printed, so that the "
-               "next Print All goes on from where it stopped?"
-            << QList<int>{0, 1, 2};
-        QTest::newRow("one job") << true << "" << true << QStringList{"Entry4+Entry3+Entry2+Entry1+Entry0"} << 0 << ""
-                                 << all;
-        QTest::newRow("one job stopped at its last envelope: nothing sent")
-            << true << "stop" << true << none << 0 << "" << all;
-        QTest::newRow("one job, the third envelope unusable: nothing sent")
-            << true << "bad" << true << none << 0
-            << "Print All sent nothing: the envelope for \"Entry2\" could not be made.\n\nReturn address X offset is "
-               "not a number: 'x'."
-            << all;
-        QTest::newRow("one job refused") << true << "refuse" << true << none << 0
-                                         << "Print All sent nothing: the print job was refused.\n\nRefused." << all;
+        dataRow("refused at the third, Yes unticks the printed", false, "refuse", true, two, 2, third,
+                QList<int>{0, 1, 2});
+        dataRow("refused at the third, No keeps the ticks", false, "refuse", false, two, 2, third, all);
+        dataRow("stopped while the second prints: it goes out, no pause after, Yes unticks the printed", false, "stop",
+                true, two, 1,
+                "Print All was stopped after 2 of 5 envelopes.\nUntick the addresses already printed, so that the "
+                "next Print All goes on from where it stopped?",
+                QList<int>{0, 1, 2});
+        dataRow("one job", true, "", true, QStringList{"Entry4+Entry3+Entry2+Entry1+Entry0"}, 0, "", all);
+        dataRow("one job stopped at its last envelope: nothing sent", true, "stop", true, none, 0, "", all);
+        dataRow("one job, the third envelope unusable: nothing sent", true, "bad", true, none, 0,
+                "Print All sent nothing: the envelope for \"Entry2\" could not be made.\n\nReturn address X offset is "
+                "not a number: 'x'.",
+                all);
+        dataRow("one job refused", true, "refuse", true, none, 0,
+                "Print All sent nothing: the print job was refused.\n\nRefused.", all);
     }
     void printAllEndings()
     {
@@ -332,18 +325,16 @@ private slots:
         QTest::addColumn<QStringList>("pages"); // each page's to-address
         QTest::addColumn<QString>("message");   // its end; %1 is the file
         const QString notSaved = "The envelopes were not saved as \"%1\"; a file already there is as it was.\n\n";
-        QTest::newRow("ticked entries, replacing a file")
-            << "old.pdf" << QList<int>{0, 2, 3} << QStringList{"Entry3", "Entry2", "Entry0"} << "";
-        QTest::newRow("none ticked: the envelope in the window")
-            << "new.pdf" << QList<int>() << QStringList{"Typed"} << "";
+        dataRow("ticked entries, replacing a file", "old.pdf", QList<int>{0, 2, 3},
+                QStringList{"Entry3", "Entry2", "Entry0"}, "");
+        dataRow("none ticked: the envelope in the window", "new.pdf", QList<int>(), QStringList{"Typed"}, "");
         QTest::newRow("cancelled") << "" << QList<int>{0} << QStringList() << "";
-        QTest::newRow("a folder that is not there")
-            << "gone/new.pdf" << QList<int>{0} << QStringList()
-            << notSaved + "Quillon could not write \"%1\": No such file or directory.";
-        QTest::newRow("a pipe is left alone")
-            << "pipe" << QList<int>{0} << QStringList() << notSaved + "\"%1\" is not a file that Quillon can replace.";
-        QTest::newRow("nothing to draw is told") << "empty.pdf" << QList<int>() << QStringList()
-                                                 << notSaved + "There is no envelope to save: it has no line.";
+        dataRow("a folder that is not there", "gone/new.pdf", QList<int>{0}, QStringList(),
+                notSaved + "Quillon could not write \"%1\": No such file or directory.");
+        dataRow("a pipe is left alone", "pipe", QList<int>{0}, QStringList(),
+                notSaved + "\"%1\" is not a file that Quillon can replace.");
+        dataRow("nothing to draw is told", "empty.pdf", QList<int>(), QStringList(),
+                notSaved + "There is no envelope to save: it has no line.");
     }
     void saveEnvelopesAsPdf()
     {

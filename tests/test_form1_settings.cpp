@@ -5,6 +5,7 @@
 #include "app/addresstextbox.h"
 #include "app/form1.h"
 #include "app/sortedcombobox.h"
+#include "datarow.h"
 #include "fakes/testservices.h"
 #include "settings/settingkeys.h"
 
@@ -44,27 +45,15 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("shown"); // null: the value
         const QString line = QStringLiteral("Tony Doe\tGreat Street\tCityName, CA 97777\r\n");
-        QTest::newRow("empty store, offset") << "TextReturnOffY"
-                                             << ""
-                                             << ".5" << QString();
-        QTest::newRow("list item") << "ComboLine"
-                                   << "ComboLine"
-                                   << "-Other-" << QString();
-        QTest::newRow("typed delimiter") << "ComboAddress"
-                                         << "ComboAddress"
-                                         << "; " << QString();
-        QTest::newRow("40,000 characters, one-line box") << "TextLineD"
-                                                         << "TextLineD" << QString(40000, u'x') << QString();
-        QTest::newRow("40,000 characters, combo") << "ComboAddress"
-                                                  << "ComboAddress" << QString(40000, u'y') << QString();
-        QTest::newRow("empty middle line") << "TextReturn"
-                                           << "ReturnAddress"
-                                           << "A\r\n\r\nB" << QString();
-        QTest::newRow("3 MB return address, on screen piece by piece, its font set meanwhile")
-            << "TextReturn"
-            << "ReturnAddress" << line.repeated(70000) << QString();
-        QTest::newRow("70,000 characters, offset box") << "TextReturnOffX"
-                                                       << "TextReturnOffX" << QString(70000, u'1') << ".2";
+        dataRow("empty store, offset", "TextReturnOffY", "", ".5", QString());
+        dataRow("list item", "ComboLine", "ComboLine", "-Other-", QString());
+        dataRow("typed delimiter", "ComboAddress", "ComboAddress", "; ", QString());
+        dataRow("40,000 characters, one-line box", "TextLineD", "TextLineD", QString(40000, u'x'), QString());
+        dataRow("40,000 characters, combo", "ComboAddress", "ComboAddress", QString(40000, u'y'), QString());
+        dataRow("empty middle line", "TextReturn", "ReturnAddress", "A\r\n\r\nB", QString());
+        dataRow("3 MB return address, on screen piece by piece, its font set meanwhile", "TextReturn", "ReturnAddress",
+                line.repeated(70000), QString());
+        dataRow("70,000 characters, offset box", "TextReturnOffX", "TextReturnOffX", QString(70000, u'1'), ".2");
     }
     void startShowsTheStoredTexts()
     {

@@ -9,6 +9,7 @@
 #include "app/headinglabel.h"
 #include "app/sortedcombobox.h"
 #include "app/translations.h"
+#include "datarow.h"
 #include "fakes/testservices.h"
 #include "platform/qt/qtmessagebox.h"
 
@@ -256,11 +257,12 @@ private slots:
     void focusOrderFollowsTheTabColumn_data()
     {
         QTest::addColumn<QStringList>("chain");
-        QTest::newRow("main panel") << QStringList{"TextReturn",      "TextToAddress", "CommandPrint",
-                                                   "CommandClear",    "List1",         "CommandKeepToAddress",
-                                                   "CommandPrintAll", "TextReturnOffX"};
-        QTest::newRow("importer") << QStringList{"CommandClearImport", "TextAddressD",  "TextLineD", "ComboAddress",
-                                                 "ComboLine",          "CommandImport", "TextImport"};
+        dataRow("main panel",
+                QStringList{"TextReturn", "TextToAddress", "CommandPrint", "CommandClear", "List1",
+                            "CommandKeepToAddress", "CommandPrintAll", "TextReturnOffX"});
+        dataRow("importer",
+                QStringList{"CommandClearImport", "TextAddressD", "TextLineD", "ComboAddress", "ComboLine",
+                            "CommandImport", "TextImport"});
     }
     void focusOrderFollowsTheTabColumn()
     {
@@ -373,30 +375,30 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("texts");
-        QTest::newRow("German") << "de_DE"
-                                << "Quillon 2.1 - Von: Tarvik |Drucken|&Datei|&Beenden|Einstellungen ausblenden|&Ja|"
-                                   "Die Druckschriftgröße der Empfängeradresse ist leer. Geben Sie einen Wert in Punkt "
-                                   "ein. Es wurde nichts gedruckt.|"
-                                   "Möchten Sie die Standardeinstellungen wirklich wiederherstellen?";
+        dataRow("German", "de_DE",
+                "Quillon 2.1 - Von: Tarvik |Drucken|&Datei|&Beenden|Einstellungen ausblenden|&Ja|"
+                "Die Druckschriftgröße der Empfängeradresse ist leer. Geben Sie einen Wert in Punkt "
+                "ein. Es wurde nichts gedruckt.|"
+                "Möchten Sie die Standardeinstellungen wirklich wiederherstellen?");
         QTest::newRow("French") << "fr_FR"
                                 << "Quillon 2.1 - Par : Tarvik |Imprimer|&Fichier|&Quitter|Masquer les réglages|&Oui|"
                                    "La taille de police d'impression de l'adresse du destinataire est vide. Saisissez "
                                    "un nombre de points. Rien n'a été imprimé.|"
                                    "Voulez-vous vraiment rétablir les réglages par défaut ?";
-        QTest::newRow("Spanish") << "es_ES"
-                                 << "Quillon 2.1 - Por: Tarvik |Imprimir|&Archivo|&Salir|Ocultar configuración|&Sí|"
-                                    "El tamaño de letra de impresión de la dirección del destinatario está vacío. "
-                                    "Escriba un número de puntos. No se imprimió nada.|"
-                                    "¿Seguro que desea restablecer la configuración predeterminada?";
-        QTest::newRow("Italian") << "it_IT"
-                                 << "Quillon 2.1 - Di: Tarvik |Stampa|&File|&Esci|Nascondi impostazioni|&Sì|"
-                                    "La dimensione del carattere di stampa dell'indirizzo del destinatario: il campo è "
-                                    "vuoto. Inserite un numero di punti. Non è stato stampato nulla.|"
-                                    "Volete davvero ripristinare le impostazioni predefinite?";
-        QTest::newRow("English") << "en_US"
-                                 << "Quillon 2.1 - By: Tarvik |Print|&File|E&xit|Hide Settings|&Yes|"
-                                    "To address print font size is empty. Enter a number of points. Nothing was "
-                                    "printed.|Are you sure you want to restore the default settings?";
+        dataRow("Spanish", "es_ES",
+                "Quillon 2.1 - Por: Tarvik |Imprimir|&Archivo|&Salir|Ocultar configuración|&Sí|"
+                "El tamaño de letra de impresión de la dirección del destinatario está vacío. "
+                "Escriba un número de puntos. No se imprimió nada.|"
+                "¿Seguro que desea restablecer la configuración predeterminada?");
+        dataRow("Italian", "it_IT",
+                "Quillon 2.1 - Di: Tarvik |Stampa|&File|&Esci|Nascondi impostazioni|&Sì|"
+                "La dimensione del carattere di stampa dell'indirizzo del destinatario: il campo è "
+                "vuoto. Inserite un numero di punti. Non è stato stampato nulla.|"
+                "Volete davvero ripristinare le impostazioni predefinite?");
+        dataRow("English", "en_US",
+                "Quillon 2.1 - By: Tarvik |Print|&File|E&xit|Hide Settings|&Yes|"
+                "To address print font size is empty. Enter a number of points. Nothing was "
+                "printed.|Are you sure you want to restore the default settings?");
     }
     void textsFollowTheLocale()
     {

@@ -3,6 +3,7 @@
 // its pages in every language, and the way to it when no browser starts.
 #include "app/form1.h"
 #include "app/manualwindow.h"
+#include "datarow.h"
 #include "fakes/testservices.h"
 #include "platform/qt/desktopshell.h"
 
@@ -50,15 +51,12 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("page");
-        const auto row = [](const char *name, const char *a, const char *b) {
-            QTest::newRow(name) << QString(a) << QString(b);
-        };
-        row("English", "en_GB", ":/manual/quillon_en.html");
-        row("German", "de_AT", ":/manual/quillon_de.html");
-        row("French", "fr_CA", ":/manual/quillon_fr.html");
-        row("Spanish", "es_MX", ":/manual/quillon_es.html");
-        row("Italian", "it_IT", ":/manual/quillon_it.html");
-        row("a language without a page", "pt_BR", ":/manual/quillon_en.html");
+        dataRow("English", "en_GB", ":/manual/quillon_en.html");
+        dataRow("German", "de_AT", ":/manual/quillon_de.html");
+        dataRow("French", "fr_CA", ":/manual/quillon_fr.html");
+        dataRow("Spanish", "es_MX", ":/manual/quillon_es.html");
+        dataRow("Italian", "it_IT", ":/manual/quillon_it.html");
+        dataRow("a language without a page", "pt_BR", ":/manual/quillon_en.html");
     }
     void everyLanguageHasEverySection()
     {

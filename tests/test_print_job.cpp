@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a print job asks for (its media-col, and the user's own options
 // around it) and what the print server's reports of it mean for the user.
+#include "datarow.h"
 #include "platform/printerfacts.h"
 
 #include <QTest>
@@ -23,18 +24,15 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         const QByteArray dl = "media-size={x-dimension=11000 y-dimension=22000}";
         const QByteArray margins = " media-bottom-margin=4 media-left-margin=1 media-right-margin=3 media-top-margin=2";
-        QTest::newRow("printer's paper and choices: nothing")
-            << false << false << QByteArray() << QByteArray() << QByteArray();
-        QTest::newRow("listed size: with its edges")
-            << true << true << QByteArray() << QByteArray() << "{" + dl + margins + "}";
+        dataRow("printer's paper and choices: nothing", false, false, QByteArray(), QByteArray(), QByteArray());
+        dataRow("listed size: with its edges", true, true, QByteArray(), QByteArray(), "{" + dl + margins + "}");
         QTest::newRow("unlisted size: no edges") << true << false << QByteArray() << QByteArray() << "{" + dl + "}";
-        QTest::newRow("size, tray and type")
-            << true << true << QByteArray("envelope-feeder") << QByteArray("envelope")
-            << "{" + dl + margins + " media-source=envelope-feeder media-type=envelope}";
-        QTest::newRow("printer's paper, tray only")
-            << false << false << QByteArray("manual-env") << QByteArray() << QByteArray("{media-source=manual-env}");
-        QTest::newRow("no keyword: left out, nothing breaks the collection")
-            << false << false << QByteArray("tray 1}") << QByteArray("a=b") << QByteArray();
+        dataRow("size, tray and type", true, true, QByteArray("envelope-feeder"), QByteArray("envelope"),
+                "{" + dl + margins + " media-source=envelope-feeder media-type=envelope}");
+        dataRow("printer's paper, tray only", false, false, QByteArray("manual-env"), QByteArray(),
+                QByteArray("{media-source=manual-env}"));
+        dataRow("no keyword: left out, nothing breaks the collection", false, false, QByteArray("tray 1}"),
+                QByteArray("a=b"), QByteArray());
     }
     void mediaCollection()
     {
@@ -57,20 +55,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("mediaCol");
         QTest::addColumn<QByteArrayList>("kept"); // the option names, in order
-        QTest::newRow("nothing asked: all the user's")
-            << QByteArray() << QByteArrayList{"media", "InputSlot", "mediatype", "PageSize", "copies", "media-source"};
-        QTest::newRow("a size: the user's size options go")
-            << QByteArray("{media-size={x-dimension=1 y-dimension=2}}")
-            << QByteArrayList{"InputSlot", "mediatype", "copies", "media-source", "media-col"};
-        QTest::newRow("a tray: the user's tray goes, the size stays")
-            << QByteArray("{media-source=envelope-feeder}")
-            << QByteArrayList{"media", "mediatype", "PageSize", "copies", "media-col"};
-        QTest::newRow("a size named: the name goes too")
-            << QByteArray("{media-size={x-dimension=1 y-dimension=2}}")
-            << QByteArrayList{"InputSlot", "mediatype", "copies", "media-source", "media-col", "media"};
-        QTest::newRow("a type, any case of its PPD name")
-            << QByteArray("{media-type=envelope}")
-            << QByteArrayList{"media", "InputSlot", "PageSize", "copies", "media-source", "media-col"};
+        dataRow("nothing asked: all the user's", QByteArray(),
+                QByteArrayList{"media", "InputSlot", "mediatype", "PageSize", "copies", "media-source"});
+        dataRow("a size: the user's size options go", QByteArray("{media-size={x-dimension=1 y-dimension=2}}"),
+                QByteArrayList{"InputSlot", "mediatype", "copies", "media-source", "media-col"});
+        dataRow("a tray: the user's tray goes, the size stays", QByteArray("{media-source=envelope-feeder}"),
+                QByteArrayList{"media", "mediatype", "PageSize", "copies", "media-col"});
+        dataRow("a size named: the name goes too", QByteArray("{media-size={x-dimension=1 y-dimension=2}}"),
+                QByteArrayList{"InputSlot", "mediatype", "copies", "media-source", "media-col", "media"});
+        dataRow("a type, any case of its PPD name", QByteArray("{media-type=envelope}"),
+                QByteArrayList{"media", "InputSlot", "PageSize", "copies", "media-source", "media-col"});
     }
     void usersOptions()
     {
@@ -107,8 +101,8 @@ private slots:
         QTest::addColumn<QString>("reason"); // the whole of it
         const auto row = [](const char *name, int state, int printer, bool paused, const char *job,
                             const char *printerText, Fate fate, const char *what, const char *reason) {
-            QTest::newRow(name) << state << printer << paused << QString(job) << QString(printerText) << int(fate)
-                                << QString(what) << QString(reason);
+            dataRow(name, state, printer, paused, QString(job), QString(printerText), int(fate), QString(what),
+                    QString(reason));
         };
         row("pending", 3, 3, false, "", "", Fate::Going, "", "");
         row("printing", 5, 4, false, "", "", Fate::Going, "", "");

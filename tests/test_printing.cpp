@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The envelope through QtPrinter into PDF files (read back with poppler) and
 // into the preview, side by side.
+#include "datarow.h"
 #include "fakes/pdffiletarget.h"
 #include "platform/qt/qtprinter.h"
 #include "printing/envelope.h"
@@ -169,16 +170,11 @@ private slots:
         QTest::addColumn<QString>("toY");
         QTest::addColumn<QString>("summary");
         const QString two = "Charlie\r\nDelta";
-        QTest::newRow("a line off the right edge") << "Charlie\r\n" + QString(40, u'W') << "12"
-                                                   << "8.25"
-                                                   << "1 line runs off the right edge of the printable area.";
-        QTest::newRow("the block off the bottom") << two << "3"
-                                                  << "19"
-                                                  << "2 lines run off the bottom edge of the printable area.";
-        QTest::newRow("off the left and the top")
-            << two << "-1"
-            << "-1"
-            << "2 lines run off the left edge, 2 lines run off the top edge of the printable area.";
+        dataRow("a line off the right edge", "Charlie\r\n" + QString(40, u'W'), "12", "8.25",
+                "1 line runs off the right edge of the printable area.");
+        dataRow("the block off the bottom", two, "3", "19", "2 lines run off the bottom edge of the printable area.");
+        dataRow("off the left and the top", two, "-1", "-1",
+                "2 lines run off the left edge, 2 lines run off the top edge of the printable area.");
     }
     void overflow()
     {

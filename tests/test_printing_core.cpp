@@ -5,6 +5,7 @@
 // where the paper's painter puts each line, how the envelope is fed, where
 // "Place the To Address" puts the block, the preview's heading and the test
 // envelope's note.
+#include "datarow.h"
 #include "fakes/recordingprinter.h"
 #include "platform/printerfacts.h"
 #include "printing/addressplace.h"
@@ -92,18 +93,13 @@ private slots:
         QTest::addColumn<QString>("returnText");
         QTest::addColumn<QString>("toText");
         QTest::addColumn<QString>("calls");
-        QTest::newRow("two blocks") << "A\r\nB"
-                                    << "C"
-                                    << kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup
-                + "x 4|print C|end send";
-        QTest::newRow("lone LF and CR stay inside, CR before CR LF too")
-            << "A\nB\rC\n\rD\r\r\nE"
-            << "" << kReturnSetup + "x 0.2|print A\nB\rC\n\rD\r|x 0.2|print E|" + kToSetup + "end send";
-        QTest::newRow("final CR LF: an empty last line") << ""
-                                                         << "C\r\n"
-                                                         << kReturnSetup + kToSetup + "x 4|print C|x 4|print |end send";
-        QTest::newRow("both empty: no document") << ""
-                                                 << "" << kReturnSetup + kToSetup + "end send";
+        dataRow("two blocks", "A\r\nB", "C",
+                kReturnSetup + "x 0.2|print A|x 0.2|print B|" + kToSetup + "x 4|print C|end send");
+        dataRow("lone LF and CR stay inside, CR before CR LF too", "A\nB\rC\n\rD\r\r\nE", "",
+                kReturnSetup + "x 0.2|print A\nB\rC\n\rD\r|x 0.2|print E|" + kToSetup + "end send");
+        dataRow("final CR LF: an empty last line", "", "C\r\n",
+                kReturnSetup + kToSetup + "x 4|print C|x 4|print |end send");
+        dataRow("both empty: no document", "", "", kReturnSetup + kToSetup + "end send");
     }
     void envelope()
     {
@@ -124,33 +120,26 @@ private slots:
         QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected"); // the message, or calls made when the envelope prints
-        QTest::newRow("X not a number") << QStringList{"returnX=abc"} << "C"
-                                        << "Return address X offset is not a number: 'abc'. Nothing was printed.";
-        QTest::newRow("Y empty") << QStringList{"returnY=  "} << "C"
-                                 << "Return address Y offset is empty.";
-        QTest::newRow("size zero") << QStringList{"returnSize=0"} << "C"
-                                   << "print font size is out of range: '0' (from 0.5 to 1000 points).";
-        QTest::newRow("absurd offset")
-            << QStringList{"toY=1e30"} << "C"
-            << "To address Y offset is out of range: '1e30' (from -1000 to 1000 centimetres).";
-        QTest::newRow("grouped under German") << QStringList{"returnX=1.500"} << "de_DE"
-                                              << "not a number: '1.500'";
-        QTest::newRow("inf") << QStringList{"toX=inf"} << "en_US"
-                             << "not a number: 'inf'";
-        QTest::newRow("X of an empty block is not used") << QStringList{"toText=", "toX=abc"} << "C"
-                                                         << "print A";
-        QTest::newRow("leading point falls back under German") << QStringList{"returnX=.5"} << "de_DE"
-                                                               << "x 0.5";
-        QTest::newRow("spaces around, a fraction") << QStringList{"returnSize= 9.75 "} << "en_US"
-                                                   << "size 9.75";
-        QTest::newRow("custom size without a width") << QStringList{"size=Custom", "height=100"} << "C"
-                                                     << "Envelope width is empty.";
-        QTest::newRow("5 mm shift moves both blocks") << QStringList{"shiftX=5", "shiftY=-5"} << "C"
-                                                      << "y 0|x 0.7|print A|size 10|font Arial|y 3.5|x 4.5|";
-        QTest::newRow("DL, turned") << QStringList{"size=DL", "turned"} << "C"
-                                    << "landscape|paper iso_dl_110x220mm turned|y 0.5|x 0.2|";
-        QTest::newRow("custom, either way round") << QStringList{"size=Custom", "width=250", "height=120"} << "C"
-                                                  << "paper custom_120x250mm_120x250mm|";
+        dataRow("X not a number", QStringList{"returnX=abc"}, "C",
+                "Return address X offset is not a number: 'abc'. Nothing was printed.");
+        dataRow("Y empty", QStringList{"returnY=  "}, "C", "Return address Y offset is empty.");
+        dataRow("size zero", QStringList{"returnSize=0"}, "C",
+                "print font size is out of range: '0' (from 0.5 to 1000 points).");
+        dataRow("absurd offset", QStringList{"toY=1e30"}, "C",
+                "To address Y offset is out of range: '1e30' (from -1000 to 1000 centimetres).");
+        dataRow("grouped under German", QStringList{"returnX=1.500"}, "de_DE", "not a number: '1.500'");
+        dataRow("inf", QStringList{"toX=inf"}, "en_US", "not a number: 'inf'");
+        dataRow("X of an empty block is not used", QStringList{"toText=", "toX=abc"}, "C", "print A");
+        dataRow("leading point falls back under German", QStringList{"returnX=.5"}, "de_DE", "x 0.5");
+        dataRow("spaces around, a fraction", QStringList{"returnSize= 9.75 "}, "en_US", "size 9.75");
+        dataRow("custom size without a width", QStringList{"size=Custom", "height=100"}, "C",
+                "Envelope width is empty.");
+        dataRow("5 mm shift moves both blocks", QStringList{"shiftX=5", "shiftY=-5"}, "C",
+                "y 0|x 0.7|print A|size 10|font Arial|y 3.5|x 4.5|");
+        dataRow("DL, turned", QStringList{"size=DL", "turned"}, "C",
+                "landscape|paper iso_dl_110x220mm turned|y 0.5|x 0.2|");
+        dataRow("custom, either way round", QStringList{"size=Custom", "width=250", "height=120"}, "C",
+                "paper custom_120x250mm_120x250mm|");
     }
     void numbers()
     {
@@ -176,12 +165,9 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("calls");
-        QTest::newRow("stop") << "no"
-                              << "unit cm|size 12|font Verdana|orientation landscape|paper iso_c4_229x324mm";
-        QTest::newRow("print anyway") << "yes"
-                                      << "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|";
-        QTest::newRow("nobody to ask") << ""
-                                       << "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|";
+        dataRow("stop", "no", "unit cm|size 12|font Verdana|orientation landscape|paper iso_c4_229x324mm");
+        dataRow("print anyway", "yes", "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|");
+        dataRow("nobody to ask", "", "paper iso_c4_229x324mm|y 0.5|x 0.2|print A|");
     }
     void paperThePrinterLacks()
     {
@@ -211,17 +197,16 @@ private slots:
         QTest::addColumn<QString>("turn");      // "" when the description does not say
         QTest::addColumn<QMarginsF>("margins"); // *HWMargins as portrait edges; null when absent
         QTest::addColumn<QMarginsF>("lying");   // the portrait edges 1, 2, 3, 4 as the page lies
-        QTest::newRow("Plus90, HWMargins left bottom right top")
-            << QByteArray("*PPD-Adobe: \"4.3\"\r\n*LandscapeOrientation: Plus90\r\n*HWMargins: 18 33.12 18 3\r\n")
-            << "counter-clockwise" << QMarginsF(18, 3, 18, 33.12) << QMarginsF(4, 1, 2, 3);
-        QTest::newRow("Minus90, quoted margins")
-            << QByteArray("*LandscapeOrientation: Minus90\n*HWMargins: \"12 12 12 12\"\n") << "clockwise"
-            << QMarginsF(12, 12, 12, 12) << QMarginsF(2, 3, 4, 1);
-        QTest::newRow("Any says nothing; a longer keyword and an option are others")
-            << QByteArray("*LandscapeOrientation: Any\n*HWMarginsX: 1 2 3 4\n*HWMargins Foo: 1 2 3 4\n") << ""
-            << QMarginsF() << QMarginsF(2, 3, 4, 1);
-        QTest::newRow("margins that are not four numbers")
-            << QByteArray("*HWMargins: 1 2 x 4\n*HWMargins: 1 2 3\n") << "" << QMarginsF() << QMarginsF(2, 3, 4, 1);
+        dataRow("Plus90, HWMargins left bottom right top",
+                QByteArray("*PPD-Adobe: \"4.3\"\r\n*LandscapeOrientation: Plus90\r\n*HWMargins: 18 33.12 18 3\r\n"),
+                "counter-clockwise", QMarginsF(18, 3, 18, 33.12), QMarginsF(4, 1, 2, 3));
+        dataRow("Minus90, quoted margins", QByteArray("*LandscapeOrientation: Minus90\n*HWMargins: \"12 12 12 12\"\n"),
+                "clockwise", QMarginsF(12, 12, 12, 12), QMarginsF(2, 3, 4, 1));
+        dataRow("Any says nothing; a longer keyword and an option are others",
+                QByteArray("*LandscapeOrientation: Any\n*HWMarginsX: 1 2 3 4\n*HWMargins Foo: 1 2 3 4\n"), "",
+                QMarginsF(), QMarginsF(2, 3, 4, 1));
+        dataRow("margins that are not four numbers", QByteArray("*HWMargins: 1 2 x 4\n*HWMargins: 1 2 3\n"), "",
+                QMarginsF(), QMarginsF(2, 3, 4, 1));
     }
     void printerDescription()
     {
@@ -366,12 +351,11 @@ private slots:
         QTest::addColumn<QString>("calls"); // the positions and the end
         const QStringList none;
         const QString returnLines = QStringLiteral("y 0.5|x 0.2|x 0.2|x 0.2|");
-        QTest::newRow("X moves the remaining lines") << none << "returnX=3"
-                                                     << "y 0.5|x 0.2|x 3|x 3|y 4|x 4|end send";
+        dataRow("X moves the remaining lines", none, "returnX=3", "y 0.5|x 0.2|x 3|x 3|y 4|x 4|end send");
         QTest::newRow("X turned invalid keeps its value") << none << "returnX=x" << returnLines + "y 4|x 4|end send";
         QTest::newRow("to-address Y read as its block starts") << none << "toY=6" << returnLines + "y 6|x 4|end send";
-        QTest::newRow("to-address filled in, its X never valid")
-            << QStringList{"toText=", "toX=x"} << "toText=D" << returnLines + "y 4|end discard";
+        dataRow("to-address filled in, its X never valid", QStringList{"toText=", "toX=x"}, "toText=D",
+                returnLines + "y 4|end discard");
     }
     void editsWhilePrinting()
     {
@@ -404,24 +388,21 @@ private slots:
         QTest::addColumn<Corner>("returnAddress");
         QTest::addColumn<QString>("says");
         const auto TL = Corner::TopLeft, TR = Corner::TopRight, BL = Corner::BottomLeft, BR = Corner::BottomRight;
-        QTest::newRow("clockwise, face up")
-            << 0 << false << false << true << BR << TR
-            << "the return address end leading. The side to be addressed faces up. This printer turns the page a "
-               "quarter turn clockwise.";
+        dataRow("clockwise, face up", 0, false, false, true, BR, TR,
+                "the return address end leading. The side to be addressed faces up. This printer turns the page a "
+                "quarter turn clockwise.");
         QTest::newRow("clockwise, face down") << 0 << false << true << true << BL << TL << "faces down";
         QTest::newRow("clockwise, turned, face up") << 0 << true << false << false << TL << BL << "the stamp end";
         QTest::newRow("clockwise, turned, face down") << 0 << true << true << false << TR << BR << "faces down";
-        QTest::newRow("counter-clockwise, face up")
-            << 1 << false << false << false << TL << BL
-            << "the stamp end leading. The side to be addressed faces up. This printer turns the page a quarter "
-               "turn counter-clockwise.";
+        dataRow("counter-clockwise, face up", 1, false, false, false, TL, BL,
+                "the stamp end leading. The side to be addressed faces up. This printer turns the page a quarter "
+                "turn counter-clockwise.");
         QTest::newRow("counter-clockwise, face down") << 1 << false << true << false << TR << BR << "stamp end";
-        QTest::newRow("counter-clockwise, turned, face up")
-            << 1 << true << false << true << BR << TR << "the return address end leading";
+        dataRow("counter-clockwise, turned, face up", 1, true, false, true, BR, TR, "the return address end leading");
         QTest::newRow("counter-clockwise, turned, face down") << 1 << true << true << true << BL << TL << "faces down";
-        QTest::newRow("not said: as clockwise, face up") << -1 << false << false << true << BR << TR
-                                                         << "return address end leading. The side to be addressed "
-                                                            "faces up. This printer does not say";
+        dataRow("not said: as clockwise, face up", -1, false, false, true, BR, TR,
+                "return address end leading. The side to be addressed "
+                "faces up. This printer does not say");
         QTest::newRow("not said, turned, face down") << -1 << true << true << false << TR << BR << "does not say";
     }
     void feed()
@@ -452,11 +433,12 @@ private slots:
         QTest::newRow("one printer") << office + "\n" << 1 << 0 << false;
         QTest::newRow("face down") << "2" + office.sliced(1) + "\tdown\n" << 1 << 0 << true;
         QTest::newRow("the system default's, empty fields") << "1\t\tC5\t\t\t\t\t0\t\t\n" << 1 << 0 << false;
-        QTest::newRow("damaged lines") << office
-                + "\n1\tx\n3\tLater\tDL\t\t\t\t\t0\t\t\n1\t%zz\tDL\t\t\t\t\t0\t\t\n"
-                  "1\tA\tDL\t\t\t\t\tyes\t\t\n1\t%FF\tDL\t\t\t\t\t0\t\t\n2\tB\tDL\t\t\t\t\t0\t\t\tsideways\n"
-                  "2\tC\tDL\t\t\t\t\t0\t\t\n1\tD\tDL\t\t\t\t\t0\t\t\tdown\n"
-                                       << 1 << 8 << false;
+        dataRow("damaged lines",
+                office
+                    + "\n1\tx\n3\tLater\tDL\t\t\t\t\t0\t\t\n1\t%zz\tDL\t\t\t\t\t0\t\t\n"
+                      "1\tA\tDL\t\t\t\t\tyes\t\t\n1\t%FF\tDL\t\t\t\t\t0\t\t\n2\tB\tDL\t\t\t\t\t0\t\t\tsideways\n"
+                      "2\tC\tDL\t\t\t\t\t0\t\t\n1\tD\tDL\t\t\t\t\t0\t\t\tdown\n",
+                1, 8, false);
         QTest::newRow("nothing stored") << "" << 0 << 0 << false;
     }
     void printerSetups()
@@ -513,14 +495,11 @@ private slots:
         QTest::addColumn<QPointF>("offsetCM");
         // DL: 45% of 220 is 99, half of 110 and 5 below is 60.
         QTest::newRow("DL, no edges") << QSizeF(220, 110) << QMarginsF() << QSizeF(60, 20) << QPointF(9.9, 6);
-        QTest::newRow("DL, edges counted from")
-            << QSizeF(220, 110) << QMarginsF(4, 3, 4, 3) << QSizeF(60, 20) << QPointF(9.5, 5.7);
-        QTest::newRow("wide block: moved left")
-            << QSizeF(220, 110) << QMarginsF(0, 0, 10, 0) << QSizeF(150, 20) << QPointF(6, 6);
-        QTest::newRow("tall block: moved up")
-            << QSizeF(162, 114) << QMarginsF(0, 0, 0, 14) << QSizeF(40, 50) << QPointF(7.29, 5);
-        QTest::newRow("larger than the area: its corner")
-            << QSizeF(162, 114) << QMarginsF(5, 6, 5, 6) << QSizeF(400, 400) << QPointF(0, 0);
+        dataRow("DL, edges counted from", QSizeF(220, 110), QMarginsF(4, 3, 4, 3), QSizeF(60, 20), QPointF(9.5, 5.7));
+        dataRow("wide block: moved left", QSizeF(220, 110), QMarginsF(0, 0, 10, 0), QSizeF(150, 20), QPointF(6, 6));
+        dataRow("tall block: moved up", QSizeF(162, 114), QMarginsF(0, 0, 0, 14), QSizeF(40, 50), QPointF(7.29, 5));
+        dataRow("larger than the area: its corner", QSizeF(162, 114), QMarginsF(5, 6, 5, 6), QSizeF(400, 400),
+                QPointF(0, 0));
     }
     void toAddress()
     {
@@ -542,12 +521,9 @@ private slots:
         QTest::addColumn<QString>("tray");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("says");
-        const auto row = [](const char *name, const char *a, const char *b, const char *c, const char *d) {
-            QTest::newRow(name) << QString(a) << QString(b) << QString(c) << QString(d);
-        };
-        row("chosen, a tray it names", "Office", "manual", "DL",
-            "Printer: Office · Tray: Manual feed · Size: DL (110 × 220 mm)");
-        row("a tray it does not list", "Office", "rear", "C5", "Tray: rear · Size: C5");
+        dataRow("chosen, a tray it names", "Office", "manual", "DL",
+                "Printer: Office · Tray: Manual feed · Size: DL (110 × 220 mm)");
+        dataRow("a tray it does not list", "Office", "rear", "C5", "Tray: rear · Size: C5");
     }
     void heading()
     {

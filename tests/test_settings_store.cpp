@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store on disk: values kept exactly, damaged values and an
 // unreadable store set aside.
+#include "datarow.h"
 #include "fakes/files.h"
 #include "platform/filesettingsbackend.h"
 #include "settings/settingkeys.h"
@@ -63,20 +64,18 @@ private slots:
         QTest::addColumn<QString>("name"); // below the application's folder
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("after");
-        const auto row = [](const char *name, const char *a, const char *b, const char *c) {
-            QTest::newRow(name) << QString(a) << QString(b) << QString(c);
-        };
-        row("notes beside the store", "notes.txt", "file", "kept");
-        row("a copy beside the values", "Settings/toaddress.bak", "file", "kept");
-        row("a book in a folder of the user's", "my backups/AddData.txt", "file", "kept");
-        row("a name like ours, one letter short", "Settings/toaddress.quillon-tmp-Ab3dE", "file", "kept");
-        row("a temporary file of ours that nothing holds", "Settings/toaddress.quillon-tmp-Ab3dE9", "file", "removed");
-        row("what a cut-short restore left", "../.Quillon 2.1 Tarvik.deleting-1700000000000", "folder", "removed");
-        row("a value that is not ours", "Settings/toaddress", "file", "set aside");
-        row("a named pipe as a value", "Settings/toaddress", "pipe", "set aside");
-        row("a link to a device as a value", "Settings/toaddress", "device link", "set aside");
-        row("a sparse value above the bound", "Settings/toaddress", "sparse", "set aside");
-        row("a folder named as a value", "Settings/toaddress", "folder", "set aside");
+        dataRow("notes beside the store", "notes.txt", "file", "kept");
+        dataRow("a copy beside the values", "Settings/toaddress.bak", "file", "kept");
+        dataRow("a book in a folder of the user's", "my backups/AddData.txt", "file", "kept");
+        dataRow("a name like ours, one letter short", "Settings/toaddress.quillon-tmp-Ab3dE", "file", "kept");
+        dataRow("a temporary file of ours that nothing holds", "Settings/toaddress.quillon-tmp-Ab3dE9", "file",
+                "removed");
+        dataRow("what a cut-short restore left", "../.Quillon 2.1 Tarvik.deleting-1700000000000", "folder", "removed");
+        dataRow("a value that is not ours", "Settings/toaddress", "file", "set aside");
+        dataRow("a named pipe as a value", "Settings/toaddress", "pipe", "set aside");
+        dataRow("a link to a device as a value", "Settings/toaddress", "device link", "set aside");
+        dataRow("a sparse value above the bound", "Settings/toaddress", "sparse", "set aside");
+        dataRow("a folder named as a value", "Settings/toaddress", "folder", "set aside");
     }
     void startLeavesWhatIsNotItsOwn()
     {
@@ -125,8 +124,8 @@ private slots:
         const QString line = QString(kLongestLine, u'x');
         QTest::newRow("offset, the longest line") << int(Setting::ReturnOffsetX) << line << true;
         QTest::newRow("offset, one more") << int(Setting::ReturnOffsetX) << line + u'x' << false;
-        QTest::newRow("import text, 50 of the longest lines")
-            << int(Setting::ImportText) << (line + QStringLiteral("\r\n")).repeated(50) << true;
+        dataRow("import text, 50 of the longest lines", int(Setting::ImportText),
+                (line + QStringLiteral("\r\n")).repeated(50), true);
         QTest::newRow("import text, one line too long") << int(Setting::ImportText) << "A\r\n" + line + u'x' << false;
     }
     void valueItsFieldCannotHoldIsSetAside()
