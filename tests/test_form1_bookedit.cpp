@@ -36,21 +36,12 @@ struct Window
     Window()
     {
         writeAll(path(), encodeBook(kBook));
-        form = services.start();
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            qWarning("window not active");
+        form = services.startActive();
     }
     QString path() const { return QDir(services.programDir.path()).filePath(QStringLiteral("AddData.txt")); }
     AddressListModel &book() const { return *form->addressBook(); }
     QAction *item(const char *name) const { return form->findChild<QAction *>(name); }
     QLineEdit *findField() const { return form->findChild<QLineEdit *>("FindField"); }
-    // A key typed on the keyboard: it goes to the focus widget.
-    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
     void choose(int row) const
     {
         form->List1->setFocus();
@@ -109,10 +100,10 @@ private slots:
             window.choose(1);
             // Delete in a text box is the box's.
             form.TextReturn->setFocus();
-            Window::press(Qt::Key_Delete);
+            press(Qt::Key_Delete);
             QCOMPARE(window.book().count(), 4);
             form.List1->setFocus();
-            Window::press(Qt::Key_Delete);
+            press(Qt::Key_Delete);
         } else {
             window.item("FindDuplicatesM")->trigger();
             auto *dialog = form.findChild<DuplicatesDialog *>();
@@ -125,12 +116,12 @@ private slots:
         QCOMPARE(window.item("UndoM")->text(), undoCaption);
 
         form.List1->setFocus();
-        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(window.book().texts(), kBook);
         QCOMPARE(window.file(), encodeBook(kBook));
         QVERIFY(!window.item("UndoM")->isEnabled());
         QCOMPARE(window.item("RedoM")->text(), QString(undoCaption).replace("&Undo", "&Redo"));
-        Window::press(redoKey, Qt::KeyboardModifiers(redoModifiers));
+        press(redoKey, Qt::KeyboardModifiers(redoModifiers));
         QCOMPARE(window.book().texts(), after);
         QCOMPARE(window.file(), encodeBook(after));
         QVERIFY(window.services.messages.shown.size() <= 1); // Clear Selected's question
@@ -155,27 +146,27 @@ private slots:
         form.CommandKeepToAddress->click();
         if (how == u"move") {
             form.List1->setFocus();
-            Window::press(Qt::Key_Down);
+            press(Qt::Key_Down);
         } else {
-            Window::press(Qt::Key_F, Qt::ControlModifier);
+            press(Qt::Key_F, Qt::ControlModifier);
             QTest::keyClicks(window.findField(), "eglise");
-            Window::press(Qt::Key_Return);
+            press(Qt::Key_Return);
         }
         QCOMPARE(form.TextToAddress->text(), kBook[0]);
         form.TextToAddress->setFocus();
-        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(form.TextToAddress->text(), "Typed");
         QCOMPARE(window.book().count(), 5);
-        Window::press(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+        press(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
         QCOMPARE(form.TextToAddress->text(), kBook[0]);
         QCOMPARE(window.book().count(), 5);
         // With a book step to redo, Ctrl+Y in the box is still the box's.
         form.List1->setFocus();
-        Window::press(Qt::Key_Z, Qt::ControlModifier);
+        press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(window.book().count(), 4);
         form.TextToAddress->setFocus();
-        Window::press(Qt::Key_Z, Qt::ControlModifier);
-        Window::press(Qt::Key_Y, Qt::ControlModifier);
+        press(Qt::Key_Z, Qt::ControlModifier);
+        press(Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(form.TextToAddress->text(), kBook[0]);
         QCOMPARE(window.book().count(), 4);
     }
@@ -188,7 +179,7 @@ private slots:
         Window window;
         Form1 &form = *window.form;
         form.TextReturn->setFocus();
-        Window::press(Qt::Key_F, Qt::ControlModifier);
+        press(Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), window.findField());
         QTest::keyClicks(window.findField(), "SPRINGFIELD");
         const auto current = [&] { return form.List1->currentIndex().row(); };
@@ -199,7 +190,7 @@ private slots:
                                                                 {Qt::Key_Return, Qt::ShiftModifier}};
         QList<int> visited;
         for (const auto &[key, modifiers] : keys) {
-            Window::press(key, modifiers);
+            press(key, modifiers);
             visited << current();
         }
         QCOMPARE(visited, (QList<int>{1, 2, 3, 2, 1}));
@@ -208,11 +199,11 @@ private slots:
         QVERIFY(status->text().isEmpty());
         window.findField()->clear();
         QTest::keyClicks(window.findField(), "Paris");
-        Window::press(Qt::Key_Return);
+        press(Qt::Key_Return);
         QCOMPARE(status->text(), "Not found");
         QCOMPARE(current(), 1);
         QVERIFY(window.services.messages.shown.isEmpty());
-        Window::press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), form.TextReturn);
         QVERIFY(!window.findField()->isVisible());
     }
@@ -240,7 +231,7 @@ private slots:
         QFETCH(QString, refusal);
         Window window;
         window.choose(1);
-        Window::press(Qt::Key_F2);
+        press(Qt::Key_F2);
         auto *dialog = window.form->findChild<EditAddressDialog *>();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), "Edit Address");

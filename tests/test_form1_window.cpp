@@ -42,23 +42,6 @@ QStringList captions(const QList<QAction *> &actions)
     return texts;
 }
 
-// Shown and active, so that key events go where the focus is.
-std::unique_ptr<Form1> shownForm(TestServices &services)
-{
-    auto form = services.start();
-    form->show();
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get()))
-        qWarning("window not active");
-    return form;
-}
-
-// A key typed on the keyboard: it goes to the focus widget.
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-}
-
 // The items as shown (no ampersand) with their shortcuts; each has its own
 // access key within the menu.
 void compareMenu(const QList<QAction *> &actions, const QStringList &expected)
@@ -110,7 +93,7 @@ private slots:
     void init()
     {
         m_fakes = std::make_unique<TestServices>();
-        m_form = shownForm(*m_fakes);
+        m_form = m_fakes->startActive();
     }
     void cleanup() { m_form.reset(), m_fakes.reset(); }
 

@@ -7,7 +7,9 @@
 #include "fakes/memorysettingsbackend.h"
 #include "fakes/recordingprinter.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -47,4 +49,21 @@ struct TestServices
         form->Form_Load();
         return form;
     }
+
+    // Started, shown and active, so that keys typed go where the focus is.
+    std::unique_ptr<Form1> startActive()
+    {
+        auto form = start();
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qWarning("window not active");
+        return form;
+    }
 };
+
+// A key typed on the keyboard: it goes to the focus widget.
+inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
