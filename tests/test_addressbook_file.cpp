@@ -2,7 +2,6 @@
 // The book's files and session: where it lives, unreadable files, a full disk, load/save order, two copies.
 #include "addressbook/addressbooksession.h"
 #include "addressbook/addresslistmodel.h"
-#include "datarow.h"
 #include "fakes/files.h"
 #include "platform/filesettingsbackend.h"
 #include "platform/regularfile.h"
@@ -430,16 +429,17 @@ private slots:
         QTest::addColumn<QString>("added");     // by this copy
         QTest::addColumn<QString>("removed");   // ticked and removed by this copy; empty: left idle
         QTest::addColumn<QStringList>("book");
-        dataRow("both add", QStringList{"add", "From B\r\n"}, "From A\r\n", "-",
-                QStringList{"Anne\r\n", "Bob\r\n", "From A\r\n", "From B\r\n"});
-        dataRow("one adds, one removes", QStringList{"add", "From B\r\n"}, QString(), "Bob\r\n",
-                QStringList{"Anne\r\n", "From B\r\n"});
-        dataRow("one removes, one adds, lock held a while", QStringList{"remove", "Anne\r\n"}, "From A\r\n", "-",
-                QStringList{"Bob\r\n", "From A\r\n"});
-        dataRow("both remove the same", QStringList{"remove", "Bob\r\n"}, QString(), "Bob\r\n",
-                QStringList{"Anne\r\n"});
-        dataRow("idle: the list follows, ticks kept", QStringList{"remove", "Anne\r\n", "add", "Cleo\r\n"}, QString(),
-                QString(), QStringList{"Bob\r\n", "Cleo\r\n"});
+        QTest::newRow("both add") << QStringList{"add", "From B\r\n"} << "From A\r\n"
+                                  << "-" << QStringList{"Anne\r\n", "Bob\r\n", "From A\r\n", "From B\r\n"};
+        QTest::newRow("one adds, one removes") << QStringList{"add", "From B\r\n"} << QString() << "Bob\r\n"
+                                               << QStringList{"Anne\r\n", "From B\r\n"};
+        QTest::newRow("one removes, one adds, lock held a while") << QStringList{"remove", "Anne\r\n"} << "From A\r\n"
+                                                                  << "-" << QStringList{"Bob\r\n", "From A\r\n"};
+        QTest::newRow("both remove the same") << QStringList{"remove", "Bob\r\n"} << QString() << "Bob\r\n"
+                                              << QStringList{"Anne\r\n"};
+        QTest::newRow("idle: the list follows, ticks kept")
+            << QStringList{"remove", "Anne\r\n", "add", "Cleo\r\n"} << QString() << QString()
+            << QStringList{"Bob\r\n", "Cleo\r\n"};
     }
     void twoCopiesLoseNothing()
     {

@@ -5,7 +5,6 @@
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/bookcodec.h"
 #include "addressbook/bookhistory.h"
-#include "datarow.h"
 #include "fakes/files.h"
 
 #include <QDir>
@@ -67,32 +66,32 @@ private slots:
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("name");
         const auto add = [](QStringList entries) { return [=](AddressBookSession &book) { book.add(entries); }; };
-        dataRow("Save Address", int(Command::SaveAddress), Change(add({"Dora"})),
-                QStringList{"Anne", "Bert", "Cleo", "Dora"}, "Save Address (1 address)");
-        dataRow("Clear Selected", int(Command::ClearSelected), Change([](AddressBookSession &book) {
-                    tick(book, {"Anne", "Cleo"});
-                    book.model()->removeTicked();
-                }),
-                QStringList{"Bert"}, "Clear Selected (2 addresses)");
-        dataRow("Import Addresses, a copy of one there included", int(Command::ImportAddresses),
-                Change(add({"Zora", "Anne", "Abel"})), QStringList{"Abel", "Anne", "Anne", "Bert", "Cleo", "Zora"},
-                "Import Addresses (3 addresses)");
-        dataRow("contacts", int(Command::AddContacts), Change(add({"Eve\r\nMain St"})),
-                QStringList{"Anne", "Bert", "Cleo", "Eve\r\nMain St"}, "Add Contacts (1 address)");
-        dataRow("Edit Address: out and in at its sorted place", int(Command::EditAddress),
-                Change([](AddressBookSession &book) {
-                    book.model()->removeAt({0});
-                    book.add({"Dan"});
-                }),
-                QStringList{"Bert", "Cleo", "Dan"}, "Edit Address");
-        dataRow("Remove Address", int(Command::RemoveAddress),
-                Change([](AddressBookSession &book) { book.model()->removeAt({1}); }), QStringList{"Anne", "Cleo"},
-                "Remove Address (1 address)");
-        dataRow("Remove Duplicates, the last of the list", int(Command::RemoveDuplicates),
-                Change([](AddressBookSession &book) {
-                    book.model()->removeAt({0, 1, 2});
-                }),
-                QStringList{}, "Remove Duplicates (3 addresses)");
+        QTest::newRow("Save Address") << int(Command::SaveAddress) << Change(add({"Dora"}))
+                                      << QStringList{"Anne", "Bert", "Cleo", "Dora"} << "Save Address (1 address)";
+        QTest::newRow("Clear Selected") << int(Command::ClearSelected) << Change([](AddressBookSession &book) {
+            tick(book, {"Anne", "Cleo"});
+            book.model()->removeTicked();
+        }) << QStringList{"Bert"} << "Clear Selected (2 addresses)";
+        QTest::newRow("Import Addresses, a copy of one there included")
+            << int(Command::ImportAddresses) << Change(add({"Zora", "Anne", "Abel"}))
+            << QStringList{"Abel", "Anne", "Anne", "Bert", "Cleo", "Zora"} << "Import Addresses (3 addresses)";
+        QTest::newRow("contacts") << int(Command::AddContacts) << Change(add({"Eve\r\nMain St"}))
+                                  << QStringList{"Anne", "Bert", "Cleo", "Eve\r\nMain St"}
+                                  << "Add Contacts (1 address)";
+        QTest::newRow("Edit Address: out and in at its sorted place")
+            << int(Command::EditAddress) << Change([](AddressBookSession &book) {
+                   book.model()->removeAt({0});
+                   book.add({"Dan"});
+               })
+            << QStringList{"Bert", "Cleo", "Dan"} << "Edit Address";
+        QTest::newRow("Remove Address") << int(Command::RemoveAddress)
+                                        << Change([](AddressBookSession &book) { book.model()->removeAt({1}); })
+                                        << QStringList{"Anne", "Cleo"} << "Remove Address (1 address)";
+        QTest::newRow("Remove Duplicates, the last of the list")
+            << int(Command::RemoveDuplicates) << Change([](AddressBookSession &book) {
+                   book.model()->removeAt({0, 1, 2});
+               })
+            << QStringList{} << "Remove Duplicates (3 addresses)";
     }
     void everyCommandUndoesAndRedoes()
     {

@@ -4,7 +4,6 @@
 #include "addressbook/addressfinder.h"
 #include "addressbook/addresslistmodel.h"
 #include "addressbook/addressmatch.h"
-#include "datarow.h"
 
 #include <QTest>
 
@@ -61,12 +60,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<Groups>("groups");
-        dataRow(
-            "case, spaces, punctuation and line breaks",
-            QStringList{"Anne Doe\r\n1 Main St.", "Bert", "anne doe 1 main st", "ANNE-DOE\r\n\r\n1, Main St", "Bert"},
-            Groups{{0, 2, 3}, {1, 4}});
-        dataRow("letters and digits count", QStringList{"1 Main St", "2 Main St", "M\u00fcller", "Muller", "Main St 1"},
-                Groups{});
+        QTest::newRow("case, spaces, punctuation and line breaks")
+            << QStringList{"Anne Doe\r\n1 Main St.", "Bert", "anne doe 1 main st", "ANNE-DOE\r\n\r\n1, Main St", "Bert"}
+            << Groups{{0, 2, 3}, {1, 4}};
+        QTest::newRow("letters and digits count")
+            << QStringList{"1 Main St", "2 Main St", "M\u00fcller", "Muller", "Main St 1"} << Groups{};
         QTest::newRow("none") << QStringList{} << Groups{};
     }
     void duplicates()

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The address list: its sorted order, removing ticked entries, ticking all.
 #include "addressbook/addresslistmodel.h"
-#include "datarow.h"
 
 #include <QAbstractItemModelTester>
 #include <QPersistentModelIndex>
@@ -33,13 +32,14 @@ private slots:
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<QStringList>("expected");
         const QLocale english(QLocale::English);
-        dataRow("case does not count, arrival breaks ties", english, QStringList{"b", "A", "a"},
-                QStringList{"A", "a", "b"});
-        dataRow("accented letters among their base letters", english,
-                QStringList{"Zoe", "\u00c4pfel", "apfel", "Birne"}, QStringList{"apfel", "\u00c4pfel", "Birne", "Zoe"});
+        QTest::newRow("case does not count, arrival breaks ties")
+            << english << QStringList{"b", "A", "a"} << QStringList{"A", "a", "b"};
+        QTest::newRow("accented letters among their base letters")
+            << english << QStringList{"Zoe", "\u00c4pfel", "apfel", "Birne"}
+            << QStringList{"apfel", "\u00c4pfel", "Birne", "Zoe"};
         // Qt's sort keys of the C locale compare character codes, case and all.
-        dataRow("C locale, still without case", QLocale::c(), QStringList{"b", "B", "a", "A"},
-                QStringList{"a", "A", "b", "B"});
+        QTest::newRow("C locale, still without case")
+            << QLocale::c() << QStringList{"b", "B", "a", "A"} << QStringList{"a", "A", "b", "B"};
     }
     void sortedOrder()
     {

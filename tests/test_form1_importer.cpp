@@ -5,7 +5,6 @@
 #include "addressbook/bookcodec.h"
 #include "app/addresstextbox.h"
 #include "app/form1.h"
-#include "datarow.h"
 #include "fakes/files.h"
 #include "fakes/testservices.h"
 #include "importer/samples.h"
@@ -44,13 +43,14 @@ private slots:
         QTest::addColumn<int>("endAt");       // event runs before the program ends; 0: it does not
         QTest::newRow("Sample 1") << 1 << QString() << kWithSamples << true << "" << 0;
         QTest::newRow("Sample 2") << 2 << QString() << kWithSamples << true << "" << 0;
-        dataRow("only spaces", 1, "   ", kKept, false,
-                "You need to add the address into the textbox above before clicking the "
-                "import addressess icon.",
-                0);
+        QTest::newRow("only spaces") << 1 << "   " << kKept << false
+                                     << "You need to add the address into the textbox above before clicking the "
+                                        "import addressess icon."
+                                     << 0;
         QTest::newRow("only CR LF: no address, still saved") << 2 << "\r\n\r\n" << kKept << true << "" << 0;
-        dataRow("what the book cannot hold is left out, in one message", 1, "Bad*|||||*Name\r\n\r\nAnn\r\n\r\nB*|||||*",
-                QStringList{"Ann\r\n", "Kept\r\n"}, true, "*|||||*", 0);
+        QTest::newRow("what the book cannot hold is left out, in one message")
+            << 1 << "Bad*|||||*Name\r\n\r\nAnn\r\n\r\nB*|||||*" << QStringList{"Ann\r\n", "Kept\r\n"} << true
+            << "*|||||*" << 0;
         // By the fifth event run the first address is parsed.
         QTest::newRow("the program ending stops the import") << 2 << QString() << kKept << false << "" << 5;
     }
