@@ -23,7 +23,7 @@ enum class NewFileAccess { Everyone, OwnerOnly };
 IoResult replaceFile(const QString &path, QByteArrayView bytes, NewFileAccess access = NewFileAccess::Everyone);
 
 // Creates `path` and each missing folder above it for their owner alone
-// (0700), as the XDG base directory specification asks of missing data
+// (0700), as the XDG base directory standard asks of missing data
 // folders: addresses are nobody else's business. True when it is a folder.
 bool makeOwnFolders(const QString &path);
 
