@@ -125,7 +125,7 @@ BookResult AddressBookSession::add(const QStringList &entries)
             storable.append(entry);
     }
     BookResult result;
-    result.added = m_model->add(storable, ThrottledEvents(m_events));
+    result.added = m_model->add(storable);
     const QString refused = BookTexts::refused(entries.size() - storable.size(), storable.size() - result.added);
     if (!refused.isEmpty())
         result.messages.append(warning(refused));
@@ -147,7 +147,7 @@ BookResult AddressBookSession::load()
     if (read.status == BookRead::Read) {
         m_events();
         if (!m_stopped())
-            result.added = m_model->add(read.content.entries, events);
+            result.added = m_model->add(read.content.entries);
     }
     --m_loads;
     if (m_stopped()) {

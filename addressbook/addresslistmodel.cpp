@@ -90,11 +90,12 @@ void AddressListModel::tickAll()
         emit dataChanged(index(first), index(last), {Qt::CheckStateRole, Qt::AccessibleDescriptionRole});
 }
 
-int AddressListModel::placeFor(const QCollatorSortKey &key) const
+int AddressListModel::placeFor(const QString &text) const
 {
     // After every entry that compares equal: the order of arrival holds.
-    const auto at = std::upper_bound(m_rows.begin(), m_rows.end(), key,
-                                     [](const QCollatorSortKey &k, const Row &row) { return k.compare(row.key) < 0; });
+    const auto at = std::upper_bound(m_rows.begin(), m_rows.end(), text, [this](const QString &t, const Row &row) {
+        return m_collator.compare(t, row.text) < 0;
+    });
     return int(at - m_rows.begin());
 }
 
@@ -102,44 +103,40 @@ int AddressListModel::add(const QString &entry)
 {
     if (room() <= 0)
         return -1;
-    return insertRow(Row{entry, m_collator.sortKey(entry)});
+    return insertRow(Row{entry});
 }
 
 int AddressListModel::insertRow(Row row)
 {
-    const int at = placeFor(row.key);
+    const int at = placeFor(row.text);
     beginInsertRows({}, at, at);
     m_rows.insert(m_rows.begin() + at, std::move(row));
     endInsertRows();
     return at;
 }
 
-int AddressListModel::add(const QStringList &entries, const ProcessEvents &events)
+int AddressListModel::add(const QStringList &entries)
 {
-    std::vector<Row> rows;
     const qsizetype wanted = std::min<qsizetype>(entries.size(), room());
-    rows.reserve(size_t(wanted));
-    for (qsizetype i = 0; i < wanted; ++i) {
-        if (events)
-            events();
-        rows.push_back(Row{entries[i], m_collator.sortKey(entries[i])});
-    }
-    // What ran meanwhile may have filled the list further.
-    if (rows.size() > size_t(std::max(room(), 0)))
-        rows.erase(rows.begin() + std::max(room(), 0), rows.end());
-    if (rows.empty())
+    if (wanted <= 0)
         return 0;
-    const int added = int(rows.size());
+    std::vector<Row> rows;
+    rows.reserve(size_t(wanted));
+    for (qsizetype i = 0; i < wanted; ++i)
+        rows.push_back(Row{entries[i]});
+    // A book this program saved comes in order, which one compare a row
+    // confirms. Compares, not sort keys: a compare stops at the first
+    // difference, a key walks the whole entry, and a full book costs many
+    // times more in keys than in all the compares of a sort.
+    const auto before = [this](const Row &a, const Row &b) { return m_collator.compare(a.text, b.text) < 0; };
+    if (!std::is_sorted(rows.begin(), rows.end(), before))
+        std::stable_sort(rows.begin(), rows.end(), before);
     insertSorted(std::move(rows));
-    return added;
+    return int(wanted);
 }
 
 void AddressListModel::insertSorted(std::vector<Row> rows)
 {
-    const auto byKey = [](const Row &a, const Row &b) { return a.key.compare(b.key) < 0; };
-    if (!std::is_sorted(rows.begin(), rows.end(), byKey))
-        std::stable_sort(rows.begin(), rows.end(), byKey);
-
     const int old = count();
     const int added = int(rows.size());
     if (old == 0) {
@@ -163,7 +160,8 @@ void AddressListModel::insertSorted(std::vector<Row> rows)
     int b = old;
     while (a < old || b < old + added) {
         // On a tie the entry already listed stays first.
-        if (b == old + added || (a < old && m_rows[size_t(b)].key.compare(m_rows[size_t(a)].key) >= 0))
+        if (b == old + added
+            || (a < old && m_collator.compare(m_rows[size_t(b)].text, m_rows[size_t(a)].text) >= 0))
             order.push_back(a++);
         else
             order.push_back(b++);

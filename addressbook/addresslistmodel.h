@@ -2,7 +2,6 @@
 #pragma once
 
 #include "addressbook/ticklistmodel.h"
-#include "platform/eventpump.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -40,9 +39,8 @@ public:
     // Adds at its sorted place; the position, or -1 when the list is full.
     int add(const QString &entry);
     // Adds as many of the entries as there is room for, the first ones
-    // first, at their sorted places, and returns how many. `events` runs
-    // while the sort keys are made, before the list is touched.
-    int add(const QStringList &entries, const ProcessEvents &events = {});
+    // first, at their sorted places, and returns how many.
+    int add(const QStringList &entries);
     // Removes every ticked entry; the others keep their order and ticks.
     int removeTicked();
     // Removes the entries at these positions; the others keep their order and ticks.
@@ -58,11 +56,10 @@ private:
     struct Row
     {
         QString text;
-        QCollatorSortKey key;
         bool ticked = false;
     };
 
-    int placeFor(const QCollatorSortKey &key) const;
+    int placeFor(const QString &text) const;
     int insertRow(Row row);
     void insertSorted(std::vector<Row> rows);
     int removeMarked(const std::vector<bool> &gone);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -78,18 +79,25 @@ bool isAscii(QByteArrayView bytes)
 }
 
 // Calls `visit` with the bytes of each piece between separators, the one
-// after the last included, in order, until it returns false.
+// after the last included, in order, until it returns false. A separator
+// starts with a character addresses hardly hold, which memchr finds fast.
 template <typename Visit>
 void forEachRecordOf(QByteArrayView bytes, Visit visit)
 {
     const QByteArrayView separator("*|||||*");
-    for (qsizetype from = 0; from <= bytes.size();) {
-        qsizetype end = bytes.indexOf(separator, from);
-        if (end < 0)
-            end = bytes.size();
-        if (!visit(from, end))
-            return;
-        from = end + separator.size();
+    const char *const begin = bytes.data();
+    const char *const end = begin + bytes.size();
+    const char *from = begin;
+    for (const char *at = from;;) {
+        at = at < end ? static_cast<const char *>(std::memchr(at, '*', size_t(end - at))) : nullptr;
+        if (!at || QByteArrayView(at, end).startsWith(separator)) {
+            const char *const stop = at ? at : end;
+            if (!visit(from - begin, stop - begin) || !at)
+                return;
+            from = at = stop + separator.size();
+        } else {
+            ++at;
+        }
     }
 }
 
@@ -97,42 +105,6 @@ void forEachRecordOf(QByteArrayView bytes, Visit visit)
 bool isUtf8Record(QByteArrayView record)
 {
     return !isAscii(record) && record.isValidUtf8();
-}
-
-// Whether a valid UTF-8 character of two to four bytes starts at `at`.
-bool startsUtf8Character(QByteArrayView bytes, qsizetype at)
-{
-    const auto lead = uchar(bytes[at]);
-    const qsizetype length = lead >= 0xC2 && lead <= 0xDF ? 2
-        : lead >= 0xE0 && lead <= 0xEF                    ? 3
-        : lead >= 0xF0 && lead <= 0xF4                    ? 4
-                                                          : 0;
-    // Windows-1252 text mostly has ASCII after such a byte: no character.
-    if (length == 0 || at + length > bytes.size() || (uchar(bytes[at + 1]) & 0xC0) != 0x80)
-        return false;
-    return bytes.sliced(at, length).isValidUtf8();
-}
-
-// Whether some record may be UTF-8. A record that is has a valid UTF-8
-// character at its first byte past ASCII; in the usual Windows-1252 book
-// no byte starts one, and one scan of the bytes past ASCII settles it
-// without looking at the records one by one.
-bool mayHoldUtf8Record(QByteArrayView bytes)
-{
-    return !forEachNonAscii(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
-                            [&](qsizetype i) { return !startsUtf8Character(bytes, i); });
-}
-
-bool hasUtf8Record(QByteArrayView bytes)
-{
-    if (!mayHoldUtf8Record(bytes))
-        return false;
-    bool found = false;
-    forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
-        found = isUtf8Record(bytes.sliced(from, end - from));
-        return !found;
-    });
-    return found;
 }
 
 QString fromUtf8(QByteArrayView bytes)
@@ -144,76 +116,78 @@ QString fromUtf8(QByteArrayView bytes)
     return decoder(bytes);
 }
 
-// Bytes that are not UTF-8 as a whole (a stray byte in a UTF-8 book, or a
-// Windows-1252 book), record by record: UTF-8 where a record is, Windows-1252
-// where it is not. Runs of Windows-1252 records are converted at once.
-QString fromRecords(QByteArrayView bytes, bool *someUtf8)
+// One record's text: UTF-8 when it is valid UTF-8 holding bytes past
+// ASCII, Windows-1252 otherwise, so that one stray byte spoils no other
+// record. Taken record by record, a file that is UTF-8 as a whole reads as
+// it would whole: its separators cannot fall inside a character.
+QString decodeRecord(QByteArrayView record, bool *utf8)
 {
-    if (!mayHoldUtf8Record(bytes))
-        return decodeWindows1252(bytes);
-    QString text;
-    text.reserve(bytes.size());
-    qsizetype run = 0; // where the Windows-1252 bytes not yet converted start
-    forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
-        const QByteArrayView record = bytes.sliced(from, end - from);
-        if (isUtf8Record(record)) {
-            text += decodeWindows1252(bytes.sliced(run, from - run));
-            text += fromUtf8(record);
-            run = end;
-            *someUtf8 = true;
+    if (isUtf8Record(record)) {
+        *utf8 = true;
+        return fromUtf8(record);
+    }
+    return decodeWindows1252(record);
+}
+
+// A character's Windows-1252 byte, or -1 when the code page lacks it.
+int windows1252Byte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
+    return it == kHighControls.end() ? -1 : int(0x80 + (it - kHighControls.begin()));
+}
+
+// Writes the text's Windows-1252 bytes at `out`, as many as it has
+// characters; false when one does not fit. Blocks of ASCII, the most of a
+// book, go through a loop the compiler vectorises.
+bool putWindows1252(QStringView text, char *out)
+{
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
+    const auto putOne = [&](qsizetype i) {
+        const int byte = windows1252Byte(in[i]);
+        out[i] = char(byte);
+        return byte >= 0;
+    };
+    qsizetype i = 0;
+    for (; i + kBlock <= size; i += kBlock) {
+        if (blockIsAscii(in + i)) {
+            for (qsizetype j = i; j < i + kBlock; ++j)
+                out[j] = char(in[j]);
+            continue;
         }
-        return true;
-    });
-    text += decodeWindows1252(bytes.sliced(run));
-    return text;
+        for (qsizetype j = i; j < i + kBlock; ++j) {
+            if (!putOne(j))
+                return false;
+        }
+    }
+    for (; i < size; ++i) {
+        if (!putOne(i))
+            return false;
+    }
+    return true;
 }
 
 // The Windows-1252 bytes of the entries, or an empty array when a
-// character does not fit or the bytes would be read back as UTF-8.
+// character does not fit or the bytes would be read back as UTF-8. Each
+// record is written and checked while it is still in the cache.
 QByteArray encodeWindows1252(const QStringList &entries, qsizetype size)
 {
-    QByteArray bytes;
-    bytes.reserve(size);
-    // A few thousand characters at a time: each piece is converted and
-    // mended while it is still in the cache, and no copy of the whole book
-    // as text is made.
-    constexpr qsizetype kChunk = 16 * 1024;
-    QString chunk;
-    chunk.reserve(kChunk + 1024);
-    bool ascii = true;
-    const auto convert = [&] {
-        const qsizetype at = bytes.size();
-        // Characters past Latin-1 come out as '?' here; the table mends
-        // them, and those from 0x80 to 0x9F, or tells that they do not fit.
-        bytes += chunk.toLatin1();
-        char *out = bytes.data() + at;
-        const bool fits = forEachNonAscii(chunk.utf16(), chunk.size(), [&](qsizetype i) {
-            ascii = false;
-            const char16_t c = chunk[i].unicode();
-            if (c >= 0xA0 && c <= 0xFF)
-                return true;
-            const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
-            if (it == kHighControls.end())
-                return false;
-            out[i] = char(0x80 + (it - kHighControls.begin()));
-            return true;
-        });
-        chunk.resize(0); // keeps its room
-        return fits;
-    };
-    bool fits = true;
-    forEachRecordPiece(entries, [&](QStringView piece) {
-        chunk += piece;
-        if (fits && chunk.size() >= kChunk)
-            fits = convert();
-    });
-    if (!fits || !convert())
-        return {};
-    // ASCII reads back as itself; other bytes must not start with a mark,
-    // and no record may form UTF-8, which the reader would take as such.
-    if (!ascii && (startsWithBom(bytes) || hasUtf8Record(bytes)))
-        return {};
-    return bytes;
+    static constexpr QByteArrayView kEnd("*|||||*\r\n");
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QString &entry : entries) {
+        const QStringView text = withoutLeadingSpaces(entry);
+        if (!putWindows1252(text, out))
+            return {};
+        // A record that forms UTF-8 would be read back as such.
+        if (isUtf8Record(QByteArrayView(out, text.size())))
+            return {};
+        out = std::copy(kEnd.begin(), kEnd.end(), out + text.size());
+    }
+    // Nor may the bytes start with what reads as the file's own mark.
+    return startsWithBom(bytes) ? QByteArray() : bytes;
 }
 
 QByteArray encodeUtf8(const QStringList &entries, qsizetype size)
@@ -264,15 +238,13 @@ QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
     if (utf8)
         bytes = bytes.sliced(3);
     QString text;
-    if (bytes.isValidUtf8()) {
-        // Strict: overlong forms, surrogates and code points past U+10FFFF
-        // are no UTF-8. As many characters as bytes: all ASCII, which is
-        // Windows-1252 as much as UTF-8, and the writer's choice for it.
-        text = fromUtf8(bytes);
-        utf8 = utf8 || text.size() != bytes.size();
-    } else {
-        text = fromRecords(bytes, &utf8);
-    }
+    text.reserve(bytes.size());
+    forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
+        if (from > 0)
+            text += kRecordSeparator;
+        text += decodeRecord(bytes.sliced(from, end - from), &utf8);
+        return true;
+    });
     if (found)
         *found = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
     return text;
@@ -314,49 +286,65 @@ QString entryOfLines(const Lines &lines)
     return entry;
 }
 
-// Whether an LF is followed by a CR, as in two CR LF in a row. Blocks of
-// fixed length, which the compiler vectorises: a search for the four
-// characters costs more than the whole record.
-bool hasLfCr(QStringView text)
+// Whether an LF is followed by a CR, as in two CR LF in a row: one search
+// a line, which memchr and QtCore's character search do in wide steps.
+// For text and bytes alike.
+template <typename View>
+bool hasLfCr(View text)
 {
-    const char16_t *c = text.utf16();
-    const qsizetype pairs = text.size() - 1;
-    qsizetype i = 0;
-    for (; i + kBlock <= pairs; i += kBlock) {
-        unsigned found = 0;
-        for (qsizetype j = i; j < i + kBlock; ++j)
-            found |= unsigned(c[j] == u'\n') & unsigned(c[j + 1] == u'\r');
-        if (found)
-            return true;
-    }
-    for (; i < pairs; ++i) {
-        if (c[i] == u'\n' && c[i + 1] == u'\r')
+    for (qsizetype at = text.indexOf('\n'); at >= 0 && at + 1 < text.size(); at = text.indexOf('\n', at + 1)) {
+        if (text[at + 1] == '\r')
             return true;
     }
     return false;
 }
 
-bool endsWithCrLf(QStringView text)
+template <typename View>
+bool endsWithCrLf(View text)
 {
-    return text.size() >= 2 && text[text.size() - 2] == u'\r' && text.back() == u'\n';
+    return text.size() >= 2 && text[text.size() - 2] == '\r' && text[text.size() - 1] == '\n';
 }
 
-bool startsWithCrLf(QStringView text)
+template <typename View>
+bool startsWithCrLf(View text)
 {
-    return text.size() >= 2 && text[0] == u'\r' && text[1] == u'\n';
+    return text.size() >= 2 && text[0] == '\r' && text[1] == '\n';
+}
+
+// The record less the CR LF that ends the separator before it.
+template <typename View>
+View linesOf(View record)
+{
+    return startsWithCrLf(record) ? record.sliced(2) : record;
+}
+
+// Whether the lines are as the writer lays them down: each ended by CR LF,
+// none empty. CR LF cannot overlap itself, so an empty line is a CR LF at
+// the start or two in a row; an LF before a CR sends a record the long
+// way, which is never wrong. Line breaks are ASCII, so the bytes of a
+// record tell it as well as its text.
+template <typename View>
+bool inWriterLayout(View lines)
+{
+    return lines.isEmpty() || (endsWithCrLf(lines) && !startsWithCrLf(lines) && !hasLfCr(lines));
+}
+
+// The entry of one record's bytes: decoded straight into place when the
+// record is in the writer's layout, line by line when it is not.
+QString entryOfRecord(QByteArrayView record, bool *utf8)
+{
+    if (const QByteArrayView lines = linesOf(record); inWriterLayout(lines))
+        return decodeRecord(lines, utf8);
+    const QString text = decodeRecord(record, utf8);
+    return entryOfLines(splitAt(text, kCrLf));
 }
 
 } // namespace
 
 QString normaliseRecord(QStringView record)
 {
-    // As the writer lays it down, after the CR LF that ends the separator
-    // before it: lines each ended by CR LF, none empty. CR LF cannot overlap
-    // itself, so an empty line is a CR LF at the start or two in a row; an
-    // LF before a CR sends a record the long way, which is never wrong.
-    const QStringView lines = startsWithCrLf(record) ? record.sliced(kCrLf.size()) : record;
-    const bool normal = lines.isEmpty() || (endsWithCrLf(lines) && !startsWithCrLf(lines) && !hasLfCr(lines));
-    return normal ? lines.toString() : entryOfLines(splitAt(record, kCrLf));
+    const QStringView lines = linesOf(record);
+    return inWriterLayout(lines) ? lines.toString() : entryOfLines(splitAt(record, kCrLf));
 }
 
 QString asStored(QStringView entry)
@@ -367,27 +355,30 @@ QString asStored(QStringView entry)
 BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events)
 {
     BookContent content;
-    const QString text = decodeBookText(bytes, &content.encoding);
-    const QList<QStringView> records = splitAt(text, kRecordSeparator);
-    if (records.isEmpty())
-        return content;
-    // The piece after the last separator is no record; from our own writer
-    // it is the last record's CR LF.
-    const qsizetype recordCount = records.size() - 1;
-    const qsizetype taken = std::clamp<qsizetype>(limit, 0, recordCount);
-    content.recordsBeyond = recordCount - taken;
-    // Line breaks alone there are no text: a book with bare LF line ends
-    // has one after its last separator.
-    content.tailHasText =
-        std::any_of(records.last().begin(), records.last().end(), [](QChar c) { return c != u'\r' && c != u'\n'; });
-    if (taken == 0)
-        return content;
-
-    content.entries.reserve(taken);
-    for (qsizetype i = 0; i < taken; ++i) {
-        if (events)
-            events();
-        content.entries.append(normaliseRecord(records[i]));
-    }
+    bool utf8 = startsWithBom(bytes);
+    if (utf8)
+        bytes = bytes.sliced(3);
+    // Each record straight from its bytes to its entry: no text of the
+    // whole book, and no copy of an entry already in the writer's layout.
+    const qsizetype taken = std::max<qsizetype>(limit, 0);
+    forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
+        const QByteArrayView record = bytes.sliced(from, end - from);
+        if (end == bytes.size()) {
+            // The piece after the last separator is no record; from our
+            // own writer it is the last record's CR LF. Line breaks alone
+            // there are no text: a book with bare LF line ends has one.
+            content.tailHasText = std::any_of(record.begin(), record.end(), [](char c) { return c != '\r' && c != '\n'; });
+            utf8 = utf8 || isUtf8Record(record);
+        } else if (content.entries.size() < taken) {
+            if (events)
+                events();
+            content.entries.append(entryOfRecord(record, &utf8));
+        } else {
+            ++content.recordsBeyond;
+            utf8 = utf8 || isUtf8Record(record);
+        }
+        return true;
+    });
+    content.encoding = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
     return content;
 }
