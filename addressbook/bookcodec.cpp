@@ -29,13 +29,20 @@ constexpr char kBom[] = "\xEF\xBB\xBF";
 // compiler vectorises.
 constexpr qsizetype kBlock = 16;
 
+constexpr qsizetype kPrefetchAhead = 8;
+
 template <typename Char>
 bool blockIsAscii(const Char *block)
 {
-    unsigned bits = 0;
-    for (qsizetype i = 0; i < kBlock; ++i)
-        bits |= block[i];
-    return bits < 0x80;
+    // Eight bytes at a time, against the bits no ASCII character sets.
+    constexpr quint64 kNotAscii = sizeof(Char) == 1 ? 0x8080808080808080ULL : 0xFF80FF80FF80FF80ULL;
+    quint64 bits = 0;
+    for (size_t at = 0; at < kBlock * sizeof(Char); at += sizeof(quint64)) {
+        quint64 word;
+        std::memcpy(&word, reinterpret_cast<const char *>(block) + at, sizeof word);
+        bits |= word;
+    }
+    return (bits & kNotAscii) == 0;
 }
 
 // Calls `visit` with the position of each character from 0x80 on, in
@@ -72,10 +79,15 @@ void forEachRecordPiece(const QStringList &entries, Put put)
     }
 }
 
-bool isAscii(QByteArrayView bytes)
+// Where the first byte past ASCII is, or the size when there is none.
+qsizetype firstNonAscii(QByteArrayView bytes)
 {
-    return forEachNonAscii(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
-                           [](qsizetype) { return false; });
+    qsizetype found = bytes.size();
+    forEachNonAscii(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(), [&found](qsizetype i) {
+        found = i;
+        return false;
+    });
+    return found;
 }
 
 // Calls `visit` with the bytes of each piece between separators, the one
@@ -104,7 +116,8 @@ void forEachRecordOf(QByteArrayView bytes, Visit visit)
 // A record the reader takes as UTF-8: valid UTF-8, and not ASCII alone.
 bool isUtf8Record(QByteArrayView record)
 {
-    return !isAscii(record) && record.isValidUtf8();
+    const qsizetype at = firstNonAscii(record);
+    return at < record.size() && record.sliced(at).isValidUtf8();
 }
 
 QString fromUtf8(QByteArrayView bytes)
@@ -116,36 +129,69 @@ QString fromUtf8(QByteArrayView bytes)
     return decoder(bytes);
 }
 
+// The bytes as Windows-1252, where those before `from` are ASCII.
+// Windows-1252 is Latin-1 but for 0x80 to 0x9F: convert as Latin-1 (a
+// vectorised loop) and mend those few.
+QString windows1252From(QByteArrayView bytes, qsizetype from)
+{
+    QString text = QString::fromLatin1(bytes);
+    QChar *out = text.data() + from;
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data()) + from;
+    forEachNonAscii(in, bytes.size() - from, [&](qsizetype i) {
+        if (in[i] < 0xA0)
+            out[i] = QChar(kHighControls[in[i] - 0x80]);
+        return true;
+    });
+    return text;
+}
+
 // One record's text: UTF-8 when it is valid UTF-8 holding bytes past
 // ASCII, Windows-1252 otherwise, so that one stray byte spoils no other
 // record. Taken record by record, a file that is UTF-8 as a whole reads as
 // it would whole: its separators cannot fall inside a character.
 QString decodeRecord(QByteArrayView record, bool *utf8)
 {
-    if (isUtf8Record(record)) {
+    // One scan finds the ASCII record and where the others need a look.
+    const qsizetype at = firstNonAscii(record);
+    if (at == record.size())
+        return QString::fromLatin1(record);
+    if (record.sliced(at).isValidUtf8()) {
         *utf8 = true;
         return fromUtf8(record);
     }
-    return decodeWindows1252(record);
+    return windows1252From(record, at);
 }
 
-// A character's Windows-1252 byte, or -1 when the code page lacks it.
+// The Windows-1252 byte of a character from 0x80 on, or -1 when the code
+// page lacks it.
 int windows1252Byte(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+    if (c >= 0xA0 && c <= 0xFF)
         return c;
     const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
     return it == kHighControls.end() ? -1 : int(0x80 + (it - kHighControls.begin()));
 }
 
+enum class Put {
+    Ascii,
+    NonAscii,
+    Unfit, // a character the code page lacks
+};
+
 // Writes the text's Windows-1252 bytes at `out`, as many as it has
-// characters; false when one does not fit. Blocks of ASCII, the most of a
-// book, go through a loop the compiler vectorises.
-bool putWindows1252(QStringView text, char *out)
+// characters. Blocks of ASCII, the most of a book, go through a loop the
+// compiler vectorises.
+Put putWindows1252(QStringView text, char *out)
 {
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();
+    bool ascii = true;
     const auto putOne = [&](qsizetype i) {
+        if (in[i] < 0x80) {
+            out[i] = char(in[i]);
+            return true;
+        }
+        ascii = false;
         const int byte = windows1252Byte(in[i]);
         out[i] = char(byte);
         return byte >= 0;
@@ -159,33 +205,38 @@ bool putWindows1252(QStringView text, char *out)
         }
         for (qsizetype j = i; j < i + kBlock; ++j) {
             if (!putOne(j))
-                return false;
+                return Put::Unfit;
         }
     }
     for (; i < size; ++i) {
         if (!putOne(i))
-            return false;
+            return Put::Unfit;
     }
-    return true;
+    return ascii ? Put::Ascii : Put::NonAscii;
 }
 
 // The Windows-1252 bytes of the entries, or an empty array when a
 // character does not fit or the bytes would be read back as UTF-8. Each
-// record is written and checked while it is still in the cache.
+// record is written and checked while it is still in the cache. `size`:
+// at least the characters of the records.
 QByteArray encodeWindows1252(const QStringList &entries, qsizetype size)
 {
     static constexpr QByteArrayView kEnd("*|||||*\r\n");
     QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
-    for (const QString &entry : entries) {
-        const QStringView text = withoutLeadingSpaces(entry);
-        if (!putWindows1252(text, out))
-            return {};
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // Each entry's characters lie elsewhere in memory: asked for a few
+        // entries ahead, they are in the cache when their turn comes.
+        if (i + kPrefetchAhead < entries.size())
+            __builtin_prefetch(entries[i + kPrefetchAhead].constData());
+        const QStringView text = withoutLeadingSpaces(entries[i]);
+        const Put put = putWindows1252(text, out);
         // A record that forms UTF-8 would be read back as such.
-        if (isUtf8Record(QByteArrayView(out, text.size())))
+        if (put == Put::Unfit || (put == Put::NonAscii && QByteArrayView(out, text.size()).isValidUtf8()))
             return {};
         out = std::copy(kEnd.begin(), kEnd.end(), out + text.size());
     }
+    bytes.truncate(out - bytes.constData());
     // Nor may the bytes start with what reads as the file's own mark.
     return startsWithBom(bytes) ? QByteArray() : bytes;
 }
@@ -220,8 +271,12 @@ bool canBeStored(QStringView entry)
 
 QByteArray encodeBook(const QStringList &entries, BookEncoding *used, bool stayUtf8)
 {
+    // At most this many characters, leading spaces included: the sizes
+    // alone, for a pass over each entry's own memory costs a cache miss
+    // an entry in a full book.
     qsizetype size = 0;
-    forEachRecordPiece(entries, [&size](QStringView piece) { size += piece.size(); });
+    for (const QString &entry : entries)
+        size += entry.size() + kRecordSeparator.size() + kCrLf.size();
     QByteArray bytes = stayUtf8 ? QByteArray() : encodeWindows1252(entries, size);
     const bool utf8 = bytes.isEmpty() && size > 0;
     if (utf8)
@@ -233,7 +288,6 @@ QByteArray encodeBook(const QStringList &entries, BookEncoding *used, bool stayU
 
 QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
 {
-    // Only our own mark is dropped; a second one is a character.
     bool utf8 = startsWithBom(bytes);
     if (utf8)
         bytes = bytes.sliced(3);
@@ -252,17 +306,7 @@ QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
 
 QString decodeWindows1252(QByteArrayView bytes)
 {
-    // Windows-1252 is Latin-1 but for 0x80 to 0x9F: convert as Latin-1 (a
-    // vectorised loop) and mend those few.
-    QString text = QString::fromLatin1(bytes);
-    QChar *out = text.data();
-    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
-    forEachNonAscii(in, bytes.size(), [&](qsizetype i) {
-        if (in[i] < 0xA0)
-            out[i] = QChar(kHighControls[in[i] - 0x80]);
-        return true;
-    });
-    return text;
+    return windows1252From(bytes, 0);
 }
 
 namespace {
@@ -286,17 +330,25 @@ QString entryOfLines(const Lines &lines)
     return entry;
 }
 
-// Whether an LF is followed by a CR, as in two CR LF in a row: one search
-// a line, which memchr and QtCore's character search do in wide steps.
-// For text and bytes alike.
-template <typename View>
-bool hasLfCr(View text)
+// Whether an LF is followed by a CR, as in two CR LF in a row.
+bool hasLfCr(QByteArrayView bytes)
 {
-    for (qsizetype at = text.indexOf('\n'); at >= 0 && at + 1 < text.size(); at = text.indexOf('\n', at + 1)) {
-        if (text[at + 1] == '\r')
+    // One search a line: addresses have short lines, and memchr's start-up
+    // is cheaper than a search for a pair.
+    const char *const end = bytes.data() + bytes.size();
+    for (const char *at = bytes.data(); at < end; ++at) {
+        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!at)
+            return false;
+        if (at + 1 < end && at[1] == '\r')
             return true;
     }
     return false;
+}
+
+bool hasLfCr(QStringView text)
+{
+    return text.contains(u"\n\r");
 }
 
 template <typename View>

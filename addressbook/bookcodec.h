@@ -38,16 +38,16 @@ struct BookContent
     BookEncoding encoding = BookEncoding::Windows1252;
 };
 
-// Reads a book file's bytes. Each entry comes back normalised: its
-// non-empty lines, each followed by CR LF. `events` runs now and then.
+// Reads a book file's bytes, less a byte-order mark at the start. A record
+// that is valid UTF-8 holding bytes past ASCII reads as UTF-8, any other as
+// Windows-1252: one stray byte spoils no other record, and none loses a
+// byte. The encoding found is UTF-8 when any of it was. Each entry comes
+// back normalised: its non-empty lines, each followed by CR LF. `events`
+// runs now and then.
 BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events = {});
 
-// The text of the bytes: UTF-8 when they are valid UTF-8 (after a
-// byte-order mark, if any); otherwise record by record, UTF-8 where a
-// record is valid UTF-8 holding non-ASCII bytes and Windows-1252 where it
-// is not, so that one stray byte spoils no other record. Every byte maps to
-// a character, so no file is refused and none loses a byte. The encoding
-// found is UTF-8 when any of it was.
+// The text of the bytes, read as decodeBook() reads them, separators and
+// all; the encoding found is UTF-8 when any of it was.
 QString decodeBookText(QByteArrayView bytes, BookEncoding *found = nullptr);
 
 // The bytes as Windows-1252, whatever they look like; every byte has a

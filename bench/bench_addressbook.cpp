@@ -203,21 +203,30 @@ int main(int argc, char *argv[])
         runs, [&] { sink += floorRead(path); },
         [&] { sink += size_t(files.read(path, AddressListModel::kCapacity).content.entries.size()); });
     std::printf("%-46s median %8.2f ms\n", "read floor (bytes, records and lines)", readFloor);
-    std::printf("%-46s median %8.2f ms   %.1fx floor (held: 5x)\n", "read and parse the book", readParse,
+    std::printf("%-46s median %8.2f ms   %.1fx floor (held: 2x)\n", "read and parse the book", readParse,
                 readParse / readFloor);
 
-    std::vector<double> loads;
-    for (int i = 0; i < 7; ++i) {
-        ShownWindow window(book);
-        const double start = monotonicMs();
-        window.load();
-        loads.push_back(monotonicMs() - start);
-        if (window.form->addressBook()->count() != AddressListModel::kCapacity)
-            std::fputs("load incomplete\n", stderr);
-    }
-    std::sort(loads.begin(), loads.end());
-    std::printf("%-46s median %8.2f ms   (held: under 250 ms)\n", "load into the shown list (Form1)",
-                loads[loads.size() / 2]);
+    // The usual book is one Quillon saved, in the list's order; a book
+    // from elsewhere comes in any order and is sorted on loading.
+    const auto loadMedian = [](const QByteArray &bytes) {
+        std::vector<double> loads;
+        for (int i = 0; i < 7; ++i) {
+            ShownWindow window(bytes);
+            const double start = monotonicMs();
+            window.load();
+            loads.push_back(monotonicMs() - start);
+            if (window.form->addressBook()->count() != AddressListModel::kCapacity)
+                std::fputs("load incomplete\n", stderr);
+        }
+        std::sort(loads.begin(), loads.end());
+        return loads[loads.size() / 2];
+    };
+    AddressListModel sorted;
+    sorted.add(entries);
+    std::printf("%-46s median %8.2f ms   (held: under 50 ms)\n", "load a saved book into the shown list (Form1)",
+                loadMedian(encodeBook(sorted.texts())));
+    std::printf("%-46s median %8.2f ms   (held: under 250 ms)\n", "  the same, a book in no order",
+                loadMedian(book));
 
     {
         ShownWindow window(book);
@@ -234,7 +243,7 @@ int main(int argc, char *argv[])
                     std::fputs("save failed\n", stderr);
             });
         std::printf("%-46s median %8.2f ms\n", "write floor (bytes, fsync, rename)", writeFloor);
-        std::printf("%-46s median %8.2f ms   %.1fx floor (held: 3x)\n", "SaveFile of the full book", save,
+        std::printf("%-46s median %8.2f ms   %.1fx floor (held: 2x)\n", "SaveFile of the full book", save,
                     save / writeFloor);
 
         AddressListModel *list = window.form->addressBook();
