@@ -44,6 +44,14 @@ QString contactEntry(const Contact &contact, int address, QStringView home)
     return asStored(entry);
 }
 
+QStringList preferredEntries(const QList<Contact> &contacts, QStringView home)
+{
+    QStringList entries;
+    for (const Contact &contact : contacts)
+        entries << contactEntry(contact, contact.preferredAddress(), home);
+    return entries;
+}
+
 QString addressSummary(const PostalAddress &address, QStringView home)
 {
     const QString lines = addressLines(address, home).join(QStringLiteral(", "));

@@ -4,6 +4,7 @@
 #include "contacts/contact.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // A contact as an address book entry, with the address at `address` (its
@@ -12,6 +13,10 @@
 // CR LF, empty ones left out, as the book reads entries back. A label whose
 // first lines repeat the name and organisation does not give them twice.
 QString contactEntry(const Contact &contact, int address, QStringView home);
+
+// Each contact's entry at its preferred address, in order: the entries an
+// import of Quillon's own export gives back.
+QStringList preferredEntries(const QList<Contact> &contacts, QStringView home);
 
 // One line that tells an address from the contact's others: its kind and
 // its lines, for choosing among them.

@@ -4,6 +4,8 @@
 #include "contacts/contactencoding.h"
 #include "contacts/contacttexts.h"
 #include "contacts/contactwriters.h"
+#include "contacts/csvcolumns.h"
+#include "contacts/vcardreader.h"
 #include "platform/regularfile.h"
 
 #include <QFileInfo>
@@ -48,6 +50,14 @@ ContactFile readContactFile(const QString &path, const ProcessEvents &events)
             ? ContactFormat::VCard
             : ContactFormat::Csv;
     return file;
+}
+
+ContactsRead readContacts(QStringView text, ContactFormat format)
+{
+    if (format == ContactFormat::VCard)
+        return readVCards(text);
+    const CsvTable table = readCsv(text);
+    return contactsFromCsv(table, recogniseColumns(table.records.value(0)));
 }
 
 IoResult writeContactFile(const QString &path, const QStringList &entries, QStringView home)

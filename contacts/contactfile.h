@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "contacts/contact.h"
 #include "platform/atomicfile.h"
 #include "platform/eventpump.h"
 
@@ -33,6 +34,11 @@ QString withContactSuffix(const QString &path, ContactFormat format);
 // tells vCard from CSV; without one of the three endings, a text that
 // starts with BEGIN:VCARD is vCard and any other is CSV.
 ContactFile readContactFile(const QString &path, const ProcessEvents &events = {});
+
+// The contacts in a contacts file's text, read by the format's reader, a
+// CSV by the columns its header names: what Import Contacts reads from a
+// file it has nothing to ask about, Quillon's own export among them.
+ContactsRead readContacts(QStringView text, ContactFormat format);
 
 // Writes the entries in the format the name's ending says, replacing the
 // file as a whole (replaceFile()); `home` is the user's territory.

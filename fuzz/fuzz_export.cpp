@@ -6,28 +6,16 @@
 #include "contacts/addresslayouts.h"
 #include "contacts/contactencoding.h"
 #include "contacts/contactentry.h"
+#include "contacts/contactfile.h"
 #include "contacts/contactwriters.h"
-#include "contacts/csvcolumns.h"
-#include "contacts/vcardreader.h"
 
 #include <cstdlib>
 
 namespace {
 
-QStringList entriesBack(const QByteArray &bytes, bool csv, QStringView home)
+QStringList entriesBack(const QByteArray &bytes, ContactFormat format, QStringView home)
 {
-    const QString text = decodeContactText(bytes);
-    ContactsRead read;
-    if (csv) {
-        const CsvTable table = readCsv(text);
-        read = contactsFromCsv(table, recogniseColumns(table.records.value(0)));
-    } else {
-        read = readVCards(text);
-    }
-    QStringList back;
-    for (const Contact &contact : read.contacts)
-        back << contactEntry(contact, contact.preferredAddress(), home);
-    return back;
+    return preferredEntries(readContacts(decodeContactText(bytes), format).contacts, home);
 }
 
 } // namespace
@@ -46,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (writesBack(stored))
             entries << stored;
     }
-    if (entriesBack(writeVCards(entries, home), false, home) != entries)
+    if (entriesBack(writeVCards(entries, home), ContactFormat::VCard, home) != entries)
         std::abort();
     // CSV writes the name first: compare where the name is already first.
-    const QStringList csvBack = entriesBack(writeCsv(entries, home), true, home);
+    const QStringList csvBack = entriesBack(writeCsv(entries, home), ContactFormat::Csv, home);
     if (csvBack.size() != entries.size())
         std::abort();
     return 0;

@@ -44,10 +44,12 @@ enum IppJobState {
 };
 constexpr int kPrinterStoppedState = 5;
 
-QString tr(const char *text)
+// The texts of a job's trouble. The catalogue refresh (lupdate) finds a
+// class's tr() calls; a free function named tr() it passes over.
+struct JobTroubleTexts
 {
-    return QCoreApplication::translate("JobTrouble", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(JobTroubleTexts)
+};
 
 // IPP keywords (RFC 8011, 5.1.4) and names as CUPS writes them: anything
 // else could end the collection's text early.
@@ -198,20 +200,24 @@ JobFate judgeJob(const JobReport &report, JobTrouble *trouble)
     case kJobCanceled: // by the user, who knows
         return JobFate::Done;
     case kJobAborted:
-        return troubled(tr("The print service gave the envelope up."),
-                        tr("Check the printer and its settings, then print the envelope again."));
+        return troubled(JobTroubleTexts::tr("The print service gave the envelope up."),
+                        JobTroubleTexts::tr("Check the printer and its settings, then print the envelope again."));
     case kJobStopped:
-        return troubled(tr("The printer stopped while printing the envelope."),
-                        tr("Check the printer, then restart the job, or cancel it, in the system's printer settings."));
+        return troubled(
+            JobTroubleTexts::tr("The printer stopped while printing the envelope."),
+            JobTroubleTexts::tr(
+                "Check the printer, then restart the job, or cancel it, in the system's printer settings."));
     case kJobHeld:
-        return troubled(tr("The print service holds the envelope and will not print it on its own."),
-                        tr("Check the envelope's size, tray and paper type in the envelope set-up, and that the "
-                           "printer takes them; then cancel the held job and print again."));
+        return troubled(
+            JobTroubleTexts::tr("The print service holds the envelope and will not print it on its own."),
+            JobTroubleTexts::tr("Check the envelope's size, tray and paper type in the envelope set-up, and that the "
+                                "printer takes them; then cancel the held job and print again."));
     case kJobPending:
         if (report.printerState == kPrinterStoppedState && !report.printerWasPaused)
-            return troubled(tr("The printer stopped, and the envelope waits in its queue."),
-                            tr("Check the printer, then resume it in the system's printer settings: the envelope "
-                               "prints then."));
+            return troubled(
+                JobTroubleTexts::tr("The printer stopped, and the envelope waits in its queue."),
+                JobTroubleTexts::tr("Check the printer, then resume it in the system's printer settings: the envelope "
+                                    "prints then."));
         return JobFate::Going;
     case kJobProcessing:
     default: return JobFate::Going;
@@ -222,14 +228,15 @@ QString jobTroubleReason(const JobTrouble &trouble)
 {
     QString text = trouble.what;
     if (!trouble.reason.isEmpty())
-        text += u'\n' + tr("The printer \"%1\" says: %2").arg(trouble.queue, trouble.reason);
+        text += u'\n' + JobTroubleTexts::tr("The printer \"%1\" says: %2").arg(trouble.queue, trouble.reason);
     return text + u'\n' + trouble.advice;
 }
 
 QString jobTroubleText(const JobTrouble &trouble, const QString &envelope)
 {
     const QString which = envelope.isEmpty()
-        ? tr("An envelope sent to the printer \"%1\" has not printed.").arg(trouble.queue)
-        : tr("The envelope for \"%1\" has not printed on the printer \"%2\".").arg(envelope, trouble.queue);
+        ? JobTroubleTexts::tr("An envelope sent to the printer \"%1\" has not printed.").arg(trouble.queue)
+        : JobTroubleTexts::tr("The envelope for \"%1\" has not printed on the printer \"%2\".")
+              .arg(envelope, trouble.queue);
     return which + u'\n' + jobTroubleReason(trouble);
 }

@@ -39,10 +39,7 @@ struct Window
     // One of the set-up's lists, by the name a screen reader gives it.
     QComboBox *list(const QString &accessibleName) const
     {
-        for (QComboBox *box : form.envelopeSetup->findChildren<QComboBox *>())
-            if (box->accessibleName() == accessibleName)
-                return box;
-        return nullptr;
+        return named<QComboBox>(form.envelopeSetup, accessibleName);
     }
 
     // The newest job sent since the window was made; 0 when none was.

@@ -5,10 +5,9 @@
 #include "contacts/addresslayouts.h"
 #include "contacts/contactencoding.h"
 #include "contacts/contactentry.h"
+#include "contacts/contactfile.h"
 #include "contacts/contactwriters.h"
-#include "contacts/csvcolumns.h"
 #include "contacts/entryparts.h"
-#include "contacts/vcardreader.h"
 #include "datarow.h"
 
 #include <QProcess>
@@ -25,18 +24,8 @@ QString entry(QStringView lines)
 
 QStringList readBack(const QByteArray &bytes, bool csv, QStringView home)
 {
-    const QString text = decodeContactText(bytes);
-    ContactsRead read;
-    if (csv) {
-        const CsvTable table = readCsv(text);
-        read = contactsFromCsv(table, recogniseColumns(table.records.value(0)));
-    } else {
-        read = readVCards(text);
-    }
-    QStringList result;
-    for (const Contact &contact : read.contacts)
-        result << contactEntry(contact, contact.preferredAddress(), home);
-    return result;
+    return preferredEntries(
+        readContacts(decodeContactText(bytes), csv ? ContactFormat::Csv : ContactFormat::VCard).contacts, home);
 }
 
 // The parts as "street lines / joined|town|region|postal code|country".

@@ -32,18 +32,6 @@ using namespace pages;
 
 namespace {
 
-// A control of the envelope set-up or the preview, by the name a screen
-// reader gives it.
-template <typename Widget>
-Widget *named(QWidget *window, const QString &accessibleName)
-{
-    for (Widget *widget : window->findChildren<Widget *>()) {
-        if (widget->accessibleName() == accessibleName)
-            return widget;
-    }
-    qFatal("no control named %s", qPrintable(accessibleName));
-}
-
 const QStringList kEntries{"Entry0\r\nFirst Street\r\n", "Entry1\r\n", "Entry2\r\n", "Entry3\r\n", "Entry4\r\n"};
 
 // The window with a two-line return address (in the default 12-point Verdana)

@@ -5,6 +5,7 @@
 // and poppler. Without that server, the tests that need it are skipped.
 #include "addressbook/addresslistmodel.h"
 #include "app/envelopepreview.h"
+#include "datarow.h"
 #include "e2e_window.h"
 
 #include <QAction>
@@ -170,50 +171,6 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems));
     }
 
-    // Print All of five entries on the server: one job each, with the queue
-    // rejecting jobs after the second (the third fails, and Yes unticks the
-    // two printed); or one job of five pages.
-    void printAll_data()
-    {
-        QTest::addColumn<bool>("oneJob");
-        QTest::newRow("one job each, rejected after two") << false;
-        QTest::newRow("one job") << true;
-    }
-    void printAll()
-    {
-        NEED_SERVER();
-        QFETCH(bool, oneJob);
-        Window window;
-        const auto restore = qScopeGuard([&] { run("cupsaccept", {m_queue}); });
-        window.form.addToAddressBook({"A1\r\n", "B2\r\n", "C3\r\n", "D4\r\n", "E5\r\n"});
-        window.form.addressBook()->tickAll();
-        window.choose(Setting::PrintAllOneJob, oneJob ? "1" : "0");
-        QSet<int> jobs;
-        window.services.events.onProcess = [&] {
-            jobs << window.lastJob();
-            if (jobs.contains(0) ? jobs.size() == 3 : jobs.size() == 2)
-                run("cupsreject", {m_queue});
-        };
-
-        QTest::mouseClick(window.form.CommandPrintAll, Qt::LeftButton);
-
-        QList<bool> ticks;
-        for (int row = 0; row < 5; ++row)
-            ticks << window.form.addressBook()->isTicked(row);
-        if (oneJob) {
-            QVERIFY(window.services.messages.shown.isEmpty());
-            const int job = window.lastJob();
-            QCOMPARE(pageCountOf(QDir(m_spool).filePath(QStringLiteral("d%1-001").arg(job, 5, 10, QChar(u'0')))), 5);
-            QCOMPARE(ticks, QList<bool>(5, true));
-            return;
-        }
-        const QString text = window.services.messages.texts().value(0);
-        QVERIFY2(text.startsWith("Print All stopped at the envelope for \"C3\"")
-                     && text.contains("is not accepting jobs") && text.contains("Envelopes printed before it: 2 of 5."),
-                 qPrintable(text));
-        QCOMPARE(ticks, (QList<bool>{true, true, true, false, false}));
-    }
-
     // Printers described by their makers: the page each driver chose, and
     // each line where the Preview draws it and where the offsets from the
     // printable corner that the description's own numbers give put it.
@@ -233,73 +190,31 @@ private slots:
             return QRectF(QPointF(left, bottom), QPointF(right, top));
         };
         const QSizeF dl(312, 624), no10(297, 684), custom(100 * 72 / 25.4, 200 * 72 / 25.4);
-        QTest::newRow("HP Business Inkjet 2250, DL: counter-clockwise, unequal edges")
-            << "quillon-hp2250"
-            << "DL" << false << false << area(9.36, 33.12, 302.16, 621) << dl << ""
-            << ""
-            << ""
-            << "";
-        QTest::newRow("HP Business Inkjet 2250, custom 100 x 200 mm: its hardware margins")
-            << "quillon-hp2250"
-            << "Custom" << false << false << area(18, 33.12, custom.width() - 18, custom.height() - 3) << custom << ""
-            << ""
-            << ""
-            << "";
-        QTest::newRow("HP LaserJet 4250, printer paper: Letter")
-            << "quillon-hp4250"
-            << "Printer paper" << false << false << area(12, 12.12, 599.88, 780) << QSizeF(612, 792) << ""
-            << ""
-            << ""
-            << "";
-        QTest::newRow("HP LaserJet 4250, C5")
-            << "quillon-hp4250"
-            << "C5" << false << false << area(12, 12.12, 447, 636.96) << QSizeF(459, 649) << ""
-            << ""
-            << ""
-            << "";
-        QTest::newRow("Kyocera FS-1000, No. 10: clockwise")
-            << "quillon-fs1000"
-            << "No10" << false << true << area(12, 8, 273, 668) << no10 << ""
-            << ""
-            << ""
-            << "";
-        QTest::newRow("Kyocera FS-1000, DL turned 180 degrees")
-            << "quillon-fs1000"
-            << "DL" << true << true << area(12, 10, 288, 604) << dl << ""
-            << ""
-            << ""
-            << "";
-        QTest::newRow("Kyocera FS-2100DN, DL") << "quillon-fs2100dn"
-                                               << "DL" << false << true << area(12, 10, 300, 614) << dl << ""
-                                               << ""
-                                               << ""
-                                               << "";
-        QTest::newRow("Brother HL-5250DN, No. 10")
-            << "quillon-hl5250dn"
-            << "No10" << false << true << area(12, 12.12, 284.88, 672) << no10 << ""
-            << ""
-            << ""
-            << "";
+        const QString none;
+        dataRow("HP Business Inkjet 2250, DL: counter-clockwise, unequal edges", "quillon-hp2250", "DL", false, false,
+                area(9.36, 33.12, 302.16, 621), dl, none, none, none, none);
+        dataRow("HP Business Inkjet 2250, custom 100 x 200 mm: its hardware margins", "quillon-hp2250", "Custom", false,
+                false, area(18, 33.12, custom.width() - 18, custom.height() - 3), custom, none, none, none, none);
+        dataRow("HP LaserJet 4250, printer paper: Letter", "quillon-hp4250", "Printer paper", false, false,
+                area(12, 12.12, 599.88, 780), QSizeF(612, 792), none, none, none, none);
+        dataRow("HP LaserJet 4250, C5", "quillon-hp4250", "C5", false, false, area(12, 12.12, 447, 636.96),
+                QSizeF(459, 649), none, none, none, none);
+        dataRow("Kyocera FS-1000, No. 10: clockwise", "quillon-fs1000", "No10", false, true, area(12, 8, 273, 668),
+                no10, none, none, none, none);
+        dataRow("Kyocera FS-1000, DL turned 180 degrees", "quillon-fs1000", "DL", true, true, area(12, 10, 288, 604),
+                dl, none, none, none, none);
+        dataRow("Kyocera FS-2100DN, DL", "quillon-fs2100dn", "DL", false, true, area(12, 10, 300, 614), dl, none, none,
+                none, none);
+        dataRow("Brother HL-5250DN, No. 10", "quillon-hl5250dn", "No10", false, true, area(12, 12.12, 284.88, 672),
+                no10, none, none, none, none);
 
         // The tray and the paper type reach the driver, as the PPD names them.
-        QTest::newRow("HP LaserJet M604, DL, envelope feeder, envelope paper")
-            << "quillon-m604"
-            << "DL" << false << false << area(12, 12, 300, 612) << dl << "envelope-feeder"
-            << "envelope"
-            << "EnvelopeFeeder"
-            << "Envelope";
-        QTest::newRow("HP LaserJet M604, No. 10, the printer's choice")
-            << "quillon-m604"
-            << "No10" << false << false << area(12, 12, 285, 672) << no10 << ""
-            << ""
-            << "Auto"
-            << "Unspecified";
-        QTest::newRow("Lexmark C734, DL, manual envelope feed, envelope paper")
-            << "quillon-c734"
-            << "DL" << false << true << area(12, 12, 310, 612) << dl << "manual-env"
-            << "envelope"
-            << "ManualEnv"
-            << "Envelope";
+        dataRow("HP LaserJet M604, DL, envelope feeder, envelope paper", "quillon-m604", "DL", false, false,
+                area(12, 12, 300, 612), dl, "envelope-feeder", "envelope", "EnvelopeFeeder", "Envelope");
+        dataRow("HP LaserJet M604, No. 10, the printer's choice", "quillon-m604", "No10", false, false,
+                area(12, 12, 285, 672), no10, none, none, "Auto", "Unspecified");
+        dataRow("Lexmark C734, DL, manual envelope feed, envelope paper", "quillon-c734", "DL", false, true,
+                area(12, 12, 310, 612), dl, "manual-env", "envelope", "ManualEnv", "Envelope");
     }
 
     void vendorPrinters()
@@ -389,7 +304,7 @@ private slots:
 
     // A size the printer lacks (C4 on the HP LaserJet 4250) is said before
     // anything is sent, in the set-up too; the user prints anyway or stops.
-    // The size, the tray and the paper type reach the driver.
+    // The tray and the paper type reach the driver.
     void sizeThePrinterLacks()
     {
         NEED_SERVER();
@@ -420,30 +335,13 @@ private slots:
         QVERIFY2(qAbs(media.width() - 612) < 1 && qAbs(media.height() - 792) < 1,
                  qPrintable(QStringLiteral("%1 x %2").arg(media.width()).arg(media.height())));
         window.form.EnvelopeM->trigger();
-        const auto labels = window.form.envelopeSetup->findChildren<QLabel *>();
-        const auto problem = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
-            return label->accessibleName() == "Envelope size on this printer";
-        });
-        QVERIFY(problem != labels.end());
-        QTRY_VERIFY((*problem)->isVisible());
-    }
-
-    // A queue without a driver passes the page on unchanged, and says so.
-    void rawQueueSaysThePageGoesUnchanged()
-    {
-        NEED_SERVER();
-        Window window;
+        const QLabel *problem = named<QLabel>(window.form.envelopeSetup, "Envelope size on this printer");
+        QTRY_VERIFY(problem->isVisible());
+        // A queue without a driver passes the page on unchanged, and says so.
         window.choose(Setting::EnvelopePrinter, m_queue);
-        window.choose(Setting::EnvelopeSize, "C4");
-        window.form.EnvelopeM->trigger();
-        const auto labels = window.form.envelopeSetup->findChildren<QLabel *>();
-        const auto problem = std::find_if(labels.begin(), labels.end(), [](const QLabel *label) {
-            return label->accessibleName() == "Envelope size on this printer";
-        });
-        QVERIFY(problem != labels.end());
-        QTRY_VERIFY2((*problem)->text().contains("has no driver: the print service passes the envelope's page of "
-                                                 "229 × 324 mm to it unchanged"),
-                     qPrintable((*problem)->text()));
+        QTRY_VERIFY2(problem->text().contains("has no driver: the print service passes the envelope's page of "
+                                              "229 × 324 mm to it unchanged"),
+                     qPrintable(problem->text()));
     }
 
     // The user's own options for a queue (lpoptions), as lp takes them: the
@@ -456,15 +354,11 @@ private slots:
         QTest::addColumn<QString>("tray");
         QTest::addColumn<QSizeF>("media");      // the driver's, portrait
         QTest::addColumn<QString>("inputSlot"); // the driver's
-        QTest::newRow("A4 on a Letter queue: the printer's paper is A4") << "media=iso_a4_210x297mm"
-                                                                         << "Printer paper"
-                                                                         << "" << QSizeF(595, 842) << "Auto";
-        QTest::newRow("the user's tray, under the printer's choice") << "InputSlot=Tray2"
-                                                                     << "DL"
-                                                                     << "" << QSizeF(312, 624) << "Tray2";
-        QTest::newRow("the set-up's tray wins") << "InputSlot=Tray2"
-                                                << "DL"
-                                                << "envelope-feeder" << QSizeF(312, 624) << "EnvelopeFeeder";
+        dataRow("A4 on a Letter queue: the printer's paper is A4", "media=iso_a4_210x297mm", "Printer paper", "",
+                QSizeF(595, 842), "Auto");
+        dataRow("the user's tray, under the printer's choice", "InputSlot=Tray2", "DL", "", QSizeF(312, 624), "Tray2");
+        dataRow("the set-up's tray wins", "InputSlot=Tray2", "DL", "envelope-feeder", QSizeF(312, 624),
+                "EnvelopeFeeder");
     }
     void usersOwnOptions()
     {
@@ -586,18 +480,12 @@ private slots:
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("sent");
-        QTest::newRow("queue not accepting jobs") << "rejecting"
-                                                  << "is not accepting jobs" << false;
-        QTest::newRow("queue stops accepting while the envelope prints") << "rejects midway"
-                                                                         << "refused the envelope" << false;
-        QTest::newRow("no print server") << "no server"
-                                         << "cannot reach the print service" << false;
-        QTest::newRow("a print server that never answers") << "silent"
-                                                           << "does not answer" << false;
-        QTest::newRow("the chosen printer is gone") << "gone"
-                                                    << "\"no-such-queue\" chosen in the envelope set-up" << false;
-        QTest::newRow("queue paused") << "paused"
-                                      << "is paused: the envelope waits in its queue" << true;
+        dataRow("queue not accepting jobs", "rejecting", "is not accepting jobs.\nLet it accept jobs", false);
+        dataRow("queue stops accepting while the envelope prints", "rejects midway", "refused the envelope", false);
+        dataRow("no print server", "no server", "cannot reach the print service", false);
+        dataRow("a print server that never answers", "silent", "does not answer", false);
+        dataRow("the chosen printer is gone", "gone", "\"no-such-queue\" chosen in the envelope set-up", false);
+        dataRow("queue paused", "paused", "is paused: the envelope waits in its queue", true);
     }
     void whatTheUserIsTold()
     {

@@ -1673,6 +1673,53 @@ Sie bleiben unverändert, und Quillon läuft weiter.</translation>
     </message>
 </context>
 <context>
+    <name>JobTroubleTexts</name>
+    <message>
+        <source>The print service gave the envelope up.</source>
+        <translation>Der Druckdienst hat den Druck des Umschlags abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Check the printer and its settings, then print the envelope again.</source>
+        <translation>Prüfen Sie den Drucker und seine Einstellungen, und drucken Sie den Umschlag dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printer stopped while printing the envelope.</source>
+        <translation>Der Drucker hat beim Drucken des Umschlags angehalten.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then restart the job, or cancel it, in the system&apos;s printer settings.</source>
+        <translation>Prüfen Sie den Drucker, und starten Sie den Auftrag dann in den Druckereinstellungen des Systems neu, oder brechen Sie ihn dort ab.</translation>
+    </message>
+    <message>
+        <source>The print service holds the envelope and will not print it on its own.</source>
+        <translation>Der Druckdienst hält den Umschlag zurück und wird ihn nicht von selbst drucken.</translation>
+    </message>
+    <message>
+        <source>Check the envelope&apos;s size, tray and paper type in the envelope set-up, and that the printer takes them; then cancel the held job and print again.</source>
+        <translation>Prüfen Sie Format, Schacht und Papiersorte des Umschlags in den Umschlageinstellungen und ob der Drucker sie annimmt; brechen Sie dann den zurückgehaltenen Auftrag ab und drucken Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The printer stopped, and the envelope waits in its queue.</source>
+        <translation>Der Drucker hat angehalten, und der Umschlag wartet in seiner Warteschlange.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then resume it in the system&apos;s printer settings: the envelope prints then.</source>
+        <translation>Prüfen Sie den Drucker, und setzen Sie ihn dann in den Druckereinstellungen des Systems fort: Dann wird der Umschlag gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; says: %2</source>
+        <translation>Der Drucker „%1“ meldet: %2</translation>
+    </message>
+    <message>
+        <source>An envelope sent to the printer &quot;%1&quot; has not printed.</source>
+        <translation>Ein an den Drucker „%1“ gesendeter Umschlag wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The envelope for &quot;%1&quot; has not printed on the printer &quot;%2&quot;.</source>
+        <translation>Der Umschlag für „%1“ wurde auf dem Drucker „%2“ nicht gedruckt.</translation>
+    </message>
+</context>
+<context>
     <name>ManualFlow</name>
     <message>
         <source>Quillon could not start a web browser to open %1.

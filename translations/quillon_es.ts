@@ -1673,6 +1673,53 @@ Se queda como está y Quillon sigue en marcha.</translation>
     </message>
 </context>
 <context>
+    <name>JobTroubleTexts</name>
+    <message>
+        <source>The print service gave the envelope up.</source>
+        <translation>El servicio de impresión abandonó el sobre.</translation>
+    </message>
+    <message>
+        <source>Check the printer and its settings, then print the envelope again.</source>
+        <translation>Compruebe la impresora y su configuración, y vuelva a imprimir el sobre.</translation>
+    </message>
+    <message>
+        <source>The printer stopped while printing the envelope.</source>
+        <translation>La impresora se detuvo mientras imprimía el sobre.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then restart the job, or cancel it, in the system&apos;s printer settings.</source>
+        <translation>Compruebe la impresora y luego reinicie el trabajo, o cancélelo, en la configuración de impresoras del sistema.</translation>
+    </message>
+    <message>
+        <source>The print service holds the envelope and will not print it on its own.</source>
+        <translation>El servicio de impresión retiene el sobre y no lo imprimirá por sí solo.</translation>
+    </message>
+    <message>
+        <source>Check the envelope&apos;s size, tray and paper type in the envelope set-up, and that the printer takes them; then cancel the held job and print again.</source>
+        <translation>Compruebe el tamaño, la bandeja y el tipo de papel del sobre en la configuración del sobre, y que la impresora los admite; luego cancele el trabajo retenido y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer stopped, and the envelope waits in its queue.</source>
+        <translation>La impresora se detuvo y el sobre espera en su cola.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then resume it in the system&apos;s printer settings: the envelope prints then.</source>
+        <translation>Compruebe la impresora y luego reanúdela en la configuración de impresoras del sistema: entonces se imprimirá el sobre.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; says: %2</source>
+        <translation>La impresora «%1» indica: %2</translation>
+    </message>
+    <message>
+        <source>An envelope sent to the printer &quot;%1&quot; has not printed.</source>
+        <translation>Un sobre enviado a la impresora «%1» no se ha impreso.</translation>
+    </message>
+    <message>
+        <source>The envelope for &quot;%1&quot; has not printed on the printer &quot;%2&quot;.</source>
+        <translation>El sobre para «%1» no se ha impreso en la impresora «%2».</translation>
+    </message>
+</context>
+<context>
     <name>ManualFlow</name>
     <message>
         <source>Quillon could not start a web browser to open %1.

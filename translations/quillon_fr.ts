@@ -1673,6 +1673,53 @@ Ils restent tels quels, et Quillon continue de fonctionner.</translation>
     </message>
 </context>
 <context>
+    <name>JobTroubleTexts</name>
+    <message>
+        <source>The print service gave the envelope up.</source>
+        <translation>Le service d&apos;impression a abandonné l&apos;enveloppe.</translation>
+    </message>
+    <message>
+        <source>Check the printer and its settings, then print the envelope again.</source>
+        <translation>Vérifiez l&apos;imprimante et ses paramètres, puis imprimez de nouveau l&apos;enveloppe.</translation>
+    </message>
+    <message>
+        <source>The printer stopped while printing the envelope.</source>
+        <translation>L&apos;imprimante s&apos;est arrêtée pendant l&apos;impression de l&apos;enveloppe.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then restart the job, or cancel it, in the system&apos;s printer settings.</source>
+        <translation>Vérifiez l&apos;imprimante, puis relancez le travail, ou annulez-le, dans les paramètres d&apos;impression du système.</translation>
+    </message>
+    <message>
+        <source>The print service holds the envelope and will not print it on its own.</source>
+        <translation>Le service d&apos;impression retient l&apos;enveloppe et ne l&apos;imprimera pas de lui-même.</translation>
+    </message>
+    <message>
+        <source>Check the envelope&apos;s size, tray and paper type in the envelope set-up, and that the printer takes them; then cancel the held job and print again.</source>
+        <translation>Vérifiez les dimensions, le bac et le type de papier de l&apos;enveloppe dans la configuration de l&apos;enveloppe, et que l&apos;imprimante les accepte ; puis annulez le travail retenu et imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The printer stopped, and the envelope waits in its queue.</source>
+        <translation>L&apos;imprimante s&apos;est arrêtée, et l&apos;enveloppe attend dans sa file d&apos;attente.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then resume it in the system&apos;s printer settings: the envelope prints then.</source>
+        <translation>Vérifiez l&apos;imprimante, puis faites-la reprendre dans les paramètres d&apos;impression du système : l&apos;enveloppe sera alors imprimée.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; says: %2</source>
+        <translation>L&apos;imprimante « %1 » indique : %2</translation>
+    </message>
+    <message>
+        <source>An envelope sent to the printer &quot;%1&quot; has not printed.</source>
+        <translation>Une enveloppe envoyée à l&apos;imprimante « %1 » n&apos;a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>The envelope for &quot;%1&quot; has not printed on the printer &quot;%2&quot;.</source>
+        <translation>L&apos;enveloppe pour « %1 » n&apos;a pas été imprimée sur l&apos;imprimante « %2 ».</translation>
+    </message>
+</context>
+<context>
     <name>ManualFlow</name>
     <message>
         <source>Quillon could not start a web browser to open %1.

@@ -1673,6 +1673,53 @@ Restano come sono, e Quillon continua a funzionare.</translation>
     </message>
 </context>
 <context>
+    <name>JobTroubleTexts</name>
+    <message>
+        <source>The print service gave the envelope up.</source>
+        <translation>Il servizio di stampa ha abbandonato la busta.</translation>
+    </message>
+    <message>
+        <source>Check the printer and its settings, then print the envelope again.</source>
+        <translation>Verificate la stampante e le sue impostazioni, poi stampate di nuovo la busta.</translation>
+    </message>
+    <message>
+        <source>The printer stopped while printing the envelope.</source>
+        <translation>La stampante si è fermata durante la stampa della busta.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then restart the job, or cancel it, in the system&apos;s printer settings.</source>
+        <translation>Verificate la stampante, poi riavviate il lavoro, o annullatelo, nelle impostazioni delle stampanti del sistema.</translation>
+    </message>
+    <message>
+        <source>The print service holds the envelope and will not print it on its own.</source>
+        <translation>Il servizio di stampa trattiene la busta e non la stamperà da solo.</translation>
+    </message>
+    <message>
+        <source>Check the envelope&apos;s size, tray and paper type in the envelope set-up, and that the printer takes them; then cancel the held job and print again.</source>
+        <translation>Verificate formato, cassetto e tipo di carta della busta nell&apos;impostazione della busta, e che la stampante li accetti; poi annullate il lavoro trattenuto e stampate di nuovo.</translation>
+    </message>
+    <message>
+        <source>The printer stopped, and the envelope waits in its queue.</source>
+        <translation>La stampante si è fermata e la busta attende nella sua coda.</translation>
+    </message>
+    <message>
+        <source>Check the printer, then resume it in the system&apos;s printer settings: the envelope prints then.</source>
+        <translation>Verificate la stampante, poi fatela riprendere nelle impostazioni delle stampanti del sistema: la busta verrà stampata allora.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; says: %2</source>
+        <translation>La stampante &quot;%1&quot; segnala: %2</translation>
+    </message>
+    <message>
+        <source>An envelope sent to the printer &quot;%1&quot; has not printed.</source>
+        <translation>Una busta inviata alla stampante &quot;%1&quot; non è stata stampata.</translation>
+    </message>
+    <message>
+        <source>The envelope for &quot;%1&quot; has not printed on the printer &quot;%2&quot;.</source>
+        <translation>La busta per &quot;%1&quot; non è stata stampata sulla stampante &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>ManualFlow</name>
     <message>
         <source>Quillon could not start a web browser to open %1.

@@ -62,6 +62,17 @@ struct TestServices
     }
 };
 
+// The control under `window` that a screen reader names `accessibleName`.
+template <typename Widget>
+Widget *named(QWidget *window, const QString &accessibleName)
+{
+    for (Widget *widget : window->findChildren<Widget *>()) {
+        if (widget->accessibleName() == accessibleName)
+            return widget;
+    }
+    qFatal("no control named %s", qPrintable(accessibleName));
+}
+
 // A key typed on the keyboard: it goes to the focus widget.
 inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
