@@ -160,8 +160,7 @@ void AddressListModel::insertSorted(std::vector<Row> rows)
     int b = old;
     while (a < old || b < old + added) {
         // On a tie the entry already listed stays first.
-        if (b == old + added
-            || (a < old && m_collator.compare(m_rows[size_t(b)].text, m_rows[size_t(a)].text) >= 0))
+        if (b == old + added || (a < old && m_collator.compare(m_rows[size_t(b)].text, m_rows[size_t(a)].text) >= 0))
             order.push_back(a++);
         else
             order.push_back(b++);

@@ -419,7 +419,8 @@ BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvent
             // The piece after the last separator is no record; from our
             // own writer it is the last record's CR LF. Line breaks alone
             // there are no text: a book with bare LF line ends has one.
-            content.tailHasText = std::any_of(record.begin(), record.end(), [](char c) { return c != '\r' && c != '\n'; });
+            content.tailHasText =
+                std::any_of(record.begin(), record.end(), [](char c) { return c != '\r' && c != '\n'; });
             utf8 = utf8 || isUtf8Record(record);
         } else if (content.entries.size() < taken) {
             if (events)

@@ -25,8 +25,11 @@ JobTroubleFlow::~JobTroubleFlow()
 
 void JobTroubleFlow::sent(int job, const QString &entry)
 {
+    // Jobs that went well are never heard of again: forgotten once their
+    // following is over, so that a long run keeps only the recent ones.
+    m_sent.removeIf([](const auto &sent) { return sent.value().followed.hasExpired(); });
     if (job > 0)
-        m_envelopes.insert(job, firstLineOf(entry));
+        m_sent.insert(job, {firstLineOf(entry), QDeadlineTimer(2 * PageSource::kFollowTime)});
 }
 
 EnvelopeResult JobTroubleFlow::pauseAfter(EnvelopeResult printed, const std::function<void()> &pause)
@@ -48,7 +51,7 @@ void JobTroubleFlow::troubled(const JobTrouble &trouble)
         m_awaitedTrouble = trouble;
         return;
     }
-    const QString envelope = m_envelopes.take(trouble.job);
+    const QString envelope = m_sent.take(trouble.job).envelope;
     if (m_ending())
         return;
     m_messages.warning(jobTroubleText(trouble, envelope));

@@ -4,6 +4,7 @@
 #include "platform/printer.h"
 #include "printing/envelope.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QString>
 
@@ -37,7 +38,12 @@ private:
     PageSource *m_pages;
     MessageBox &m_messages;
     std::function<bool()> m_ending;
-    QHash<int, QString> m_envelopes; // by job: the entry's first line
-    int m_awaited = 0;               // the job Print All pauses after
+    struct Sent
+    {
+        QString envelope; // the entry's first line
+        QDeadlineTimer followed;
+    };
+    QHash<int, Sent> m_sent; // by job, while the print server follows it
+    int m_awaited = 0;       // the job Print All pauses after
     std::optional<JobTrouble> m_awaitedTrouble;
 };

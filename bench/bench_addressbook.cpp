@@ -225,8 +225,7 @@ int main(int argc, char *argv[])
     sorted.add(entries);
     std::printf("%-46s median %8.2f ms   (held: under 50 ms)\n", "load a saved book into the shown list (Form1)",
                 loadMedian(encodeBook(sorted.texts())));
-    std::printf("%-46s median %8.2f ms   (held: under 250 ms)\n", "  the same, a book in no order",
-                loadMedian(book));
+    std::printf("%-46s median %8.2f ms   (held: under 250 ms)\n", "  the same, a book in no order", loadMedian(book));
 
     {
         ShownWindow window(book);

@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -114,8 +115,9 @@ public:
     virtual void refresh(const Paper &) {}
     virtual void setChangeHandler(std::function<void()>) {}
     // The handler runs, on the window's thread, when a job handed over
-    // meets trouble at the print server soon after (it is followed a while).
+    // meets trouble at the print server within kFollowTime after.
     virtual void setJobTroubleHandler(std::function<void(const JobTrouble &)>) {}
+    static constexpr std::chrono::milliseconds kFollowTime{30000};
 };
 
 // The page `pages` gives, in points, and what it says of the paper; without

@@ -33,7 +33,6 @@ public:
     static constexpr std::chrono::milliseconds kJobTime{15000};
     // How long a job is followed after it is handed over, and how often
     // the print server is asked about it meanwhile.
-    static constexpr std::chrono::milliseconds kFollowTime{30000};
     static constexpr std::chrono::milliseconds kFollowStep{500};
 
     CupsDefaultPrinter();
