@@ -53,36 +53,31 @@ QString oddLock(const QString &lockFileName)
 class BookLock
 {
 public:
-    // False, with the reason, when another copy held it until the deadline
+    // Not ok, with the reason, when another copy held it until the deadline
     // or no lock could be had. A lock file that cannot be made at all does
     // not stop the save, which then says why.
-    bool take(const QString &book, const QDeadlineTimer &deadline, QString *problem)
+    IoResult take(const QString &book, const QDeadlineTimer &deadline)
     {
+        const IoResult taken{true, {}};
         // A linked book is locked where its target is, as copies that name
         // the target itself lock it.
         const QString target = finalTarget(book);
         const FolderLock::Status folder = m_folder.lock(QFileInfo(target).absolutePath(), deadline);
-        if (folder == FolderLock::Busy) {
-            *problem = BookTexts::lockedByAnotherCopy(book);
-            return false;
-        }
+        if (folder == FolderLock::Busy)
+            return {false, BookTexts::lockedByAnotherCopy(book)};
         const QString lockFileName = target + QStringLiteral(".lock");
         // Something else by that name is no other copy's lock, and is never
         // opened: a named pipe would block for good. The folder's lock
         // serves where there is one.
-        if (const QString odd = oddLock(lockFileName); !odd.isEmpty()) {
-            if (folder == FolderLock::Held)
-                return true;
-            *problem = BookTexts::lockNotAFile(book, lockFileName, odd);
-            return false;
-        }
+        if (const QString odd = oddLock(lockFileName); !odd.isEmpty())
+            return folder == FolderLock::Held ? taken
+                                              : IoResult{false, BookTexts::lockNotAFile(book, lockFileName, odd)};
         if (folder == FolderLock::Held && !QFileInfo::exists(lockFileName))
-            return true;
+            return taken;
         m_file.emplace(lockFileName);
         if (m_file->tryLock(int(deadline.remainingTime())) || m_file->error() != QLockFile::LockFailedError)
-            return true;
-        *problem = BookTexts::lockedByAnotherCopy(book);
-        return false;
+            return taken;
+        return {false, BookTexts::lockedByAnotherCopy(book)};
     }
 
 private:
@@ -241,8 +236,9 @@ BookResult AddressBookSession::saveNow(const QString &afterFailure)
     }
 
     BookLock lock;
-    QString problem;
-    if (lock.take(m_path, QDeadlineTimer(m_lockWait), &problem)) {
+    const IoResult locked = lock.take(m_path, QDeadlineTimer(m_lockWait));
+    QString problem = locked.error;
+    if (locked.ok) {
         takeInDiskIfChanged();
         const QStringList entries = m_model->texts();
         const BookSave saved = m_files.save(m_path, entries);

@@ -269,7 +269,7 @@ bool canBeStored(QStringView entry)
     return probe.indexOf(kRecordSeparator) == tail.size();
 }
 
-QByteArray encodeBook(const QStringList &entries, BookEncoding *used, bool stayUtf8)
+EncodedBook encodeBook(const QStringList &entries, bool stayUtf8)
 {
     // At most this many characters, leading spaces included: the sizes
     // alone, for a pass over each entry's own memory costs a cache miss
@@ -281,16 +281,14 @@ QByteArray encodeBook(const QStringList &entries, BookEncoding *used, bool stayU
     const bool utf8 = bytes.isEmpty() && size > 0;
     if (utf8)
         bytes = encodeUtf8(entries, size);
-    if (used)
-        *used = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
-    return bytes;
+    return {bytes, utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252};
 }
 
-QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
+QString decodeBookText(QByteArrayView bytes)
 {
-    bool utf8 = startsWithBom(bytes);
-    if (utf8)
+    if (startsWithBom(bytes))
         bytes = bytes.sliced(3);
+    bool utf8 = false;
     QString text;
     text.reserve(bytes.size());
     forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
@@ -299,8 +297,6 @@ QString decodeBookText(QByteArrayView bytes, BookEncoding *found)
         text += decodeRecord(bytes.sliced(from, end - from), &utf8);
         return true;
     });
-    if (found)
-        *found = utf8 ? BookEncoding::Utf8 : BookEncoding::Windows1252;
     return text;
 }
 

@@ -28,7 +28,12 @@ bool canBeStored(QStringView entry);
 // fits and no record's bytes can be mistaken for UTF-8; UTF-8 otherwise, so
 // that no character is lost, and when `stayUtf8` (the book was UTF-8
 // already). Every entry must pass canBeStored().
-QByteArray encodeBook(const QStringList &entries, BookEncoding *used = nullptr, bool stayUtf8 = false);
+struct EncodedBook
+{
+    QByteArray bytes;
+    BookEncoding encoding = BookEncoding::Windows1252;
+};
+EncodedBook encodeBook(const QStringList &entries, bool stayUtf8 = false);
 
 struct BookContent
 {
@@ -46,9 +51,8 @@ struct BookContent
 // runs now and then.
 BookContent decodeBook(QByteArrayView bytes, qsizetype limit, const ProcessEvents &events = {});
 
-// The text of the bytes, read as decodeBook() reads them, separators and
-// all; the encoding found is UTF-8 when any of it was.
-QString decodeBookText(QByteArrayView bytes, BookEncoding *found = nullptr);
+// The text of the bytes, read as decodeBook() reads them, separators and all.
+QString decodeBookText(QByteArrayView bytes);
 
 // The bytes as Windows-1252, whatever they look like; every byte has a
 // character (the five the code page leaves out stand for themselves).

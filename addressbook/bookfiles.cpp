@@ -147,18 +147,17 @@ void BookFiles::keepBeforeReplacing(const QString &path, KeepReason reason)
     kept = std::max(kept, reason);
 }
 
-QString BookFiles::copyAside(const QString &path, QString *error)
+MadeFile BookFiles::copyAside(const QString &path)
 {
     const FileBytes read = readWhole(path);
-    QString failure = read.error;
-    const QString copy = read.status == FileBytes::Read
+    MadeFile copy = read.status == FileBytes::Read
         ? putAtDatedName(
             path, QLatin1StringView(".kept-"),
-            [&read](const QString &name) { return replaceFile(name, read.bytes, NewFileAccess::OwnerOnly); }, &failure)
-        : QString();
-    if (copy.isEmpty())
-        *error =
-            QCoreApplication::translate("BookFiles", "the old file could not be copied aside first (%1)").arg(failure);
+            [&read](const QString &name) { return replaceFile(name, read.bytes, NewFileAccess::OwnerOnly); })
+        : MadeFile{{}, read.error};
+    if (copy.path.isEmpty())
+        copy.error = QCoreApplication::translate("BookFiles", "the old file could not be copied aside first (%1)")
+                         .arg(copy.error);
     return copy;
 }
 
@@ -194,9 +193,12 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
 
     // Nothing a load left out, and no imported file, may go with the old file.
     if (const auto keep = m_toKeep.constFind(key); keep != m_toKeep.constEnd() && info.exists()) {
-        result.keptCopy = copyAside(target, &result.error);
-        if (result.keptCopy.isEmpty())
+        const MadeFile copy = copyAside(target);
+        if (copy.path.isEmpty()) {
+            result.error = copy.error;
             return result;
+        }
+        result.keptCopy = copy.path;
         result.keptBecause = *keep;
         m_toKeep.remove(key);
     }
@@ -216,14 +218,13 @@ BookSave BookFiles::save(const QString &path, const QStringList &entries)
         }
         m_utf8.remove(key);
     } else {
-        BookEncoding used;
-        const IoResult written =
-            replaceFile(target, encodeBook(entries, &used, m_utf8.contains(key)), NewFileAccess::OwnerOnly);
+        const EncodedBook encoded = encodeBook(entries, m_utf8.contains(key));
+        const IoResult written = replaceFile(target, encoded.bytes, NewFileAccess::OwnerOnly);
         if (!written.ok) {
             result.error = written.error;
             return result;
         }
-        if (used == BookEncoding::Utf8)
+        if (encoded.encoding == BookEncoding::Utf8)
             m_utf8.insert(key);
     }
     m_toKeep.remove(key);

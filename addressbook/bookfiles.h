@@ -94,7 +94,7 @@ private:
     using FileStamp = std::array<qint64, 6>;
     static FileStamp stampOf(const QString &path);
 
-    static QString copyAside(const QString &path, QString *error);
+    static MadeFile copyAside(const QString &path);
     void seedDataBook();
 
     BookPlaces m_places;

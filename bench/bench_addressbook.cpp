@@ -186,7 +186,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const int runs = 21;
     const QStringList entries = realisticBook(AddressListModel::kCapacity);
-    const QByteArray book = encodeBook(entries);
+    const QByteArray book = encodeBook(entries).bytes;
     std::printf("book: %lld entries, %.2f MB\n", qlonglong(entries.size()), double(book.size()) / (1024.0 * 1024.0));
 
     QTemporaryDir dir;
@@ -224,7 +224,7 @@ int main(int argc, char *argv[])
     AddressListModel sorted;
     sorted.add(entries);
     std::printf("%-46s median %8.2f ms   (held: under 50 ms)\n", "load a saved book into the shown list (Form1)",
-                loadMedian(encodeBook(sorted.texts())));
+                loadMedian(encodeBook(sorted.texts()).bytes));
     std::printf("%-46s median %8.2f ms   (held: under 250 ms)\n", "  the same, a book in no order", loadMedian(book));
 
     {

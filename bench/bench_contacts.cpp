@@ -184,7 +184,7 @@ int main(int argc, char *argv[])
             return 1;
     }
     const QStringList book = nearlyFullBook(AddressListModel::kCapacity - kContacts);
-    const QByteArray bookBytes = encodeBook(book);
+    const QByteArray bookBytes = encodeBook(book).bytes;
     std::printf("contacts file: %d contacts, %.2f MB; book: %lld entries\n", kContacts,
                 double(bytes.size()) / (1024.0 * 1024.0), qlonglong(book.size()));
 

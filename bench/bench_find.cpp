@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     TestServices services;
-    const QByteArray bytes = encodeBook(book(AddressListModel::kCapacity, 400));
+    const QByteArray bytes = encodeBook(book(AddressListModel::kCapacity, 400)).bytes;
     QFile file(QDir(services.programDir.path()).filePath(QStringLiteral("AddData.txt")));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         return 1;

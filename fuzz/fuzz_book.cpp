@@ -24,8 +24,7 @@ void writtenAndRead(const QStringList &entries)
 {
     if (entries.isEmpty())
         return;
-    BookEncoding used;
-    const QByteArray written = encodeBook(entries, &used);
+    const auto [written, used] = encodeBook(entries);
     const BookContent back = decodeBook(written, AddressListModel::kCapacity);
     QStringList expected;
     for (const QString &entry : entries)

@@ -44,7 +44,7 @@ Counts counted(const QStringList &entries)
 {
     Counts counts;
     for (const QString &entry : entries)
-        ++counts[decodeBook(encodeBook({entry}), 1).entries.value(0)];
+        ++counts[decodeBook(encodeBook({entry}).bytes, 1).entries.value(0)];
     return counts;
 }
 

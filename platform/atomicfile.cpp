@@ -31,28 +31,34 @@ IoResult failure(int error)
     return {false, qt_error_string(error)};
 }
 
+struct Temporary
+{
+    int fd = -1; // -1 when none could be made; errno says why
+    QByteArray name;
+};
+
 // Creates a new temporary file beside `target`, locked for as long as it
 // is open, so that a start-up cleaning leftovers leaves it alone.
-int createTemporary(const QString &target, QByteArray *name, mode_t mode)
+Temporary createTemporary(const QString &target, mode_t mode)
 {
     static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString random;
         for (qsizetype i = 0; i < kRandomLength; ++i)
             random += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof(kChars) - 1))]);
-        *name = QFile::encodeName(target + kTemporaryMark + random);
-        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        QByteArray name = QFile::encodeName(target + kTemporaryMark + random);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             // Where the file system keeps no locks, a start-up's cleaning
             // cannot take one either and leaves the file alone; at worst it
             // removes it, and the rename then fails and says so.
             while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {}
-            return fd;
+            return {fd, name};
         }
         if (errno != EEXIST)
-            return -1;
+            return {};
     }
-    return -1;
+    return {};
 }
 
 // A short write is not yet a failure: the next call says why, if it fails.
@@ -120,8 +126,7 @@ IoResult syncFolderOf(const QString &path)
 IoResult replaceFile(const QString &path, QByteArrayView bytes, NewFileAccess access)
 {
     const QString target = finalTarget(path);
-    QByteArray temporary;
-    const int fd = createTemporary(target, &temporary, access == NewFileAccess::OwnerOnly ? 0600 : 0666);
+    const auto [fd, temporary] = createTemporary(target, access == NewFileAccess::OwnerOnly ? 0600 : 0666);
     if (fd < 0)
         return failure(errno);
 

@@ -11,6 +11,13 @@ struct IoResult
     QString error;
 };
 
+// A file made, or why not.
+struct MadeFile
+{
+    QString path; // empty when it failed
+    QString error;
+};
+
 // Replaces the file with the bytes as a whole: they go to a temporary file
 // in the same folder, reach the disk, and are renamed over the old file,
 // and the folder is synced. Every step is checked; on any failure the

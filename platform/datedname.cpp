@@ -14,8 +14,8 @@ bool taken(const QString &name)
 
 } // namespace
 
-QString putAtDatedName(const QString &path, QLatin1StringView mark, const std::function<IoResult(const QString &)> &put,
-                       QString *error)
+MadeFile putAtDatedName(const QString &path, QLatin1StringView mark,
+                        const std::function<IoResult(const QString &)> &put)
 {
     const QString stem = path + mark + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     IoResult done;
@@ -25,11 +25,9 @@ QString putAtDatedName(const QString &path, QLatin1StringView mark, const std::f
             continue;
         done = put(name);
         if (done.ok)
-            return name;
+            return {name, {}};
         if (!taken(name))
             break;
     }
-    if (error)
-        *error = done.error;
-    return {};
+    return {{}, done.error};
 }

@@ -12,7 +12,6 @@
 // <path><mark><date and time>, with -2, -3, ... after it when that name is
 // taken (two starts within one second). `put` makes it at the name it is
 // given; a name taken between the look and `put` is passed over. Returns
-// the name used, or empty with `put`'s error when it failed for another
-// reason.
-QString putAtDatedName(const QString &path, QLatin1StringView mark, const std::function<IoResult(const QString &)> &put,
-                       QString *error = nullptr);
+// the name used, or `put`'s error when it failed for another reason.
+MadeFile putAtDatedName(const QString &path, QLatin1StringView mark,
+                        const std::function<IoResult(const QString &)> &put);

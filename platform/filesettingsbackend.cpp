@@ -29,21 +29,17 @@ constexpr QLatin1StringView kAsideMark(".damaged-");
 // path, or empty when the rename fails.
 QString renamedAside(const QString &path)
 {
-    QString failure;
-    const QString aside = putAtDatedName(
-        path, kAsideMark,
-        [&path](const QString &aside) {
-            // Qt renames without replacing: a name another start took just now
-            // fails here rather than losing what it holds.
-            QFile file(path);
-            return file.rename(aside) ? IoResult{true, {}} : IoResult{false, file.errorString()};
-        },
-        &failure);
-    if (aside.isEmpty())
-        qCWarning(lcFiles) << "could not set aside the damaged" << path << failure;
+    const MadeFile aside = putAtDatedName(path, kAsideMark, [&path](const QString &name) {
+        // Qt renames without replacing: a name another start took just now
+        // fails here rather than losing what it holds.
+        QFile file(path);
+        return file.rename(name) ? IoResult{true, {}} : IoResult{false, file.errorString()};
+    });
+    if (aside.path.isEmpty())
+        qCWarning(lcFiles) << "could not set aside the damaged" << path << aside.error;
     else
-        qCInfo(lcFiles) << "set aside the damaged" << path << "as" << aside;
-    return aside;
+        qCInfo(lcFiles) << "set aside the damaged" << path << "as" << aside.path;
+    return aside.path;
 }
 
 // Whether `name` is one that fileNameOfKey() gives: anything else in the

@@ -25,6 +25,15 @@ struct PrinterStatus
     static PrinterStatus failure(const QString &error) { return PrinterStatus{error, {}}; }
 };
 
+// The printer's answer about the paper: an error when it cannot take a job
+// now; `problem` says what it does with a paper it lacks (empty when it
+// has it).
+struct PaperCheck
+{
+    PrinterStatus status;
+    QString problem;
+};
+
 // The paper a document is laid out on, and the printer it goes to.
 struct Paper
 {
@@ -66,6 +75,9 @@ struct PrinterDescription
 // A document's page as the printer takes it.
 struct PageAnswer
 {
+    // An error when the printer cannot tell now (or, for a job's page,
+    // cannot take a job); then the rest says nothing.
+    PrinterStatus status;
     // The page in its orientation, its margins at the unprintable edges
     // as the page lies.
     QPageLayout layout;
@@ -106,7 +118,7 @@ public:
     virtual ~PageSource() = default;
     // The page in the given orientation, from what is known of the
     // printer; an error when it cannot tell. Never waits on a print server.
-    virtual PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) = 0;
+    virtual PageAnswer pageLayout(const Paper &paper, QPageLayout::Orientation orientation) = 0;
     // What is known of the printer `paper` goes to.
     virtual PrinterDescription describe(const Paper &) { return {}; }
     // Asks the print server about the printer `paper` goes to again, in
@@ -149,9 +161,8 @@ public:
     // Paper of the next document opened.
     virtual void setPaper(const Paper &paper) = 0;
     // Asks the printer about the paper and orientation set, before the
-    // document opens: an error when it cannot take a job now; `problem`
-    // says what it does with a paper it lacks (empty when it has it).
-    virtual PrinterStatus checkPaper(QString &problem) = 0;
+    // document opens.
+    virtual PaperCheck checkPaper() = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setFontName(const QString &face) = 0;
     // Where the top-left corner of the next line goes, in the scale unit,

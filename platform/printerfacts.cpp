@@ -179,26 +179,26 @@ JobOptions jobOptions(const JobOptions &queues, QByteArrayView mediaCol, QByteAr
     return options;
 }
 
-JobFate judgeJob(const JobReport &report, JobTrouble *trouble)
+JobVerdict judgeJob(const JobReport &report)
 {
     const auto troubled = [&](QString what, QString advice) {
-        if (trouble) {
-            trouble->what = std::move(what);
-            trouble->advice = std::move(advice);
-            // The job's own message says most about it; the printer's
-            // is next best; a bare reason keyword last.
-            trouble->reason = !report.jobMessage.trimmed().isEmpty() ? report.jobMessage.trimmed()
-                : !report.printerMessage.trimmed().isEmpty()         ? report.printerMessage.trimmed()
-                                                                     : report.reasons.value(0);
-            if (trouble->reason == u"none" || trouble->reason == u"job-printing")
-                trouble->reason.clear();
-        }
-        return JobFate::Trouble;
+        JobVerdict verdict{JobFate::Trouble, {}};
+        JobTrouble &trouble = verdict.trouble;
+        trouble.what = std::move(what);
+        trouble.advice = std::move(advice);
+        // The job's own message says most about it; the printer's is next
+        // best; a bare reason keyword last.
+        trouble.reason = !report.jobMessage.trimmed().isEmpty() ? report.jobMessage.trimmed()
+            : !report.printerMessage.trimmed().isEmpty()        ? report.printerMessage.trimmed()
+                                                                : report.reasons.value(0);
+        if (trouble.reason == u"none" || trouble.reason == u"job-printing")
+            trouble.reason.clear();
+        return verdict;
     };
     switch (report.state) {
     case kJobCompleted:
     case kJobCanceled: // by the user, who knows
-        return JobFate::Done;
+        return {JobFate::Done, {}};
     case kJobAborted:
         return troubled(JobTroubleTexts::tr("The print service gave the envelope up."),
                         JobTroubleTexts::tr("Check the printer and its settings, then print the envelope again."));
@@ -218,9 +218,9 @@ JobFate judgeJob(const JobReport &report, JobTrouble *trouble)
                 JobTroubleTexts::tr("The printer stopped, and the envelope waits in its queue."),
                 JobTroubleTexts::tr("Check the printer, then resume it in the system's printer settings: the envelope "
                                     "prints then."));
-        return JobFate::Going;
+        return {JobFate::Going, {}};
     case kJobProcessing:
-    default: return JobFate::Going;
+    default: return {JobFate::Going, {}};
     }
 }
 

@@ -88,9 +88,14 @@ struct JobReport
 // What a report says of the job: on its way (pending, printing), done
 // (completed, or cancelled by someone), or in trouble (stopped, held,
 // aborted, or waiting on a printer that stopped since), with the words
-// for the user in `trouble`.
+// for the user in `trouble` (its job and queue left to the caller).
 enum class JobFate { Going, Done, Trouble };
-JobFate judgeJob(const JobReport &report, JobTrouble *trouble = nullptr);
+struct JobVerdict
+{
+    JobFate fate = JobFate::Going;
+    JobTrouble trouble;
+};
+JobVerdict judgeJob(const JobReport &report);
 
 // A job's trouble for the user: what happened, the printer's reason, what
 // to do; with the envelope it was (the first line of its to-address)

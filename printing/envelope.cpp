@@ -119,8 +119,8 @@ std::optional<EnvelopeResult> setUpPage(const EnvelopeFields &fields, Printer &p
 {
     printer.setOrientation(Printer::Orientation::Landscape);
     printer.setPaper(paper);
-    QString problem;
-    if (const PrinterStatus status = printer.checkPaper(problem); !status.ok())
+    const auto [status, problem] = printer.checkPaper();
+    if (!status.ok())
         return EnvelopeResult{EnvelopeResult::Outcome::PrinterFailed, status.error};
     if (!problem.isEmpty() && fields.printAnyway && !fields.printAnyway(problem))
         return EnvelopeResult{EnvelopeResult::Outcome::Declined, {}};

@@ -59,10 +59,9 @@ const PageAnswer &PreviewPrinter::knownPage()
     return m_known->answer;
 }
 
-PrinterStatus PreviewPrinter::checkPaper(QString &problem)
+PaperCheck PreviewPrinter::checkPaper()
 {
-    problem = knownPage().paperProblem;
-    return {};
+    return {{}, knownPage().paperProblem};
 }
 
 PrinterStatus PreviewPrinter::openPage(bool, Canvas &canvas)

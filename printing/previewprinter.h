@@ -34,7 +34,7 @@ public:
     explicit PreviewPrinter(PageSource *pages = nullptr);
     ~PreviewPrinter() override;
 
-    PrinterStatus checkPaper(QString &problem) override;
+    PaperCheck checkPaper() override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
     // The last envelope laid out: its page, printable area and lines.

@@ -62,10 +62,9 @@ private slots:
         QCOMPARE(content.tailHasText, tailHasText);
         QCOMPARE(content.encoding, encoding);
         // A UTF-8 book stays UTF-8, and reads back the same.
-        BookEncoding used;
-        const QByteArray written = encodeBook(entries, &used, encoding == BookEncoding::Utf8);
-        QCOMPARE(decodeBook(written, 100).entries, entries);
-        QCOMPARE(used == BookEncoding::Utf8 && !entries.isEmpty(), encoding == BookEncoding::Utf8);
+        const EncodedBook written = encodeBook(entries, encoding == BookEncoding::Utf8);
+        QCOMPARE(decodeBook(written.bytes, 100).entries, entries);
+        QCOMPARE(written.encoding == BookEncoding::Utf8 && !entries.isEmpty(), encoding == BookEncoding::Utf8);
     }
 
     // An entry written between two others, and what the reader makes of it.
@@ -119,8 +118,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QCOMPARE(canBeStored(entry), !back.isNull());
         const QString next = QStringLiteral("next\r\n");
-        BookEncoding used;
-        const QByteArray file = encodeBook({entry, next, entry}, &used);
+        const auto [file, used] = encodeBook({entry, next, entry});
         const QStringList read = decodeBook(file, 10).entries;
         if (back.isNull()) {
             QVERIFY(read != QStringList({entry + QStringLiteral("\r\n"), next, entry + QStringLiteral("\r\n")}));

@@ -300,7 +300,7 @@ private slots:
 
     void savesDuringALoadWaitForIt()
     {
-        writeAll(book(), encodeBook(bigBook(QStringLiteral("P"), 200)));
+        writeAll(book(), encodeBook(bigBook(QStringLiteral("P"), 200)).bytes);
         bool once = false;
         std::unique_ptr<Session> session;
         // What the user does while the book loads: an import, and Save.
@@ -320,7 +320,7 @@ private slots:
 
     void overfullBookLoadsWhatFitsAndKeepsTheRest()
     {
-        const QByteArray file = encodeBook(bigBook(QStringLiteral("N"), AddressListModel::kCapacity + 3));
+        const QByteArray file = encodeBook(bigBook(QStringLiteral("N"), AddressListModel::kCapacity + 3)).bytes;
         writeAll(book(), file);
         Session session(m_dir->path());
         const BookResult loaded = session.book.load();

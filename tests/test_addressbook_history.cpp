@@ -43,7 +43,7 @@ struct Book
 
 QByteArray fileOf(const QStringList &entries)
 {
-    return entries.isEmpty() ? QByteArray("<missing>") : encodeBook(entries);
+    return entries.isEmpty() ? QByteArray("<missing>") : encodeBook(entries).bytes;
 }
 
 void tick(AddressBookSession &book, const QStringList &which)

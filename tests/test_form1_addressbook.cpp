@@ -91,7 +91,7 @@ private slots:
         window.panel(window.form->SaveMenuAs, other);
         QCOMPARE(window.services.messages.texts(), QStringList{"Complete"});
         QVERIFY(!window.form->Frame1->isVisibleTo(window.form.get()));
-        const QByteArray saved = encodeBook(window.book().texts());
+        const QByteArray saved = encodeBook(window.book().texts()).bytes;
         QCOMPARE(readAll(other), saved);
         window.form->TextToAddress->setText(QStringLiteral("Zed"));
         QTest::mouseClick(window.form->CommandKeepToAddress, Qt::LeftButton);
@@ -101,7 +101,7 @@ private slots:
         // "Clear Selected": No removes nothing, yet the book is rewritten
         // (here from the reader's form); Yes after "Select All" empties it.
         const QByteArray before = readAll(other);
-        writeAll(other, encodeBook(decodeBook(before, 10).entries));
+        writeAll(other, encodeBook(decodeBook(before, 10).entries).bytes);
         window.services.messages.answers = {false, true};
         QTest::mouseClick(window.form->CommandClearData, Qt::LeftButton);
         QCOMPARE(readAll(other), before);

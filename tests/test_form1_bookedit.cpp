@@ -35,7 +35,7 @@ struct Window
 {
     Window()
     {
-        writeAll(path(), encodeBook(kBook));
+        writeAll(path(), encodeBook(kBook).bytes);
         form = services.startActive();
     }
     QString path() const { return QDir(services.programDir.path()).filePath(QStringLiteral("AddData.txt")); }
@@ -112,18 +112,18 @@ private slots:
             QTest::keyClick(dialog->tree(), Qt::Key_Return);
         }
         QCOMPARE(window.book().texts(), after);
-        QCOMPARE(window.file(), encodeBook(after));
+        QCOMPARE(window.file(), encodeBook(after).bytes);
         QCOMPARE(window.item("UndoM")->text(), undoCaption);
 
         form.List1->setFocus();
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(window.book().texts(), kBook);
-        QCOMPARE(window.file(), encodeBook(kBook));
+        QCOMPARE(window.file(), encodeBook(kBook).bytes);
         QVERIFY(!window.item("UndoM")->isEnabled());
         QCOMPARE(window.item("RedoM")->text(), QString(undoCaption).replace("&Undo", "&Redo"));
         press(redoKey, Qt::KeyboardModifiers(redoModifiers));
         QCOMPARE(window.book().texts(), after);
-        QCOMPARE(window.file(), encodeBook(after));
+        QCOMPARE(window.file(), encodeBook(after).bytes);
         QVERIFY(window.services.messages.shown.size() <= 1); // Clear Selected's question
     }
 
@@ -244,7 +244,7 @@ private slots:
         }
         QTest::keyClick(dialog->box(), Qt::Key(key), key == Qt::Key_Return ? Qt::ControlModifier : Qt::NoModifier);
         QCOMPARE(window.book().texts(), after);
-        QCOMPARE(window.file(), encodeBook(after));
+        QCOMPARE(window.file(), encodeBook(after).bytes);
         QCOMPARE(dialog->isVisible(), !refusal.isEmpty());
         QCOMPARE(window.services.messages.shown.size(), refusal.isEmpty() ? 0 : 1);
         QVERIFY(refusal.isEmpty() || window.services.messages.texts()[0].contains(refusal));

@@ -67,11 +67,9 @@ struct FakeWindow : TestServices
 // A print server's word on one printer, whichever is asked about.
 struct FakePages final : PageSource
 {
-    PrinterStatus pageLayout(const Paper &, QPageLayout::Orientation orientation, PageAnswer &answer) override
+    PageAnswer pageLayout(const Paper &, QPageLayout::Orientation orientation) override
     {
-        answer.layout = QPageLayout(QPageSize(QPageSize::A4), orientation, {});
-        answer.paperProblem = paperProblem;
-        return {};
+        return {{}, QPageLayout(QPageSize(QPageSize::A4), orientation, {}), paperProblem};
     }
     PrinterDescription describe(const Paper &paper) override
     {

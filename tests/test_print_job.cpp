@@ -135,8 +135,10 @@ private slots:
         report.jobMessage = jobMessage;
         report.printerMessage = printerMessage;
         report.reasons = {"job-printing"};
-        JobTrouble trouble{12, "Office", {}, {}, {}};
-        QCOMPARE(int(judgeJob(report, &trouble)), fate);
+        auto [judged, trouble] = judgeJob(report);
+        QCOMPARE(int(judged), fate);
+        trouble.job = 12;
+        trouble.queue = "Office";
         if (fate != int(Fate::Trouble))
             return;
         QVERIFY2(trouble.what.contains(what), qPrintable(trouble.what));

@@ -59,6 +59,12 @@ QString unanswered(CupsReach reach, const QString &queue, const QString &error)
 // The page of `paper` on `printer`, and the media-col the job asks for:
 // the size, tray and paper type together, none of them for the
 // printer's own paper and its own choice of tray and type.
+// A page answer that is only why there is none.
+PageAnswer refusedPage(const QString &error)
+{
+    return {PrinterStatus::failure(error), {}, {}};
+}
+
 PageAnswer pageOf(const CupsPrinter &printer, const Paper &paper, QPageLayout::Orientation orientation,
                   QByteArray &media, QByteArray &mediaName)
 {
@@ -151,19 +157,17 @@ void CupsDefaultPrinter::tellChanged()
         QTimer::singleShot(0, m_context.get(), [this] { m_changed(); });
 }
 
-PrinterStatus CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Orientation orientation,
-                                             PageAnswer &answer)
+PageAnswer CupsDefaultPrinter::pageLayout(const Paper &paper, QPageLayout::Orientation orientation)
 {
     const std::shared_ptr<const CupsPrinter> printer = known(paper.printer);
     if (!printer) {
         refresh(paper);
-        return PrinterStatus::failure(
+        return refusedPage(
             QCoreApplication::translate("CupsDefaultPrinter", "Quillon has not heard from the print service yet."));
     }
     QByteArray media;
     QByteArray name;
-    answer = pageOf(*printer, paper, orientation, media, name);
-    return {};
+    return pageOf(*printer, paper, orientation, media, name);
 }
 
 PrinterDescription CupsDefaultPrinter::describe(const Paper &paper)
@@ -194,7 +198,7 @@ void CupsDefaultPrinter::refresh(const Paper &paper)
         });
 }
 
-PrinterStatus CupsDefaultPrinter::jobPage(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
+PageAnswer CupsDefaultPrinter::jobPage(const Paper &paper, QPageLayout::Orientation orientation)
 {
     // Asked afresh for every envelope: the printer may have stopped
     // accepting jobs, or the default changed, since the last one.
@@ -203,28 +207,28 @@ PrinterStatus CupsDefaultPrinter::jobPage(const Paper &paper, QPageLayout::Orien
         [queue, printer = known(queue)] { return askPrintServer(queue, false, printer, kAnswerTime); },
         kAnswerTime + kSlack);
     if (!reply)
-        return PrinterStatus::failure(unanswered(CupsReach::Silent, queue, {}));
+        return refusedPage(unanswered(CupsReach::Silent, queue, {}));
     if (reply->reach != CupsReach::Answered)
-        return PrinterStatus::failure(unanswered(reply->reach, queue, reply->error));
+        return refusedPage(unanswered(reply->reach, queue, reply->error));
     if (absorb(*reply, queue))
         tellChanged();
 
     const CupsPrinter &printer = *reply->printer;
     // Qt's print support would hand the job over and report success.
     if (!printer.accepting)
-        return PrinterStatus::failure(
+        return refusedPage(
             QCoreApplication::translate("CupsDefaultPrinter",
                                         "The printer \"%1\" is not accepting jobs.\n"
                                         "Let it accept jobs in the system's printer settings and try again.")
                 .arg(printer.queue));
     QByteArray mediaCol, mediaName;
-    answer = pageOf(printer, paper, orientation, mediaCol, mediaName);
+    PageAnswer answer = pageOf(printer, paper, orientation, mediaCol, mediaName);
     // A PPD queue's scheduler puts the queue's default media on a job that
     // names none, and takes it before the collection's size.
     m_job.options = jobOptions(printer.options, mediaCol, printer.hasPpd ? mediaName : QByteArray());
     m_job.queue = printer.queue;
     m_job.paused = printer.paused;
-    return {};
+    return answer;
 }
 
 PrinterStatus CupsDefaultPrinter::submit(const QByteArray &pdf, const QString &title)
@@ -262,11 +266,12 @@ void CupsDefaultPrinter::follow(int job, const QString &queue, bool paused, QDea
         [this, job, queue, paused, until](CupsJobReport answer) {
             if (answer.reach == CupsReach::Answered) {
                 answer.report.printerWasPaused = paused;
-                JobTrouble trouble{job, queue, {}, {}, {}};
-                const JobFate fate = judgeJob(answer.report, &trouble);
+                auto [fate, trouble] = judgeJob(answer.report);
                 if (fate == JobFate::Done)
                     return;
                 if (fate == JobFate::Trouble) {
+                    trouble.job = job;
+                    trouble.queue = queue;
                     qCWarning(lcCups) << "job" << job << "on" << queue << ":" << trouble.what << trouble.reason;
                     if (m_jobTrouble)
                         m_jobTrouble(trouble);

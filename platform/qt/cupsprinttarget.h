@@ -40,7 +40,7 @@ public:
 
     // From what is known, never waiting; asks in the background when
     // nothing is known yet.
-    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
+    PageAnswer pageLayout(const Paper &paper, QPageLayout::Orientation orientation) override;
     PrinterDescription describe(const Paper &paper) override;
     void refresh(const Paper &paper) override;
     void setChangeHandler(std::function<void()> changed) override { m_changed = std::move(changed); }
@@ -49,7 +49,7 @@ public:
         m_jobTrouble = std::move(handler);
     }
     // Asks the print server now, the window responsive meanwhile.
-    PrinterStatus jobPage(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
+    PageAnswer jobPage(const Paper &paper, QPageLayout::Orientation orientation) override;
     PrinterStatus submit(const QByteArray &pdf, const QString &title) override;
 
 private:

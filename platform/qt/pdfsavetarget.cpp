@@ -9,11 +9,10 @@
 
 PdfSaveTarget::PdfSaveTarget(PageSource *pages, const QString &path) : m_pages(pages), m_path(path) {}
 
-PrinterStatus PdfSaveTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
+PageAnswer PdfSaveTarget::pageLayout(const Paper &paper, QPageLayout::Orientation orientation)
 {
     // A file takes any paper: what the printer lacks does not matter here.
-    answer = {pageOrPlain(m_pages, paper, orientation).layout, {}};
-    return {};
+    return {{}, pageOrPlain(m_pages, paper, orientation).layout, {}};
 }
 
 PrinterStatus PdfSaveTarget::submit(const QByteArray &pdf, const QString &)

@@ -14,7 +14,7 @@ class PdfSaveTarget final : public PrintTarget
 public:
     PdfSaveTarget(PageSource *pages, const QString &path);
 
-    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override;
+    PageAnswer pageLayout(const Paper &paper, QPageLayout::Orientation orientation) override;
     PrinterStatus submit(const QByteArray &pdf, const QString &title) override;
 
 private:

@@ -29,24 +29,21 @@ QtPrinter::~QtPrinter()
     closeDocument();
 }
 
-PrinterStatus QtPrinter::checkPaper(QString &problem)
+PaperCheck QtPrinter::checkPaper()
 {
     // The pages of one document share the paper asked for at its first.
-    if (documentOpen() && m_askedFor == std::pair(paper(), orientation())) {
-        problem = m_paperProblem;
-        return {};
-    }
-    PageAnswer answer;
+    if (documentOpen() && m_askedFor == std::pair(paper(), orientation()))
+        return {{}, m_paperProblem};
     const auto pageOrientation =
         orientation() == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     m_askedFor.reset();
-    problem.clear();
-    if (PrinterStatus status = m_target.jobPage(paper(), pageOrientation, answer); !status.ok())
-        return status;
+    const PageAnswer answer = m_target.jobPage(paper(), pageOrientation);
+    if (!answer.status.ok())
+        return {answer.status, {}};
     m_askedFor = {paper(), orientation()};
     m_page = answer.layout;
-    problem = m_paperProblem = answer.paperProblem;
-    return {};
+    m_paperProblem = answer.paperProblem;
+    return {{}, m_paperProblem};
 }
 
 PrinterStatus QtPrinter::openPage(bool first, Canvas &canvas)
@@ -64,9 +61,8 @@ PrinterStatus QtPrinter::openDocument(Canvas &canvas)
 {
     // The page asked for just before, unless the paper has changed since.
     if (m_askedFor != std::pair(paper(), orientation())) {
-        QString problem;
-        if (PrinterStatus status = checkPaper(problem); !status.ok())
-            return status;
+        if (const PaperCheck check = checkPaper(); !check.status.ok())
+            return check.status;
     }
 
     // In memory: the document goes to the print server from there, with no

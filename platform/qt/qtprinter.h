@@ -21,9 +21,9 @@ class PrintTarget : public PageSource
 public:
     // The page of the next job, as the printer takes it now: an error when
     // it cannot take a job.
-    virtual PrinterStatus jobPage(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer)
+    virtual PageAnswer jobPage(const Paper &paper, QPageLayout::Orientation orientation)
     {
-        return pageLayout(paper, orientation, answer);
+        return pageLayout(paper, orientation);
     }
     // Hands a finished PDF document over as one job, asking for the paper
     // (media, tray, paper type) its page was last asked for.
@@ -44,7 +44,7 @@ public:
     explicit QtPrinter(PrintTarget &target);
     ~QtPrinter() override;
 
-    PrinterStatus checkPaper(QString &problem) override;
+    PaperCheck checkPaper() override;
     PrinterStatus endDoc(DocumentEnd end) override;
 
 protected:

@@ -18,16 +18,16 @@ public:
     // unprintable edges of either as it lies.
     PdfFileTarget(const QPageLayout &page, const QString &folder) : m_page(page), m_folder(folder) {}
 
-    PrinterStatus pageLayout(const Paper &paper, QPageLayout::Orientation orientation, PageAnswer &answer) override
+    PageAnswer pageLayout(const Paper &paper, QPageLayout::Orientation orientation) override
     {
-        answer.paperProblem.clear();
+        PageAnswer answer;
         QPageLayout &layout = answer.layout;
         layout = m_page;
         if (paper.size)
             layout.setPageSize(*paper.size, m_page.minimumMargins());
         layout.setOrientation(orientation);
         layout.setMargins(layout.minimumMargins());
-        return {};
+        return answer;
     }
 
     PrinterStatus submit(const QByteArray &pdf, const QString &) override

@@ -28,11 +28,7 @@ public:
                               : QStringLiteral(" on '%1' tray '%2' type '%3'")
                                     .arg(paper.printer, paper.tray, paper.paperType));
     }
-    PrinterStatus checkPaper(QString &problem) override
-    {
-        problem = paperProblem;
-        return {};
-    }
+    PaperCheck checkPaper() override { return {{}, paperProblem}; }
     void setFontSize(double points) override { calls << QStringLiteral("size %1").arg(points); }
     void setFontName(const QString &face) override { calls << QStringLiteral("font %1").arg(face); }
     void setCurrentX(double x) override { calls << QStringLiteral("x %1").arg(x); }
