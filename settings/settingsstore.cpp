@@ -42,13 +42,14 @@ qsizetype longestLine(Setting setting, QStringView value)
 
 QString SettingsStore::read(Setting setting) const
 {
-    // A deferred write may be that of this key; and setting a value aside
-    // must not meet a write.
-    m_deferred->waitForAll(kDeferredDeadline);
     const SettingKey &key = settingKey(setting);
     const QString name = QString::fromLatin1(key.key);
+    // Its own deferred write lands first; those of other keys may go on.
+    if (m_deferred->holds(name))
+        m_deferred->waitForAll(kDeferredDeadline);
     std::optional<QString> value = m_backend.read(name);
     if (value && longestLine(setting, *value) > kLongestLine) {
+        m_deferred->waitForAll(kDeferredDeadline); // nothing is written while a file is set aside
         m_backend.setAside(name);
         value.reset();
     }

@@ -28,8 +28,9 @@ inline constexpr std::chrono::milliseconds kDeferredDeadline{10000};
 // The program's view of the settings store: the keys of the table, read
 // with their defaults, written at every change. Small values are on disk
 // when write() returns; a large one, and every later one of its key, once
-// the store's own thread has written it (the latest of a key wins). Every
-// read, Restore Default Settings and the end of the program wait for them.
+// the store's own thread has written it (the latest of a key wins). A read
+// of the key, Restore Default Settings and the end of the program wait for
+// them.
 class SettingsStore
 {
 public:

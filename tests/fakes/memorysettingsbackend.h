@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
 #include <mutex>
 
 // An in-memory store with the real one's case-insensitive keys; it can be
@@ -17,6 +18,8 @@ public:
     std::optional<QString> read(const QString &key) override { return value(key); }
     bool write(const QString &key, const QString &value) override
     {
+        if (beforeWrite)
+            beforeWrite(key); // a slow disk, on whichever thread writes
         const std::lock_guard lock(m_mutex);
         if (refuseWrites)
             return false;
@@ -53,6 +56,7 @@ public:
     }
 
     bool refuseWrites = false;
+    std::function<void(const QString &key)> beforeWrite;
     bool refuseDelete = false;
     QStringList writes;                    // "key=value", in order
     QMap<QString, QString> setAsideValues; // by key in lower case
