@@ -103,11 +103,10 @@ void AddressTextBox::resizeEvent(QResizeEvent *event)
 void AddressTextBox::assign(const QString &text)
 {
     // Most assigned texts are already as an edit would leave them: edits
-    // then go straight into the typed text.
-    QString typed = typedText(withLfLineBreaks(text));
-    m_mirrors = typed == text;
+    // then go straight into the typed text, which shares the assigned one.
+    m_mirrors = typedText(withLfLineBreaks(text)) == text;
     if (m_mirrors) {
-        m_typed.reset(std::move(typed));
+        m_typed.reset(text);
         m_text.clear();
     } else {
         m_typed.reset({});
