@@ -3,6 +3,7 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -70,9 +71,32 @@ QStringView trimSpaces(QStringView text)
     return text;
 }
 
-QString lfToCrLf(QString text)
+namespace {
+
+// What a text document takes as a line break: LF, CR, the paragraph and
+// line separators and its frame marks.
+bool isDocumentLineBreak(QChar c)
 {
-    return text.replace(u'\n', QStringLiteral("\r\n"));
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xfdd0)
+        || c == QChar(0xfdd1);
+}
+
+} // namespace
+
+QString typedText(QStringView documentText)
+{
+    const qsizetype breaks = std::count_if(documentText.begin(), documentText.end(), isDocumentLineBreak);
+    QString result(documentText.size() + breaks, Qt::Uninitialized);
+    QChar *out = result.data();
+    for (const QChar c : documentText) {
+        if (isDocumentLineBreak(c)) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c == QChar::Nbsp ? QChar(u' ') : c;
+        }
+    }
+    return result;
 }
 
 QString withLfLineBreaks(QStringView text)

@@ -25,6 +25,11 @@ QStringView withoutLeadingSpaces(QStringView text);
 
 // The text with each CR LF pair as LF alone (as widgets keep line breaks),
 // in one pass however many there are (QString::replace moves the rest of
-// the text again for every few thousand); and LF back as CR LF.
+// the text again for every few thousand).
 QString withLfLineBreaks(QStringView text);
-QString lfToCrLf(QString text);
+// A text box's text as its user gave it: each of what a text document
+// takes as a line break (LF, a CR of its own, the paragraph and line
+// separators) as CR LF, and a no-break space as a plain one, as
+// QTextDocument::toPlainText() gives it. In one pass: a box may hold
+// megabytes.
+QString typedText(QStringView documentText);

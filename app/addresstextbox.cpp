@@ -18,7 +18,7 @@ AddressTextBox::AddressTextBox(QWidget *parent) : QPlainTextEdit(parent), m_prog
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    connect(this, &QPlainTextEdit::textChanged, this, &AddressTextBox::takeUserEdit);
+    connect(document(), &QTextDocument::contentsChange, this, &AddressTextBox::takeUserEdit);
     m_filling.setInterval(0);
     connect(&m_filling, &QTimer::timeout, this, &AddressTextBox::showNextPiece);
     m_progress->setTextVisible(false);
@@ -45,8 +45,7 @@ void AddressTextBox::setText(const QString &text)
         m_filling.start();
     }
     m_assigning = false;
-    m_text = text;
-    emit changed();
+    assign(text);
 }
 
 void AddressTextBox::replaceText(const QString &text)
@@ -63,8 +62,7 @@ void AddressTextBox::replaceText(const QString &text)
     cursor.insertText(shown);
     cursor.endEditBlock();
     m_assigning = false;
-    m_text = text;
-    emit changed();
+    assign(text);
 }
 
 void AddressTextBox::showNextPiece()
@@ -102,15 +100,45 @@ void AddressTextBox::resizeEvent(QResizeEvent *event)
     m_progress->setGeometry(area.left(), area.bottom() - height, area.width(), height);
 }
 
-void AddressTextBox::takeUserEdit()
+void AddressTextBox::assign(const QString &text)
+{
+    // Most assigned texts are already as an edit would leave them: edits
+    // then go straight into the typed text, which shares the assigned one.
+    m_mirrors = typedText(withLfLineBreaks(text)) == text;
+    if (m_mirrors) {
+        m_typed.reset(text);
+        m_text.clear();
+    } else {
+        m_typed.reset({});
+        m_text = text;
+    }
+    emit changed();
+}
+
+void AddressTextBox::takeUserEdit(int from, int removed, int added)
 {
     // While a text comes on screen the box takes no edits: what it shows
     // then is only part of its text.
     if (m_assigning || filling())
         return;
-    const QString typed = lfToCrLf(toPlainText());
-    if (typed == m_text)
-        return; // a format-only change, not an edit of the text
-    m_text = typed;
+    const int length = document()->characterCount() - 1; // less the last block's end
+    if (m_mirrors) {
+        QTextCursor cursor(document());
+        cursor.setPosition(std::min(from, length));
+        cursor.setPosition(std::min(from + added, length), QTextCursor::KeepAnchor);
+        switch (m_typed.apply(from, removed, cursor.selectedText(), length)) {
+        case TypedTextMirror::Edit::Changed: emit changed(); return;
+        case TypedTextMirror::Edit::Unchanged: return; // a format-only change, not an edit of the text
+        case TypedTextMirror::Edit::DoesNotFit: break;
+        }
+    }
+    // The first edit of a text the document holds otherwise, or a change
+    // the document reported out of step: the whole text once.
+    QString typed = typedText(toPlainText());
+    if (typed == text())
+        return;
+    m_typed.reset(std::move(typed));
+    m_mirrors = true;
+    m_text.clear();
     emit changed();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "addressbook/typedtextmirror.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 #include <QTimer>
@@ -22,7 +24,7 @@ class AddressTextBox final : public QPlainTextEdit
 public:
     explicit AddressTextBox(QWidget *parent = nullptr);
 
-    QString text() const { return m_text; }
+    QString text() const { return m_mirrors ? m_typed.text() : m_text; }
     // Runs the change reaction, as an edit does.
     void setText(const QString &text);
     // setText() as one step of the box's own undo, so that Ctrl+Z there
@@ -39,11 +41,18 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void takeUserEdit();
+    void takeUserEdit(int from, int removed, int added);
     void showNextPiece();
     void stopFilling();
+    // The text assigned is the box's text; its change reaction runs.
+    void assign(const QString &text);
 
+    // The assigned text, while the document holds it otherwise (a lone CR
+    // or LF, a no-break space); from the user's first edit on, the text is
+    // the document's typed text, kept edit by edit.
     QString m_text;
+    bool m_mirrors = true;
+    TypedTextMirror m_typed;
     bool m_assigning = false;
     // What is still to come on screen, from m_shownUpTo on.
     QString m_toShow;

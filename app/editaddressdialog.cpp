@@ -34,7 +34,7 @@ EditAddressDialog::EditAddressDialog(const QString &entry, std::function<QString
 
 QString EditAddressDialog::entry() const
 {
-    return lfToCrLf(m_box->toPlainText());
+    return typedText(m_box->toPlainText());
 }
 
 void EditAddressDialog::accept()

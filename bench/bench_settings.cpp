@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Settings writes on the real store, beside the floor of one durable small
-// file write, and the time from process start to the window shown.
+// file write; keystrokes with a large text, and how soon its write lands;
+// the time from process start to the window shown.
 #include "app/addresstextbox.h"
 #include "app/form1.h"
 #include "fakes/testservices.h"
@@ -14,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -59,6 +61,16 @@ void floorWrite(const QByteArray &dir, int i)
         std::perror("floor");
     ::close(fd);
     ::rename(tmp.constData(), target.constData());
+}
+
+// The last byte of a file, or 0.
+char lastByteOf(const QString &path)
+{
+    QFile file(path);
+    char byte = 0;
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(file.size() - 1) || !file.getChar(&byte))
+        return 0;
+    return byte;
 }
 
 QString bigText(qsizetype bytes)
@@ -156,6 +168,27 @@ int main(int argc, char *argv[])
     form.TextImport->setFocus();
     form.TextImport->moveCursor(QTextCursor::End);
     report("keystroke in the 3 MB import box", measure(40, [&](int) { QTest::keyClick(form.TextImport, Qt::Key_X); }));
+    report("  the same, with the repaint that follows", measure(40, [&](int) {
+               QTest::keyClick(form.TextImport, Qt::Key_X);
+               QCoreApplication::processEvents();
+           }));
+    // The write lands off the window's thread: from the key to the stored
+    // file ending with it.
+    const QString importFile = store.pathOf(QStringLiteral("TextImport"));
+    report("  keystroke to the stored file holding it", measure(20, [&](int i) {
+               const char letter = char('a' + i % 26);
+               QTest::keyClick(form.TextImport, Qt::Key(Qt::Key_A + i % 26));
+               while (lastByteOf(importFile) != letter) {
+                   QCoreApplication::processEvents();
+                   QThread::usleep(200);
+               }
+           }));
+    report("  closing the window just after a keystroke", measure(1, [&](int) {
+               QTest::keyClick(form.TextImport, Qt::Key_Z);
+               form.close();
+           }));
+    if (lastByteOf(importFile) != 'z')
+        std::fprintf(stderr, "the last keystroke is not stored after closing\n");
 
     reportStartup("process start to window shown (offscreen)");
     const QString fiftyMB = bigText(50 * 1000 * 1000);

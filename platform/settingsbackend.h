@@ -14,7 +14,9 @@ public:
     virtual ~SettingsBackend() = default;
     // The stored value, or nothing when the key is absent or unreadable.
     virtual std::optional<QString> read(const QString &key) = 0;
-    // Durable and atomic when it returns true.
+    // Durable and atomic when it returns true. A write may run on another
+    // thread beside a read or a write of another key; nothing else runs
+    // beside it.
     virtual bool write(const QString &key, const QString &value) = 0;
     // Removes every section and key of the application, or, failing that,
     // none of them, and says what could not be removed.

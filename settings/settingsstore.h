@@ -5,8 +5,11 @@
 #include "settings/settingkeys.h"
 
 #include <QString>
+#include <chrono>
 #include <functional>
+#include <memory>
 
+class DeferredWrites;
 class SettingsBackend;
 
 // The longest line a field holds: the whole text of a one-line field (an
@@ -16,14 +19,26 @@ class SettingsBackend;
 // line cannot sensibly be shown, and is set aside.
 inline constexpr int kLongestLine = 65536;
 
+// A value at least this long (a pasted list) is written off the window's
+// thread: encoding and syncing megabytes takes longer than a frame.
+inline constexpr qsizetype kDeferredFrom = 32 * 1024;
+// How long the end of the program waits for deferred writes to land.
+inline constexpr std::chrono::milliseconds kDeferredDeadline{10000};
+
 // The program's view of the settings store: the keys of the table, read
-// with their defaults, written at every change.
+// with their defaults, written at every change. Small values are on disk
+// when write() returns; a large one, and every later one of its key, once
+// the store's own thread has written it (the latest of a key wins). A read
+// of the key, Restore Default Settings and the end of the program wait for
+// them.
 class SettingsStore
 {
 public:
     // `onWriteFailure` is told once, at the first write that fails, so the
     // user hears of it without a box per keystroke.
     SettingsStore(SettingsBackend &backend, std::function<void()> onWriteFailure);
+    // Waits for the deferred writes.
+    ~SettingsStore();
 
     // The stored text, or the default when there is none; a text with a
     // line longer than kLongestLine is set aside as damaged, and the
@@ -36,12 +51,16 @@ public:
     // the end of the program. When the keys cannot be removed they all stay
     // and writes go on.
     IoResult deleteAllAndFreeze();
-    // Stops writes without deleting (the program is ending).
-    void freeze() { m_frozen = true; }
+    // Stops writes without deleting (the program is ending), once those
+    // deferred have landed or the deadline has passed.
+    void freeze();
 
 private:
+    void reportFailure();
+
     SettingsBackend &m_backend;
     std::function<void()> m_onWriteFailure;
     bool m_failureReported = false;
     bool m_frozen = false;
+    std::unique_ptr<DeferredWrites> m_deferred;
 };

@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QTest>
+
+#include <atomic>
 
 namespace {
 
@@ -24,6 +27,32 @@ QString textOf(const QWidget *field)
     if (auto *combo = qobject_cast<const QComboBox *>(field))
         return combo->currentText();
     return qobject_cast<const AddressTextBox *>(field)->text();
+}
+
+// One edit of a text box, as its user makes it.
+void edit(AddressTextBox *box, const QString &step)
+{
+    const QString argument = step.section(u':', 1);
+    QTextCursor cursor = box->textCursor();
+    if (step == u"end" || step == u"start")
+        cursor.movePosition(step == u"end" ? QTextCursor::End : QTextCursor::Start);
+    else if (step == u"middle")
+        cursor.setPosition(box->document()->characterCount() / 2);
+    else if (step.startsWith(u"select:")) // a range from the start; past the end is cut to it
+        for (int i = 0; i < 2; ++i)
+            cursor.setPosition(std::min(argument.section(u'-', i, i).toInt(), box->document()->characterCount() - 1),
+                               i == 0 ? QTextCursor::MoveAnchor : QTextCursor::KeepAnchor);
+    else if (step.startsWith(u"type:"))
+        QTest::keyClicks(box, argument);
+    else if (step.startsWith(u"paste:"))
+        box->insertPlainText(argument);
+    else if (step == u"undo" || step == u"redo")
+        step == u"undo" ? box->undo() : box->redo();
+    else
+        QTest::keyClick(box, Qt::Key(QKeySequence::fromString(step)[0].key()),
+                        QKeySequence::fromString(step)[0].keyboardModifiers());
+    if (step == u"end" || step == u"start" || step == u"middle" || step.startsWith(u"select:"))
+        box->setTextCursor(cursor);
 }
 
 } // namespace
@@ -106,6 +135,88 @@ private slots:
         QTest::keyClicks(form->TextReturnOffX, QStringLiteral("123"));
         QCOMPARE(services.messages.shown.size(), 1);
         QCOMPARE(form->TextReturnOffX->text(), QStringLiteral(".2123"));
+    }
+
+    // Each edit goes into the text kept, which stays the typed text of what
+    // the box holds, wherever the edit falls and whatever was assigned.
+    void everyEditKeepsTheTypedText_data()
+    {
+        QTest::addColumn<QString>("assigned");
+        const QString line = QStringLiteral("Tony Doe|Great Street|CityName\r\n");
+        dataRow("lines with CR LF", "ab\r\ncd\r\nef");
+        dataRow("a lone CR and LF", "ab\rcd\nef\r");
+        dataRow("a no-break space", "a\u00a0b\r\nc");
+        dataRow("empty", "");
+        dataRow("a pasted list, written off the window's thread", line.repeated(8000));
+    }
+    void everyEditKeepsTheTypedText()
+    {
+        QFETCH(QString, assigned);
+        TestServices services;
+        auto form = services.start();
+        AddressTextBox *box = form->TextImport;
+        box->setText(assigned);
+        QTRY_VERIFY(!box->filling());
+        QCOMPARE(box->text(), assigned);
+        const QString steps = QStringLiteral("type:ab end Return type:c select:3-3 Backspace Backspace Del middle "
+                                             "type:m Shift+Return type:\u00a0n select:2-9 type:Z "
+                                             "paste:one\ntwo\r\nthree\u2029four undo undo redo start type:q end "
+                                             "Backspace Backspace select:0-999999 Del undo");
+        for (const QString &step : steps.split(u' ')) {
+            edit(box, step);
+            QCOMPARE(box->text(), typedText(box->toPlainText()));
+        }
+        // Only CR LF breaks and plain spaces, however they were typed.
+        QVERIFY(!box->text().contains(QRegularExpression(QStringLiteral("\r(?!\n)|(?<!\r)\n|[\u00a0\u2028\u2029]"))));
+        QTRY_COMPARE(services.settings.value(QStringLiteral("TextImport")), box->text());
+    }
+
+    // A large text's write is taken off the keystroke, the newest one wins,
+    // and however the program ends it waits for the write: the last text
+    // typed is stored, or the user hears that it is not.
+    void lastTextTypedIsStoredAtTheEnd_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("fails"); // empty: the writes succeed
+        dataRow("window closed", "close", "");
+        dataRow("Exit", "exit", "");
+        dataRow("window gone without closing", "destroy", "");
+        dataRow("cleared, then closed", "clear", "");
+        dataRow("the write fails, told while the window runs", "close", "told first");
+        dataRow("the write fails, window closed at once", "close", "closed first");
+    }
+    void lastTextTypedIsStoredAtTheEnd()
+    {
+        QFETCH(QString, end);
+        QFETCH(QString, fails);
+        TestServices services;
+        auto form = services.start();
+        QSemaphore slowDisk;
+        std::atomic<int> writes = 0;
+        services.settings.beforeWrite = [&](const QString &key) {
+            if (key == u"TextImport" && ++writes)
+                slowDisk.tryAcquire(1, 5000);
+        };
+        services.settings.refuseWrites = !fails.isEmpty();
+        form->TextImport->setText(QStringLiteral("line\r\n").repeated(kDeferredFrom / 6 + 1));
+        form->TextImport->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form->TextImport, QStringLiteral("xyz"));
+        QString last = form->TextImport->text();
+        QVERIFY(services.settings.value(QStringLiteral("TextImport")) != last); // the keys did not wait for the disk
+        if (end == u"clear")
+            form->CommandClearImport->click(), last.clear();
+        slowDisk.release(10);
+        if (fails == u"told first")
+            QTRY_COMPARE(services.messages.shown.size(), 1);
+        if (end == u"exit")
+            form->ExitM->trigger();
+        else if (end == u"destroy")
+            form.reset();
+        else
+            form->close();
+        QCOMPARE(services.settings.value(QStringLiteral("TextImport")), fails.isEmpty() ? last : QString());
+        QVERIFY(writes <= 2); // the one under way, then the newest
+        QCOMPARE(services.messages.shown.size(), fails.isEmpty() ? 0 : 1);
     }
 
     void displayFontsFollowTheirFields()
