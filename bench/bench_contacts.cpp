@@ -141,10 +141,12 @@ int hostileRun(const QString &path)
     };
     form = services.start();
     form->show();
-    QTest::qWaitForWindowExposed(form.get());
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        std::fputs("window not exposed\n", stderr);
     timer.start();
     form->importContacts({path});
-    QTest::qWaitFor([&] { return importWindowShown(form.get()) || !services.messages.shown.isEmpty(); }, 120000);
+    if (!QTest::qWaitFor([&] { return importWindowShown(form.get()) || !services.messages.shown.isEmpty(); }, 120000))
+        std::fputs("no review window within two minutes\n", stderr);
     if (firstWindow < 0)
         firstWindow = timer.elapsed();
     // VmHWM starts afresh with the program, unlike getrusage's figure,
@@ -230,7 +232,7 @@ int main(int argc, char *argv[])
     std::printf("%-52s median %8.2f ms   (held: under 500 ms)\n", "added to the book and saved", median(adds));
     std::printf("review listed %d contacts; the book then held %d entries\n", shown, added);
 
-    for (const QString name : {u"columns.csv"_qs, u"field.csv"_qs, u"folded.vcf"_qs}) {
+    for (const QString &name : {u"columns.csv"_qs, u"field.csv"_qs, u"folded.vcf"_qs}) {
         const QString hostile = dir.filePath(name);
         const QByteArray content = hostileFile(name);
         QFile file(hostile);
