@@ -11,8 +11,12 @@ namespace {
 
 constexpr qsizetype kFoldAt = 75;
 
+// The entry's non-empty lines; none when it holds nothing but white space,
+// which no reader takes for a contact.
 QStringList linesOf(const QString &entry)
 {
+    if (entry.trimmed().isEmpty())
+        return {};
     QStringList lines;
     for (const QStringView line : splitAt(entry, kCrLf)) {
         if (!line.isEmpty())
@@ -92,7 +96,7 @@ QString csvField(const QString &text)
 bool writesBack(const QString &entry)
 {
     const QString inner = QString(entry).remove(kCrLf.toString());
-    return !inner.isEmpty() && !inner.contains(u'\r') && !inner.contains(u'\n');
+    return !linesOf(entry).isEmpty() && !inner.contains(u'\r') && !inner.contains(u'\n');
 }
 
 QByteArray writeVCards(const QStringList &entries, QStringView home)
@@ -143,5 +147,8 @@ QStringList entriesToExport(const AddressListModel &book)
         if (book.isTicked(row))
             ticked << book.text(row);
     }
-    return ticked.isEmpty() ? book.texts() : ticked;
+    QStringList entries = ticked.isEmpty() ? book.texts() : ticked;
+    // Those the writers leave out are not counted as exported either.
+    entries.removeIf([](const QString &entry) { return linesOf(entry).isEmpty(); });
+    return entries;
 }

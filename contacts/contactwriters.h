@@ -10,12 +10,12 @@ class AddressListModel;
 // Address book entries as contacts files that other programs read as
 // contacts with a postal address, and that read back into the same
 // entries (lines are parted by CR LF; a lone CR or LF inside a line comes
-// back as a line break). Empty entries are left out. Each entry's address
+// back as a line break). Entries of nothing but white space are left out. Each entry's address
 // parts are found through its country's format (entryParts(); `home` is
 // the user's territory, an ISO 3166 code).
 
-// Whether the writers give this entry back as it is: it has a line, and
-// no line holds a line break of its own.
+// Whether the writers give this entry back as it is: it has a line with
+// more than white space, and no line holds a line break of its own.
 bool writesBack(const QString &entry);
 
 // vCard 4.0 in UTF-8: one card per entry, FN its first line, ORG where one
@@ -36,5 +36,6 @@ inline constexpr QStringView kCsvHeader =
 // The PRODID of Quillon's vCards.
 inline constexpr QStringView kProdId = u"-//Quillon//Contacts export//EN";
 
-// What Export Contacts writes: the ticked entries, or all when none is.
+// What Export Contacts writes: the ticked entries, or all when none is,
+// less those of nothing but white space.
 QStringList entriesToExport(const AddressListModel &book);
