@@ -9,6 +9,10 @@
 #include <array>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Windows-1252 from 0x80 to 0x9F. The five bytes the code page leaves
@@ -172,6 +176,20 @@ int windows1252Byte(char16_t c)
     return it == kHighControls.end() ? -1 : int(0x80 + (it - kHighControls.begin()));
 }
 
+// Writes a block of ASCII characters as its bytes.
+void narrowAsciiBlock(const char16_t *in, char *out)
+{
+#if defined(__SSE2__)
+    static_assert(kBlock == 16);
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + 8));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(low, high));
+#else
+    for (qsizetype j = 0; j < kBlock; ++j)
+        out[j] = char(in[j]);
+#endif
+}
+
 enum class Put {
     Ascii,
     NonAscii,
@@ -199,8 +217,7 @@ Put putWindows1252(QStringView text, char *out)
     qsizetype i = 0;
     for (; i + kBlock <= size; i += kBlock) {
         if (blockIsAscii(in + i)) {
-            for (qsizetype j = i; j < i + kBlock; ++j)
-                out[j] = char(in[j]);
+            narrowAsciiBlock(in + i, out + i);
             continue;
         }
         for (qsizetype j = i; j < i + kBlock; ++j) {
