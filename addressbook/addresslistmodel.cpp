@@ -254,10 +254,16 @@ void AddressListModel::reorder(const std::vector<int> &order)
 
 QStringList AddressListModel::texts() const
 {
+    // Each copy counts a reference in the entry's own memory, elsewhere in
+    // a full book: asked for a few entries ahead, it is in the cache in time.
+    constexpr size_t kAhead = 8;
     QStringList result;
     result.reserve(count());
-    for (const Row &row : m_rows)
-        result.append(row.text);
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (i + kAhead < m_rows.size())
+            __builtin_prefetch(m_rows[i + kAhead].text.constData(), 1);
+        result.append(m_rows[i].text);
+    }
     return result;
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -83,15 +84,56 @@ void forEachRecordPiece(const QStringList &entries, Put put)
     }
 }
 
+// What one pass over a record's bytes tells: where its first byte past
+// ASCII is (the size when there is none), and whether an LF is followed
+// by a CR, as in two CR LF in a row.
+struct RecordScan
+{
+    qsizetype firstNonAscii = 0;
+    bool lfCr = false;
+};
+
+RecordScan scanRecord(QByteArrayView bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    RecordScan scan{size, false};
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: a bit a byte for the high bit, LF and CR.
+    static_assert(kBlock == 16);
+    const auto scanBlock = [&](qsizetype at) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at));
+        const unsigned high = unsigned(_mm_movemask_epi8(block));
+        const unsigned lf = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))));
+        const unsigned cr = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\r'))));
+        // An LF at the block's last byte meets a CR at the next one's first.
+        const unsigned lfBefore = (lf << 1) | (at > 0 && data[at - 1] == '\n' ? 1u : 0u);
+        scan.lfCr = scan.lfCr || (lfBefore & cr) != 0;
+        if (high != 0 && scan.firstNonAscii == size)
+            scan.firstNonAscii = at + std::countr_zero(high);
+    };
+    for (; i + kBlock <= size; i += kBlock)
+        scanBlock(i);
+    // The rest as the last whole block: what it scans again, it finds the
+    // same.
+    if (i < size && i >= kBlock) {
+        scanBlock(size - kBlock);
+        i = size;
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] >= 0x80 && scan.firstNonAscii == size)
+            scan.firstNonAscii = i;
+        scan.lfCr = scan.lfCr || (data[i] == '\r' && i > 0 && data[i - 1] == '\n');
+    }
+    return scan;
+}
+
 // Where the first byte past ASCII is, or the size when there is none.
 qsizetype firstNonAscii(QByteArrayView bytes)
 {
-    qsizetype found = bytes.size();
-    forEachNonAscii(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(), [&found](qsizetype i) {
-        found = i;
-        return false;
-    });
-    return found;
+    return scanRecord(bytes).firstNonAscii;
 }
 
 // Calls `visit` with the bytes of each piece between separators, the one
@@ -153,10 +195,9 @@ QString windows1252From(QByteArrayView bytes, qsizetype from)
 // ASCII, Windows-1252 otherwise, so that one stray byte spoils no other
 // record. Taken record by record, a file that is UTF-8 as a whole reads as
 // it would whole: its separators cannot fall inside a character.
-QString decodeRecord(QByteArrayView record, bool *utf8)
+// `at`: where its first byte past ASCII is, the size when there is none.
+QString decodeRecord(QByteArrayView record, qsizetype at, bool *utf8)
 {
-    // One scan finds the ASCII record and where the others need a look.
-    const qsizetype at = firstNonAscii(record);
     if (at == record.size())
         return QString::fromLatin1(record);
     if (record.sliced(at).isValidUtf8()) {
@@ -176,18 +217,25 @@ int windows1252Byte(char16_t c)
     return it == kHighControls.end() ? -1 : int(0x80 + (it - kHighControls.begin()));
 }
 
-// Writes a block of ASCII characters as its bytes.
-void narrowAsciiBlock(const char16_t *in, char *out)
+// Writes a block of characters as its bytes if all are ASCII; returns
+// whether it did.
+bool putAsciiBlock(const char16_t *in, char *out)
 {
 #if defined(__SSE2__)
     static_assert(kBlock == 16);
     const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in));
     const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + 8));
+    const __m128i notAscii = _mm_and_si128(_mm_or_si128(low, high), _mm_set1_epi16(short(0xFF80)));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(notAscii, _mm_setzero_si128())) != 0xFFFF)
+        return false;
     _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(low, high));
 #else
+    if (!blockIsAscii(in))
+        return false;
     for (qsizetype j = 0; j < kBlock; ++j)
         out[j] = char(in[j]);
 #endif
+    return true;
 }
 
 enum class Put {
@@ -216,15 +264,17 @@ Put putWindows1252(QStringView text, char *out)
     };
     qsizetype i = 0;
     for (; i + kBlock <= size; i += kBlock) {
-        if (blockIsAscii(in + i)) {
-            narrowAsciiBlock(in + i, out + i);
+        if (putAsciiBlock(in + i, out + i))
             continue;
-        }
         for (qsizetype j = i; j < i + kBlock; ++j) {
             if (!putOne(j))
                 return Put::Unfit;
         }
     }
+    // The rest as the last whole block, again over characters already
+    // written, which it writes the same.
+    if (i < size && i >= kBlock && putAsciiBlock(in + size - kBlock, out + size - kBlock))
+        i = size;
     for (; i < size; ++i) {
         if (!putOne(i))
             return Put::Unfit;
@@ -311,7 +361,8 @@ QString decodeBookText(QByteArrayView bytes)
     forEachRecordOf(bytes, [&](qsizetype from, qsizetype end) {
         if (from > 0)
             text += kRecordSeparator;
-        text += decodeRecord(bytes.sliced(from, end - from), &utf8);
+        const QByteArrayView record = bytes.sliced(from, end - from);
+        text += decodeRecord(record, firstNonAscii(record), &utf8);
         return true;
     });
     return text;
@@ -344,21 +395,6 @@ QString entryOfLines(const Lines &lines)
 }
 
 // Whether an LF is followed by a CR, as in two CR LF in a row.
-bool hasLfCr(QByteArrayView bytes)
-{
-    // One search a line: addresses have short lines, and memchr's start-up
-    // is cheaper than a search for a pair.
-    const char *const end = bytes.data() + bytes.size();
-    for (const char *at = bytes.data(); at < end; ++at) {
-        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
-        if (!at)
-            return false;
-        if (at + 1 < end && at[1] == '\r')
-            return true;
-    }
-    return false;
-}
-
 bool hasLfCr(QStringView text)
 {
     return text.contains(u"\n\r");
@@ -388,19 +424,21 @@ View linesOf(View record)
 // the start or two in a row; an LF before a CR sends a record the long
 // way, which is never wrong. Line breaks are ASCII, so the bytes of a
 // record tell it as well as its text.
+// `lfCr`: whether an LF in them is followed by a CR.
 template <typename View>
-bool inWriterLayout(View lines)
+bool inWriterLayout(View lines, bool lfCr)
 {
-    return lines.isEmpty() || (endsWithCrLf(lines) && !startsWithCrLf(lines) && !hasLfCr(lines));
+    return lines.isEmpty() || (endsWithCrLf(lines) && !startsWithCrLf(lines) && !lfCr);
 }
 
 // The entry of one record's bytes: decoded straight into place when the
 // record is in the writer's layout, line by line when it is not.
 QString entryOfRecord(QByteArrayView record, bool *utf8)
 {
-    if (const QByteArrayView lines = linesOf(record); inWriterLayout(lines))
-        return decodeRecord(lines, utf8);
-    const QString text = decodeRecord(record, utf8);
+    const QByteArrayView lines = linesOf(record);
+    if (const RecordScan scan = scanRecord(lines); inWriterLayout(lines, scan.lfCr))
+        return decodeRecord(lines, scan.firstNonAscii, utf8);
+    const QString text = decodeRecord(record, firstNonAscii(record), utf8);
     return entryOfLines(splitAt(text, kCrLf));
 }
 
@@ -409,7 +447,7 @@ QString entryOfRecord(QByteArrayView record, bool *utf8)
 QString normaliseRecord(QStringView record)
 {
     const QStringView lines = linesOf(record);
-    return inWriterLayout(lines) ? lines.toString() : entryOfLines(splitAt(record, kCrLf));
+    return inWriterLayout(lines, hasLfCr(lines)) ? lines.toString() : entryOfLines(splitAt(record, kCrLf));
 }
 
 QString asStored(QStringView entry)
