@@ -41,7 +41,8 @@ private slots:
         dataRow("empty lines before, inside and after, a last line without its break",
                 QByteArray("\r\n\r\nA\r\n\r\nB\r\n\r\n*|||||*\r\nC\n\r\nD*|||||*\r\n\r\nE\r\n*|||||*"
                            "\r\n4 Clive Street\r\n\r\nDover Lane 4\r\n*|||||*\r\n"),
-                QStringList{"A\r\nB\r\n", "C\n\r\nD\r\n", "E\r\n", "4 Clive Street\r\nDover Lane 4\r\n"}, false, cp1252);
+                QStringList{"A\r\nB\r\n", "C\n\r\nD\r\n", "E\r\n", "4 Clive Street\r\nDover Lane 4\r\n"}, false,
+                cp1252);
         dataRow("a Windows-1252 book with one UTF-8 record, past the basic plane",
                 QByteArray("Jos\xe9\r\n*|||||*\r\nMail \xf0\x9f\x93\xac\r\n*|||||*\r\n\xe9\xc3"),
                 QStringList{"Jos\u00e9\r\n", "Mail \U0001F4EC\r\n"}, true, utf8);
